@@ -1,0 +1,179 @@
+#include "core/fields/control.h"
+
+#include "core/fields/form.h"
+#include "core/fields/number_format.h"
+#include "core/fields/units.h"
+
+namespace tharvex {
+
+std::string_view KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TEdit: return "TEdit";
+    case ControlKind::TEditD: return "TEditD";
+    case ControlKind::TComboBox: return "TComboBox";
+    case ControlKind::TComboBoxU: return "TComboBoxU";
+    case ControlKind::TCheckBox: return "TCheckBox";
+    case ControlKind::TMemo: return "TMemo";
+    case ControlKind::TRichEdit: return "TRichEdit";
+    case ControlKind::TLabel: return "TLabel";
+    case ControlKind::TGroupBox: return "TGroupBox";
+    case ControlKind::TTabSheet: return "TTabSheet";
+    case ControlKind::TPageControl: return "TPageControl";
+    case ControlKind::TStatusBar: return "TStatusBar";
+    case ControlKind::TPaintBox: return "TPaintBox";
+    case ControlKind::TSpeedButton: return "TSpeedButton";
+    case ControlKind::TToolButton: return "TToolButton";
+    case ControlKind::TMenuItem: return "TMenuItem";
+  }
+  return "?";
+}
+
+ConversionError::ConversionError(std::string text)
+    : text_(std::move(text)), message_("'" + text_ + "' is not a valid floating point value") {}
+
+Control::Control(Form* owner, std::string name, ControlKind kind)
+    : owner_(owner), name_(std::move(name)), kind_(kind) {
+  if (kind_ == ControlKind::TEditD) {
+    // Construction writes MyResolved true, which also makes the text blue.
+    ctl3d_ = true;
+    fontColor_ = colors::Blue;
+  }
+}
+
+void Control::touch() {
+  ++revision_;
+  if (owner_) owner_->NotifyChanged(*this);
+}
+
+void Control::setText(std::string v) {
+  if (v == text_) return;
+  text_ = std::move(v);
+  touch();
+}
+void Control::setEnabled(bool v) {
+  if (v == enabled_) return;
+  enabled_ = v;
+  touch();
+}
+void Control::setReadOnly(bool v) {
+  if (v == readOnly_) return;
+  readOnly_ = v;
+  touch();
+}
+void Control::setVisible(bool v) {
+  if (v == visible_) return;
+  visible_ = v;
+  touch();
+}
+void Control::setColor(int32_t v) {
+  if (v == color_) return;
+  color_ = v;
+  touch();
+}
+void Control::setFontColor(int32_t v) {
+  if (v == fontColor_) return;
+  fontColor_ = v;
+  touch();
+}
+void Control::setCursor(CursorKind v) {
+  if (v == cursor_) return;
+  cursor_ = v;
+  touch();
+}
+void Control::setCaption(std::string v) {
+  if (v == caption_) return;
+  caption_ = std::move(v);
+  touch();
+}
+void Control::setItems(std::vector<std::string> v) {
+  items_ = std::move(v);
+  if (itemIndex_ >= static_cast<int>(items_.size())) itemIndex_ = -1;
+  touch();
+}
+void Control::setItemIndex(int v) {
+  if (v < -1 || v >= static_cast<int>(items_.size())) v = -1;
+  if (v == itemIndex_) return;
+  itemIndex_ = v;
+  if (kind_ == ControlKind::TComboBox || kind_ == ControlKind::TComboBoxU)
+    text_ = v >= 0 ? items_[static_cast<size_t>(v)] : std::string();
+  touch();
+}
+std::string Control::selectedItem() const {
+  return itemIndex_ >= 0 && itemIndex_ < static_cast<int>(items_.size()) ? items_[static_cast<size_t>(itemIndex_)]
+                                                                           : std::string();
+}
+void Control::setChecked(bool v) {
+  if (v == checked_) return;
+  checked_ = v;
+  touch();
+}
+void Control::setLines(std::vector<std::string> v) {
+  lines_ = std::move(v);
+  touch();
+}
+void Control::addLine(std::string v) {
+  lines_.push_back(std::move(v));
+  touch();
+}
+void Control::clearLines() {
+  if (lines_.empty()) return;
+  lines_.clear();
+  touch();
+}
+std::string Control::linesText() const {
+  std::string s;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    if (i) s += "\r\n";
+    s += lines_[i];
+  }
+  return s;
+}
+
+void Control::setExchange(double factor) {
+  std::string_view t = TrimBlanks(text_);
+  if (!t.empty()) {
+    if (auto s = ParseLenient(t)) setText(FormatGeneral(*s * exchange_ / factor, 15, 0));
+    // A text that is not a number stays as it is.
+  }
+  setExchangeRaw(factor);
+}
+void Control::setExchangeRaw(double factor) {
+  if (factor == exchange_) return;
+  exchange_ = factor;
+  touch();
+}
+void Control::setMyResolved(bool v) {
+  // The write also sets the border and makes the text blue, whatever v is.
+  myResolved_ = v;
+  ctl3d_ = v;
+  fontColor_ = colors::Blue;
+  touch();
+}
+const Control* Control::myLabel() const {
+  if (myLabel_.empty() || !owner_) return nullptr;
+  return owner_->Find(myLabel_);
+}
+
+double Control::GetSIValue() const {
+  auto v = ParseLenient(text_);
+  if (!v) throw ConversionError(std::string(TrimBlanks(text_)));
+  return *v * exchange_;
+}
+void Control::SetSIValue(double x) { setText(FormatGeneral(x / exchange_, 15, 0)); }
+
+std::string Control::FloatStr() const {
+  if (auto v = ParseStrict(text_)) return FormatGeneral(*v, 7, 4);
+  return std::string(TrimBlanks(text_));
+}
+
+std::string Control::OverlayText() const {
+  std::string d = FloatStr();
+  if (!myResolved_ && d.empty() && !readOnly_) d = "[Must input]";
+  return d;
+}
+
+bool Control::isEmpty() const { return TrimBlanks(text_).empty(); }
+
+std::string Control::GetUnit() const { return tharvex::GetUnit(text_); }
+
+}  // namespace tharvex
