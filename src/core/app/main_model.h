@@ -1,9 +1,18 @@
 #pragma once
 // The main window as a model: its controls and the handlers wired to them.
 // The desktop program shows it, the CLI and the tests drive it.
+#include <string>
+
 #include "core/fields/form.h"
 
 namespace tharvex {
+
+// The project the window shows: its file (empty until saved or opened) and
+// whether it changed since.
+struct ProjectState {
+  std::string fileName;
+  bool modified = false;
+};
 
 class MainModel {
  public:
@@ -13,9 +22,12 @@ class MainModel {
 
   Form& form() { return form_; }
   const Form& form() const { return form_; }
+  ProjectState& project() { return project_; }
+  const ProjectState& project() const { return project_; }
 
  private:
   Form form_;
+  ProjectState project_;
 };
 
 }  // namespace tharvex
