@@ -1,0 +1,143 @@
+// The unit-bearing field: SI reading and writing, unit changes, the
+// display form drawn over the field, and the required-input marker.
+#include <gtest/gtest.h>
+
+#include "core/app/main_model.h"
+#include "core/fields/form.h"
+#include "core/fields/units.h"
+
+namespace tharvex {
+namespace {
+
+class EditField : public ::testing::Test {
+ protected:
+  RecordingMessageSink sink;
+  MainModel model{sink};
+  Form& form = model.form();
+  Control& Ws = form.At("WsD");
+  Control& WsU = form.At("WsU");
+};
+
+TEST_F(EditField, UnitChangeReexpressesTheTextAndBack) {
+  form.EnterText(Ws, "1");
+  form.PickUnit(WsU, 1);  // kg/h
+  EXPECT_EQ(Ws.text(), "3599.9712002304");
+  EXPECT_EQ(Ws.OverlayText(), "3599.971");
+  EXPECT_DOUBLE_EQ(Ws.exchange(), 2.7778E-4);
+  EXPECT_NEAR(Ws.GetSIValue(), 1.0, 1e-12);
+  form.PickUnit(WsU, 0);
+  EXPECT_EQ(Ws.text(), "1");
+  EXPECT_EQ(Ws.exchange(), 1.0);
+}
+
+TEST_F(EditField, UnitChangeOnAnEmptyOrNonNumericTextOnlyTakesTheFactor) {
+  form.PickUnit(WsU, 2);
+  EXPECT_EQ(Ws.text(), "");
+  EXPECT_DOUBLE_EQ(Ws.exchange(), 0.27778);
+  Ws.setText("abc");
+  form.PickUnit(WsU, 1);
+  EXPECT_EQ(Ws.text(), "abc");
+  EXPECT_DOUBLE_EQ(Ws.exchange(), 2.7778E-4);
+}
+
+TEST_F(EditField, SIValueGoesThroughTheFactor) {
+  Control& q = form.At("QsD");
+  q.setExchangeRaw(1000);
+  q.setText("2.5");
+  EXPECT_EQ(q.GetSIValue(), 2500);
+  q.SetSIValue(2500);
+  EXPECT_EQ(q.text(), "2.5");
+  q.SetSIValue(1.0 / 3 * 1000);
+  EXPECT_EQ(q.text(), "0.333333333333333");
+}
+
+TEST_F(EditField, ReadingAnEmptyOrBadTextIsAConversionError) {
+  Ws.setText("");
+  EXPECT_THROW(Ws.GetSIValue(), ConversionError);
+  Ws.setText("1.2.3");
+  try {
+    Ws.GetSIValue();
+    FAIL();
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'1.2.3' is not a valid floating point value");
+  }
+  EXPECT_EQ(Ws.text(), "1.2.3");
+}
+
+struct DisplayCase {
+  const char* text;
+  const char* shown;
+};
+class DisplayForm : public EditField, public ::testing::WithParamInterface<DisplayCase> {};
+
+TEST_P(DisplayForm, ShowsRoundedNumbersAndTrimmedText) {
+  Ws.setText(GetParam().text);
+  EXPECT_EQ(Ws.FloatStr(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DisplayForm,
+                         ::testing::Values(DisplayCase{"12345678", "1.234568E0007"},
+                                           DisplayCase{"0.00001234", "1.234E-0005"},
+                                           DisplayCase{"0.0001", "0.0001"}, DisplayCase{"1.50", "1.5"},
+                                           DisplayCase{"abc ", "abc"}, DisplayCase{"12 ", "12"},
+                                           DisplayCase{" 12", "12"}, DisplayCase{"", ""},
+                                           DisplayCase{"3599.9712002304", "3599.971"}));
+
+TEST_F(EditField, RequiredEmptyEditableFieldShowsTheMarker) {
+  Control& cps = form.At("CpsD");  // a fixed field: the solver never computes it
+  ASSERT_FALSE(cps.myResolved());
+  cps.setText("");
+  EXPECT_EQ(cps.OverlayText(), "[Must input]");
+  cps.setReadOnly(true);
+  EXPECT_EQ(cps.OverlayText(), "");
+  cps.setReadOnly(false);
+  cps.setMyResolved(true);
+  EXPECT_EQ(cps.OverlayText(), "");
+  cps.setText("  ");
+  cps.setMyResolved(false);
+  EXPECT_EQ(cps.OverlayText(), "[Must input]");
+}
+
+TEST_F(EditField, MyResolvedWriteMakesTheTextBlueAndSetsTheBorder) {
+  Control& ws = form.At("WsD");
+  ws.setFontColor(colors::Black);
+  ws.setMyResolved(true);
+  EXPECT_EQ(ws.fontColor(), colors::Blue);
+  EXPECT_TRUE(ws.ctl3d());
+  ws.setMyResolved(false);
+  EXPECT_FALSE(ws.ctl3d());
+  EXPECT_EQ(ws.fontColor(), colors::Blue);
+}
+
+TEST_F(EditField, MyLabelIsFoundOnTheOwnerOrNothing) {
+  ASSERT_NE(Ws.myLabel(), nullptr);
+  EXPECT_EQ(Ws.myLabel()->caption(), "质量流量");
+  EXPECT_EQ(form.At("QeD").myLabel()->name(), "QsL");
+  EXPECT_EQ(form.At("dod").myLabel()->name(), "doL");
+  Ws.setMyLabelName("NoSuchLabel");
+  EXPECT_EQ(Ws.myLabel(), nullptr);
+}
+
+TEST_F(EditField, ClearCommandEmptiesAndFreesAField) {
+  Control& q = form.At("QsD");
+  q.setText("12");
+  q.setCursor(CursorKind::No);
+  form.ClearEdit(q);
+  EXPECT_EQ(q.text(), "");
+  EXPECT_EQ(q.color(), colors::Window);
+  EXPECT_FALSE(q.readOnly());
+  EXPECT_EQ(q.cursor(), CursorKind::Default);
+}
+
+TEST_F(EditField, ChangesAreObservable) {
+  std::vector<std::string> seen;
+  form.setObserver([&](const Control& c) { seen.push_back(c.name()); });
+  uint64_t before = Ws.revision();
+  Ws.setText("5");
+  Ws.setText("5");  // no change, no notice
+  EXPECT_EQ(seen, std::vector<std::string>{"WsD"});
+  EXPECT_EQ(Ws.revision(), before + 1);
+}
+
+}  // namespace
+}  // namespace tharvex
