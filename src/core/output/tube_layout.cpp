@@ -1,0 +1,253 @@
+#include "core/output/tube_layout.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "core/fields/number_format.h"
+#include "core/output/draw_area.h"
+
+namespace tharvex::layout {
+
+namespace {
+
+const double kSqrt3 = std::sqrt(3.0);
+const double kSqrt2 = std::sqrt(2.0);
+
+}  // namespace
+
+// Rows: arrangement; columns: transverse pitch (not rotated, rotated), then
+// longitudinal pitch (not rotated, rotated), as multiples of the tube pitch.
+const double PitchFactors[2][4] = {
+    {1.0, kSqrt3, kSqrt3 / 2.0, 0.5},
+    {1.0, kSqrt2, 1.0, kSqrt2 / 2.0},
+};
+
+namespace {
+
+// Arithmetic that notes where plain floating point would give an infinity or
+// a NaN from finite operands (the layout then reports an arithmetic error).
+struct Checked {
+  bool error = false;
+
+  double div(double a, double b) {
+    if (b == 0) {
+      error = true;
+      return 0;
+    }
+    return finite(a / b);
+  }
+  double sqrt(double x) {
+    if (!(x >= 0)) {
+      error = true;
+      return 0;
+    }
+    return std::sqrt(x);
+  }
+  // Nearest integer, halves to even; beyond the 64-bit integer range is an error.
+  double round(double x) {
+    if (!std::isfinite(x) || std::fabs(x) >= 9.2e18) {
+      error = true;
+      return 0;
+    }
+    return RoundHalfEven(x);
+  }
+  double finite(double x) {
+    if (!std::isfinite(x)) {
+      error = true;
+      return 0;
+    }
+    return x;
+  }
+};
+
+// Where the tubes of one column sit, by arrangement and rotation.
+struct ColumnRule {
+  int arrangement;
+  bool rotated;
+  double pt, sw, sh1, df;
+
+  // Square rows without rotation line up; every other layout staggers the odd
+  // columns by half a row and gives them one tube less.
+  bool staggered() const { return !(arrangement == 1 && !rotated); }
+
+  // Distance of the column centre line from the right-hand reference, mm.
+  double offset(long long i) const {
+    double di = static_cast<double>(i);
+    if (arrangement == 0) return rotated ? di * pt / 2.0 : di * (kSqrt3 / 2.0) * pt;
+    return rotated ? sw + df / 2.0 + (di + 1.0) * (kSqrt2 / 2.0) * pt : sw + df / 2.0 + di * pt;
+  }
+
+  long long tubes(long long i, long long nh) const {
+    return (staggered() && i % 2 == 1) ? nh - 1 : nh;
+  }
+
+  // Distance of tube j's centre below the top reference, mm.
+  double rowOffset(long long i, long long j) const {
+    double rowPitch = pt;
+    if (rotated) rowPitch = arrangement == 0 ? kSqrt3 * pt : kSqrt2 * pt;
+    double shift = (staggered() && i % 2 == 1) ? 0.5 : 0.0;
+    return sh1 + df / 2.0 + (static_cast<double>(j) + shift) * rowPitch;
+  }
+
+  // Tubes in nw columns, counted without visiting them.
+  long long total(long long nh, long long nw) const {
+    if (nw <= 0) return 0;
+    long long full = std::max(0LL, nh);
+    if (!staggered()) return nw * full;
+    return (nw + 1) / 2 * full + nw / 2 * std::max(0LL, nh - 1);
+  }
+};
+
+std::string PassLabel(long long k, int passes) {
+  std::string label = std::to_string(k) + "程";
+  if (k == 1)
+    label += "(出口)";
+  else if (k == passes)
+    label += "(进口)";
+  return label;
+}
+
+std::string IntText(double rounded) { return std::to_string(static_cast<long long>(rounded)); }
+
+void AddItem(DisplayList* d, DrawItem::Kind kind, std::vector<double> world, std::vector<int> canvas,
+             bool hollow = false) {
+  DrawItem item{kind, std::move(world), std::move(canvas), {}, hollow};
+  d->items.push_back(std::move(item));
+}
+
+}  // namespace
+
+LayoutResult DrawTubeLayout(const LayoutInput& in, DisplayList* drawing) {
+  LayoutResult res;
+  Checked ck;
+  if (drawing) drawing->clear();
+  const bool draw = in.interactive && drawing != nullptr;
+
+  // 1. Transverse pitch S1 (within a column) and longitudinal pitch S2.
+  const int arr = in.arrangement == 1 ? 1 : 0;
+  const int r = in.rotated ? 1 : 0;
+  const double s1 = in.pt * PitchFactors[arr][r];
+  const double s2 = in.pt * PitchFactors[arr][r + 2];
+  const int np = in.passes;
+
+  // 2. Tubes per column and columns; c is the number of columns per pass.
+  double nh = 0, nw = 0, c = 0;
+  if (in.design) {
+    // A bank of N tubes whose height/width is khw: Nh * S1 = khw * Nw * S2.
+    nh = ck.round(ck.sqrt(ck.div(in.khw * s2 * static_cast<double>(in.tubes), s1)));
+    nw = ck.round(ck.div(static_cast<double>(in.tubes), nh - 0.5));
+    if (np > 1) {
+      c = ck.round(ck.div(nw, np));
+      nw = c > 0 ? np * c : 1;
+    }
+  } else {
+    nh = ck.round(in.ratingNh);
+    nw = ck.round(in.ratingNw);
+    c = ck.round(ck.div(nw, np));
+  }
+  if (ck.error) {
+    res.arithmeticError = true;
+    return res;
+  }
+  auto clampInt = [](double v) { return static_cast<int>(std::clamp<double>(v, INT_MIN, INT_MAX)); };
+  res.nh = clampInt(nh);
+  res.nw = clampInt(nw);
+  // Bound on the tubes to place (negative counts place none); a count beyond
+  // the int range is too many as well.
+  if (std::fabs(nh) > INT_MAX || std::fabs(nw) > INT_MAX ||
+      std::max(0.0, nh) * std::max(0.0, nw) > static_cast<double>(kMaxTubes)) {
+    res.tooManyTubes = true;
+    return res;
+  }
+  const long long inh = static_cast<long long>(nh), inw = static_cast<long long>(nw);
+  const long long ic = static_cast<long long>(c);
+
+  // 3. Casing height, mm: design mode to an even number of millimetres.
+  double h = in.design ? 2.0 * ck.round(((nh - 1.0) * s1 + in.df + 2.0 * in.sh1) / 2.0)
+                       : ck.finite(in.ratingHeightMm);
+  // 4. Casing width, mm; passes are set apart by 0.375 tube pitches.
+  double w = np > 1 ? ck.round((nw - 1.0) * s2 + in.df + 2.0 * in.sw + (c - 1.0) * 0.375 * in.pt)
+                    : 2.0 * ck.round(((nw - 1.0) * s2 + in.df + 2.0 * in.sw) / 2.0);
+  // 5. Map the casing onto the paint box.
+  DrawArea area;
+  if (!ck.error && !SetDrawArea(area, drawing, 200, 60, 60, 200, w, h, false, true)) ck.error = true;
+  if (ck.error) {
+    res.arithmeticError = true;
+    return res;
+  }
+  res.heightMm = h;
+  res.widthMm = w;
+
+  // 6.-7. Place the tubes, column 0 on the right where the air enters.
+  const ColumnRule rule{arr, in.rotated, in.pt, in.sw, in.sh1, in.df};
+  if (!draw) {
+    res.tubesPlaced = rule.total(inh, inw);
+  } else {
+    double minX = 1e10, minY = 1e10, maxX = -1, maxY = -1;
+    double g = 0;  // pass offset, mm
+    const double half = in.df / 2.0;
+    long long placed = 0;
+    for (long long i = 0; i < inw; ++i) {
+      double xc = rule.offset(i) + g;
+      long long count = rule.tubes(i, inh);
+      for (long long j = 0; j < count; ++j) {
+        double yc = rule.rowOffset(i, j);
+        double x0 = w - xc - half, y0 = h - yc - half, x1 = w - xc + half, y1 = h - yc + half;
+        minX = std::min(minX, x0);
+        minY = std::min(minY, y0);
+        maxX = std::max(maxX, x1);
+        maxY = std::max(maxY, y1);
+        CanvasPoint a = WorldToCanvas(area, x0, y0), b = WorldToCanvas(area, x1, y1);
+        AddItem(drawing, DrawItem::Kind::Ellipse, {x0, y0, x1, y1}, {a.x, a.y, b.x, b.y});
+        ++placed;
+      }
+      if (ic > 1 && (i + 1) % ic == 0) {
+        long long k = (i + 1) / ic;
+        TextAtWorld(area, drawing, true, RoundToInt(static_cast<double>(ic) / 2.0 * s2 * area.sx), -10,
+                    PassLabel(k, np), w - xc - static_cast<double>(ic) * in.df / 2.0, minY);
+        g += RoundHalfEven(0.375 * in.pt);
+      }
+    }
+    res.tubesPlaced = placed;
+
+    // 8.-9. Casing outline with a perspective hint of its length, and the
+    // dimension texts. With no tube placed there is no bank to outline.
+    if (placed > 0) {
+      CanvasPoint A = WorldToCanvas(area, minX - in.sw, minY - in.sh1);
+      CanvasPoint B = WorldToCanvas(area, maxX + in.sw, maxY + in.sh1);
+      AddItem(drawing, DrawItem::Kind::Rectangle, {minX - in.sw, minY - in.sh1, maxX + in.sw, maxY + in.sh1},
+              {A.x, A.y, B.x, B.y}, true);
+      AddItem(drawing, DrawItem::Kind::Line, {}, {A.x, B.y, A.x + 40, B.y - 40});
+      AddItem(drawing, DrawItem::Kind::Line, {}, {B.x, B.y, B.x + 40, B.y - 40});
+      const double span = static_cast<double>(B.x) - A.x;
+      auto wave = [&](double f) { return A.x + 40 + RoundToInt((f - 0.025 * in.khw) * span); };
+      AddItem(drawing, DrawItem::Kind::Polyline, {},
+              {A.x + 40, B.y - 40, wave(0.2), B.y - 25, wave(0.45), B.y - 35, wave(0.65), B.y - 25, B.x + 40,
+               B.y - 40});
+      AddItem(drawing, DrawItem::Kind::Line, {}, {B.x, A.y, B.x + 40, A.y - 40});
+
+      double lengthMm = ck.round(in.lengthM * 1000.0);
+      double hText = ck.round(h), wText = ck.round(w);
+      if (ck.error) {
+        res.arithmeticError = true;
+        return res;
+      }
+      DrawItem len{DrawItem::Kind::Text, {}, {B.x + 20, B.y - 60}, "L-长度=" + IntText(lengthMm)};
+      drawing->items.push_back(std::move(len));
+      const double midY = (minY + maxY) / 2.0;
+      TextAtWorld(area, drawing, true, 30, 30, "H-高度=" + IntText(hText), maxX, midY);
+      TextAtWorld(area, drawing, true, 30, 0, "←流向", maxX, midY);
+      TextAtWorld(area, drawing, true, -20, -30, "W-宽度=" + IntText(wText), (minX + maxX) / 2.0, minY);
+    }
+  }
+
+  // 10. Casing size in metres for the message pane.
+  if (in.interactive) {
+    res.memoLines.push_back("Hbx  =" + FormatGeneral(h / 1000.0));
+    res.memoLines.push_back("Wbx  =" + FormatGeneral(w / 1000.0));
+  }
+  return res;
+}
+
+}  // namespace tharvex::layout
