@@ -1,0 +1,52 @@
+#pragma once
+// The calculation report: a formatted copy of what the main window's fields
+// show, in ten sections that follow the group boxes of the input tab. It
+// calculates nothing; an incomplete case shows blank result columns.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fields/form.h"
+
+namespace tharvex {
+class MainModel;
+}
+
+namespace tharvex::report {
+
+// One line of the report with its character format. Title and blank lines
+// between sections are 14 pt bold, headings 10 pt bold, rows 10 pt regular.
+struct StyledLine {
+  std::string text;
+  int size = 10;  // points
+  bool bold = false;
+
+  bool operator==(const StyledLine&) const = default;
+};
+
+inline constexpr int kTitleSize = 14;
+inline constexpr int kBodySize = 10;
+inline constexpr int kValueDecimals = 4;
+
+// Builds the whole report from the main window's controls. `projectFile` is
+// the current project's full path, empty while the case was never saved.
+std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFile);
+
+// Field rows of the report (one per enabled field of `bases`, in order):
+// caption, value with `decimals` decimals, unit cut to 20 columns.
+std::vector<StyledLine> FieldRows(const Form& form, const std::vector<std::string_view>& bases, int decimals);
+
+// The texts of styled lines, one per line.
+std::vector<std::string> Texts(const std::vector<StyledLine>& lines);
+
+// The report command: makes the report tab the active page, rebuilds the
+// report and writes its lines into the report control `ReReport`. Returns the
+// styled lines so that a front end can show the formats.
+std::vector<StyledLine> MOReportClick(MainModel& model);
+
+// What the report control holds now, with the user's hand edits: its lines,
+// each carrying the format of the built line at the same place when the text
+// is still the same, else the regular body format.
+std::vector<StyledLine> ReportContent(const Control& reReport, const std::vector<StyledLine>& built);
+
+}  // namespace tharvex::report
