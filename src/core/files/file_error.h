@@ -1,0 +1,33 @@
+#pragma once
+// Errors of reading and writing files. Each carries what went wrong and the
+// file it concerns; what() is the text the user sees in the message box.
+#include <stdexcept>
+#include <string>
+
+namespace tharvex {
+
+enum class FileErrorCode {
+  CannotRead,      // the file could not be opened or read
+  CannotCreate,    // the file could not be written
+  TooShort,        // shorter than the header
+  TooLarge,        // beyond the size a project can have
+  BadLength,       // the stored length does not fit the data
+  DamagedStream,   // the compressed data cannot be inflated
+  BadEncoding,     // bytes that are no GB18030 text, or text that has no GB18030 form
+  BadValue,        // a record value that cannot be read for its property
+  BadLayout,       // a value that cannot be written as one line
+};
+
+class FileError : public std::runtime_error {
+ public:
+  FileError(FileErrorCode code, std::string file, const std::string& message)
+      : std::runtime_error(message), code_(code), file_(std::move(file)) {}
+  FileErrorCode code() const { return code_; }
+  const std::string& file() const { return file_; }
+
+ private:
+  FileErrorCode code_;
+  std::string file_;
+};
+
+}  // namespace tharvex
