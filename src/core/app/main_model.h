@@ -1,8 +1,10 @@
 #pragma once
 // The main window as a model: its controls and the handlers wired to them.
 // The desktop program shows it, the CLI and the tests drive it.
+#include <memory>
 #include <string>
 
+#include "core/engine/engine.h"
 #include "core/fields/form.h"
 
 namespace tharvex {
@@ -24,10 +26,14 @@ class MainModel {
   const Form& form() const { return form_; }
   ProjectState& project() { return project_; }
   const ProjectState& project() const { return project_; }
+  // The thermal calculation wired to the window's controls.
+  engine::Engine& engine() { return *engine_; }
+  const engine::Engine& engine() const { return *engine_; }
 
  private:
   Form form_;
   ProjectState project_;
+  std::unique_ptr<engine::Engine> engine_;
 };
 
 }  // namespace tharvex

@@ -1,0 +1,27 @@
+// Actions of the thermal calculation: run it, optimise, write the layout.
+#include <fstream>
+
+#include "cli/registry.h"
+#include "core/output/tube_layout.h"
+
+namespace tharvex::cli {
+
+void RegisterEngineActions(ActionTable& t) {
+  t["--calc"] = {0, [](Context& ctx, const std::string&) { ctx.model.engine().WsDExit(nullptr); },
+                 "run the calculation, as opening the drawing tab does"};
+
+  t["--optimise"] = {0, [](Context& ctx, const std::string&) {
+    Control& button = NeedControl(ctx.model.form(), "tbOpt1");
+    if (!button.enabled()) throw UsageError("control 'tbOpt1' is disabled (the optimiser needs the design mode)");
+    ctx.model.engine().BtOpt1Click(&button);
+  }, "run the optimiser (design mode)"};
+
+  t["--layout-svg"] = {1, [](Context& ctx, const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    if (!out) throw ActionFailed("cannot write '" + path + "'");
+    out << layout::ToSvg(ctx.model.engine().drawing());
+    if (!out.flush()) throw ActionFailed("cannot write '" + path + "'");
+  }, "FILE  write the last tube layout drawing as SVG"};
+}
+
+}  // namespace tharvex::cli

@@ -1,0 +1,96 @@
+#pragma once
+// The thermal calculation of the main window: the run WsDExit with its
+// steps, the mode handlers and the optimiser, wired to the window's controls.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/engine/design_case.h"
+#include "core/fields/form.h"
+#include "core/fields/solver.h"
+
+namespace tharvex {
+struct ProjectState;
+}
+
+namespace tharvex::engine {
+
+class Engine {
+ public:
+  Engine(Form& form, ProjectState& project);
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Installs the exit, change and click handlers on the window's controls.
+  void InstallHandlers();
+
+  // The calculation run: up to three attempts of steps 3 to 11.
+  void WsDExit(Control* sender);
+  // The optimiser: sweeps face and tube velocity.
+  void BtOpt1Click(Control* sender);
+
+  // Mode handlers.
+  void CalTypeDChange(Control* sender);
+  void PhsDChange(Control* sender);
+  void CBWaterClick(Control* sender);
+  void CBTTypeClick(Control* sender);
+  void CBTubArrClick(Control* sender);
+
+  CalcState& state() { return st_; }
+  const CalcState& state() const { return st_; }
+  const layout::DisplayList& drawing() const { return st_.drawing; }
+  const CaseFields& fields() const { return f_; }
+
+  // --- pieces of one attempt, public for the tests ---
+  void Attempt(Control* sender);
+  void BalanceStep();                   // step 3
+  void TubeHeatStep();                  // step 4
+  void CheckInput(Control* sender);     // step 5
+  void LabelHotCold();                  // step 5
+  void MeanTempDifference();            // step 5
+  void LayoutStep();                    // step 6
+  void OptimisingLengthStep();          // step 7
+  void ShellSideStep();                 // step 8
+  void TubeSideStep();                  // step 9
+  void AreasStep();                     // step 10
+  void NozzleStep();                    // step 11
+
+  double WetCondensationHeat();         // and the humidity ratios x1, x2
+  double HeatBalanceResidual(const ValueArray& v, int last);
+  double TubeDuty(const ValueArray& v, int last) const;
+  double TubeDutyOf(double wt, double cpt, double tt1, double tt2, double dht) const;
+  double ShellHeatLoss(const ValueArray& v, int last) const;
+  double Lmtd(double e1, double e2, double e3, double e4);
+  double LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind);
+
+ private:
+  // Reading and writing fields.
+  double ReadNumber(const Control* c) const;    // text of a plain edit as a decimal number
+  long long ReadInt(const Control* c) const;    // text as a whole number
+  double Conductivity(const Control* c) const;  // material list: number after the bar
+  void Write(Control* c, double si);            // SetSIValue of a finite value
+  void Trace(std::string_view label, double value);
+  void TraceLine(std::string line);
+  double RequestedTubeCount();
+
+  Form& form_;
+  ProjectState& project_;
+  CaseFields f_;
+  CalcState st_;
+  ResidualFunction balanceResidual_;
+  // Values read by step 6 for the later steps.
+  struct Geometry {
+    double d_o = 0, d_i = 0, pt = 0, hf = 0, pf = 0, tf = 0;
+    double densS = 0, muS = 0, cpS = 0, ldS = 0;
+    double sh1 = 0, sw = 0, utm = 0, wt = 0, densT = 0, densTv = 0, muTv = 0, kFin = 0;
+    long long passes = 1, bay = 1;
+    bool bare = false;
+    int arrangement = 0;
+    bool rotated = false;
+    int phaseS = 0, phaseT = 0;
+  } g_;
+  double kso_ = 0;  // effective shell coefficient of this run
+  double at_ = 0;   // tube film coefficient of this run
+};
+
+}  // namespace tharvex::engine

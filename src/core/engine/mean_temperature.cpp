@@ -1,0 +1,103 @@
+// Mean temperature difference: the logarithmic mean of the terminal
+// differences and its correction factor for the passes and units in series.
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "core/engine/checked_math.h"
+#include "core/engine/engine.h"
+#include "core/engine/mean_temperature.h"
+
+namespace tharvex::engine {
+
+std::string FormatCorrection(double f) {
+  // Four decimals, but no more than seven significant digits: digits past the
+  // seventh show as zeros.
+  const double mag = std::fabs(f);
+  if (mag >= 1e7) return FormatGeneral(f, 7, 4);
+  int intDigits = mag >= 1 ? static_cast<int>(std::floor(std::log10(mag))) + 1 : 0;
+  int decimals = std::min(4, 7 - intDigits);
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, f, std::chars_format::fixed, decimals);
+  std::string s(buf, r.ptr);
+  // Rounding may have carried into one more integer digit.
+  if (decimals < 4) {
+    if (decimals == 0) s += '.';
+    s.append(static_cast<size_t>(4 - decimals), '0');
+  }
+  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
+  return s;
+}
+
+double Engine::Lmtd(double e1, double e2, double e3, double e4) {
+  // The optimiser's sweep keeps the difference of its first calculation.
+  if (st_.Optimising) return st_.CachedLmtd;
+  const double da = Fin(e2 - e3), db = Fin(e1 - e4);
+  const double lmtd = da == db ? da : Div(da - db, Ln(Div(da, db)));
+  st_.CachedLmtd = lmtd;
+  return lmtd;
+}
+
+double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
+  // One side without temperature change, or the sides the wrong way round.
+  if (Fin((ta - tb) * (td - tc)) < 1e-8) {
+    form_.clearStatusIf(1, msg::kCorrection);
+    return 1;
+  }
+  try {
+    double r, p;
+    if (kind == 'C') {
+      r = Div(n * (ta - tb), td - tc);
+      p = Div(td - tc, n * (ta - tc));
+    } else {
+      r = Div(ta - tb, n * (td - tc));
+      p = Div(td - tc, ta - tc);
+    }
+    double f;
+    const double twoOverP = Div(2, p);
+    if (std::fabs(r - 1) < 1e-8) {
+      f = Div(Div(1.414214 * p, 1 - p), Ln(Div(twoOverP - 0.58578, twoOverP - 3.41421)));
+    } else {
+      const double s = Sqrt(Fin(r * r + 1));
+      f = Div(Fin(Div(s, r - 1) * Ln(Div(1 - p, Fin(1 - r * p)))),
+              Ln(Div(twoOverP - 1 - r + s, twoOverP - 1 - r - s)));
+    }
+    // A single tube pass lies halfway between the formula and pure counterflow.
+    if (passes == 1) f = (f + 1) * 0.5;
+    form_.clearStatusIf(1, msg::kCorrection);
+    return f;
+  } catch (const ArithmeticError&) {
+    form_.setStatus(1, std::string(msg::kCorrection));
+    return 0.5;
+  }
+}
+
+void Engine::MeanTempDifference() {
+  if (f_.Ts1D->isEmpty() || f_.Ts2D->isEmpty() || f_.Tt1D->isEmpty() || f_.Tt2D->isEmpty() || f_.BayD->isEmpty())
+    return;
+  const long long bay = ReadInt(f_.BayD);
+  const long long passes = ReadInt(f_.PnD);
+  const double ts1 = f_.Ts1D->GetSIValue(), ts2 = f_.Ts2D->GetSIValue();
+  const double tt1 = f_.Tt1D->GetSIValue(), tt2 = f_.Tt2D->GetSIValue();
+  const bool shellHot = f_.HTsD->text() == msg::kHot;
+  const int ps = f_.PhsD->itemIndex();
+  const bool shellChange = ps == kCondensing || ps == kEvaporating;
+  // Hot side first; a shell that changes phase is held at one temperature.
+  double e[4];
+  char kind;
+  if (shellHot) {
+    e[0] = shellChange ? ts2 : ts1, e[1] = ts2, e[2] = tt1, e[3] = tt2;
+    kind = 'C';
+  } else {
+    e[0] = shellChange ? tt2 : tt1, e[1] = tt2, e[2] = ts1, e[3] = ts2;
+    kind = 'H';
+  }
+  const int n = static_cast<int>(std::clamp<long long>(bay, -1000000000, 1000000000));
+  const int np = static_cast<int>(std::clamp<long long>(passes, -1000000000, 1000000000));
+  const double f = LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
+  f_.CdtD->setText(FormatCorrection(f));
+  const double lmtd = Lmtd(e[0], e[1], e[2], e[3]);
+  Write(f_.AdtD, f * lmtd);
+}
+
+}  // namespace tharvex::engine

@@ -1,0 +1,108 @@
+// Tube side: the requested tube count from the reference velocity, then the
+// actual velocity, film coefficient by phase and flow regime, friction and
+// pressure drop.
+#include <cmath>
+#include <numbers>
+
+#include "core/engine/checked_math.h"
+#include "core/engine/engine.h"
+
+namespace tharvex::engine {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kRoughness = 4.57e-5;  // m, wall roughness of the tubes
+constexpr int kMaxColebrookPasses = 1000;
+
+// Darcy friction factor of turbulent flow (Colebrook), solved for 1/sqrt(f).
+double ColebrookFriction(double re, double di) {
+  double y = 1.2;
+  for (int pass = 0;; ++pass) {
+    if (pass >= kMaxColebrookPasses) throw ArithmeticError("friction factor did not converge");
+    const double next = Div(-1, 2 * Log10(Fin(Div(Div(kRoughness, di), 3.7) + Div(2.51, Fin(re * y)))));
+    const bool done = std::fabs(next - y) < 1e-5;
+    y = next;
+    if (done) break;
+  }
+  return Fin(y * y);
+}
+
+}  // namespace
+
+double Engine::RequestedTubeCount() {
+  const int phase = g_.phaseT;
+  if (phase != kLiquid && phase != kGas && phase != kCondensing) {
+    form_.setStatus(1, std::string(msg::kEvaporation));
+    throw AttemptStopped("evaporating tube side");
+  }
+  form_.clearStatusIf(1, msg::kEvaporation);
+  const double rho = phase == kCondensing ? g_.densTv : g_.densT;
+  // Tubes per pass that carry the tube flow at the reference velocity.
+  return Round(Div(Fin(4 * g_.wt * static_cast<double>(g_.passes)),
+                   Fin(kPi * rho * Fin(g_.d_i * g_.d_i) * g_.utm)));
+}
+
+void Engine::TubeSideStep() {
+  const Geometry& g = g_;
+  const bool condensing = g.phaseT == kCondensing;
+  const double nt = static_cast<double>(ReadInt(f_.NtD));
+  const double np = static_cast<double>(g.passes);
+  const double rho = condensing ? g.densTv : g.densT;  // density of the flowing phase
+  const double ls = st_.currentLength;
+
+  const double ut = Div(Fin(4 * g.wt * np), Fin(kPi * rho * nt * Fin(g.d_i * g.d_i)));
+  Write(f_.UtD, ut);
+  Trace("Ut=", ut);
+
+  const double mu = f_.MtD->GetSIValue();
+  const double ret = condensing ? Div(Fin(g.d_i * ut * g.densTv), g.muTv) : Div(Fin(g.d_i * ut * g.densT), mu);
+  Trace("Ret=", ret);
+  const double cpt = f_.CptD->GetSIValue();
+  const double ldt = f_.LdtD->GetSIValue();
+  const double prt = Div(Fin(cpt * mu), ldt);
+  Trace("Prt=", prt);
+
+  double at;
+  if (!condensing) {
+    form_.clearStatusIf(1, msg::kLaminar);
+    // A cooled viscous liquid has a lower coefficient near the wall.
+    const double psi = f_.HTtD->text() == msg::kHot ? 0.95 : 1.05;
+    const double a = Div(ldt, g.d_i), r8 = Pow(ret, 0.8), p3 = Pow(prt, 0.3);
+    const double turbulent = mu < 0.003 ? Fin(0.023 * a * r8 * p3) : Fin(0.027 * a * r8 * p3 * psi);
+    if (ret < 2300) {
+      at = Fin(1.86 * Div(ldt, g.d_i) * Pow(Div(Fin(ret * prt * g.d_i), ls), 1.0 / 3) * psi);
+      form_.setStatus(1, std::string(msg::kLaminar));
+    } else if (ret < 10000) {
+      at = Fin(turbulent * (1 - Div(600000, Pow(ret, 1.8))));
+    } else {
+      at = turbulent;
+    }
+  } else {
+    // Condensation inside tubes on an equivalent liquid mass flux.
+    const double x1 = ReadNumber(f_.Xt1D), x2 = ReadNumber(f_.Xt2D);
+    const double flux = Fin(ut * g.densT);
+    const double xm = Fin((x1 + x2) / 2);
+    const double ge = Fin(flux * Fin(Sqrt(Div(g.densT, g.densTv)) * (1 - xm) + xm));
+    const double reeq = Div(Fin(g.d_i * ge), mu);
+    if (reeq > 500000)
+      at = Fin(0.0265 * Div(ldt, g.d_i) * Pow(ret, 0.8) * Pow(prt, 1.0 / 3));
+    else
+      at = Fin(5.03 * Div(ldt, g.d_i) * Pow(ret, 1.0 / 3) * Pow(prt, 1.0 / 3));
+    // Non-condensable gas blankets the wall.
+    const double la = Fin(ReadNumber(f_.LatD) / 100);
+    if (la > 0.001) at = Fin(at * (0.8047 * Exp(Div(-107.668 * la, 1 - la)) + 0.1758));
+  }
+  Write(f_.atD, at);
+  Trace("at=", at);
+  at_ = at;
+
+  const double f = ret < 2300 ? Div(64, ret) : ColebrookFriction(ret, g.d_i);
+  const double ft = g.d_o < 0.025 ? 1.5 : 1.4;  // tube-end structure factor
+  // Straight tubes plus three velocity heads per pass for the return.
+  const double dpt = Fin(np * ft * (Div(Fin(f * ls), g.d_i) + 3) * 0.5 * rho * Fin(ut * ut));
+  Write(f_.DptD, dpt);
+  Trace("Dpt=", dpt);
+}
+
+}  // namespace tharvex::engine
