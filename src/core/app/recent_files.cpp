@@ -84,14 +84,14 @@ bool MostRecentFiles::Accepts(const std::string& path) const {
 void MostRecentFiles::AddFile(const std::string& path) {
   if (!Accepts(path) || !hasOwnerMenu_) return;
   std::string key = AsciiLower(path);
-  size_t at = files_.size();
+  size_t at = std::string::npos;
   for (size_t i = 0; i < files_.size(); ++i)
     if (AsciiLower(files_[i]) == key) {
       at = i;
       break;
     }
   if (at == 0) return;
-  if (at < files_.size()) files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(at));
+  if (at != std::string::npos) files_.erase(files_.begin() + static_cast<std::ptrdiff_t>(at));
   files_.insert(files_.begin(), path);
   while (files_.size() > maxFiles_) files_.pop_back();
   Changed();
