@@ -104,6 +104,9 @@ void ProjectSession::RefreshModes() {
   Form& form = model_.form();
   if (Control* c = form.Find("CalTypeD"); c && c->onChange) c->onChange(c);
   if (Control* c = form.Find("CBTType"); c && c->onClick) c->onClick(c);
+  // The arrangement list was restored without notification; its handler
+  // names the rotation angle of the check box (30° or 45°).
+  if (Control* c = form.Find("CBTubArr"); c && c->onClick) c->onClick(c);
 }
 
 bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadStatus* status) {

@@ -65,6 +65,16 @@ class RecordWriter {
   bool any_ = false;
 };
 
+// The marks separate the lines of a multi-line value; inside a line they
+// would come back as line breaks, so such a text is refused, not changed.
+void RefuseLineMarks(const Control& c) {
+  for (const auto& line : c.lines())
+    if (line.find(kLineStart) != std::string::npos || line.find(kLineEnd) != std::string::npos)
+      throw FileError(FileErrorCode::BadLayout, {},
+                      "The text of '" + c.name() + "' holds the mark " + std::string(kLineStart) + " or " +
+                          std::string(kLineEnd) + ", which a project file uses between lines; remove it to save.");
+}
+
 void WriteControl(std::string& out, const Control& c, bool saveLabelCaptions) {
   RecordWriter w(out, c);
   switch (c.kind()) {
@@ -83,8 +93,11 @@ void WriteControl(std::string& out, const Control& c, bool saveLabelCaptions) {
     case ControlKind::TComboBox:
     case ControlKind::TComboBoxU: w.Add("Ord", "ItemIndex", std::to_string(c.itemIndex())); break;
     case ControlKind::TCheckBox: w.Add("Enum", "Checked", Bool(c.checked())); break;
-    case ControlKind::TMemo: w.Add("Memo", "Lines", EncodeMemoValue(c.lines())); break;
-    case ControlKind::TRichEdit: w.Add("Rich", "Lines", EncodeMemoValue(c.lines())); break;
+    case ControlKind::TMemo:
+    case ControlKind::TRichEdit:
+      RefuseLineMarks(c);
+      w.Add(c.kind() == ControlKind::TMemo ? "Memo" : "Rich", "Lines", EncodeMemoValue(c.lines()));
+      break;
     default: break;  // other controls hold no input state
   }
   w.Finish();

@@ -322,6 +322,13 @@ TEST(FormRecordFileTest, WriteIsAtomicAndAFailedWriteKeepsTheOldFile) {
   }
   EXPECT_EQ(ReadFile(file), old);
 
+  // A memo line holding a line mark would come back split: refused.
+  RecordingMessageSink sink;
+  Form memoForm(sink);
+  memoForm.Add("CmtsD", ControlKind::TRichEdit).setLines({"up ▲ down"});
+  EXPECT_THROW(WriteFormRecord(memoForm, file.string(), false, {}, true), FileError);
+  EXPECT_EQ(ReadFile(file), old);
+
   // A folder that does not exist.
   w.field.setText("1");
   try {
