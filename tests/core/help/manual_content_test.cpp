@@ -2,7 +2,9 @@
 // caption of the main window, and F1 on every field landing on its section.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 
 #include "core/app/main_model.h"
 #include "core/app/main_window_table.h"
@@ -97,6 +99,25 @@ TEST_F(ShippedManual, F1OnEveryLabelledFieldFindsItsSection) {
     ++found;
   }
   EXPECT_GT(found, 150);
+}
+
+// The accuracy table of the humid-air tools, when its notes exist, is in the
+// tools chapter row for row.
+TEST_F(ShippedManual, ToolsChapterHoldsTheHumidAirAccuracyTable) {
+  std::ifstream f(std::string(THARVEX_SOURCE_DIR) + "/data/manual_notes/humid_air_deviation.md");
+  if (!f) GTEST_SKIP() << "no humid-air notes";
+  const Bookmark* section = index.Find("湿空气计算的精度");
+  ASSERT_NE(section, nullptr);
+  EXPECT_EQ(index.bookmarks()[static_cast<size_t>(section->chapter)].title, "第五章 工具 ");
+  std::string body = Body(*section);
+  std::string line;
+  int rows = 0;
+  while (std::getline(f, line)) {
+    if (!line.starts_with("| ") || line.starts_with("| t ")) continue;
+    EXPECT_NE(body.find(line), std::string::npos) << "missing row: " << line;
+    ++rows;
+  }
+  EXPECT_GE(rows, 10);
 }
 
 struct KeywordCase {
