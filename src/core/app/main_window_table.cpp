@@ -96,9 +96,9 @@ std::vector<ControlDef> MakeTable() {
 
   // Shell side: properties and heat balance.
   const char* gs = "GBShellBlanace";
-  add(G(E::Group, gs, "壳程物性及热量平衡", "TabSheet1"));
+  add(With(G(E::Group, gs, "壳程物性及热量平衡", "TabSheet1"), [](ControlDef& d) { d.col = 0; }));
   add(G(E::Label, "SLState", "液体物性", gs, Hidden));
-  add(G(E::Label, "SVState", "蒸汽物性", gs, Hidden));
+  add(With(G(E::Label, "SVState", "蒸汽物性", gs, Hidden), [](ControlDef& d) { d.col = 1; }));
   add(Q("Ws", "质量流量", gs, U::MassFlow, "", R::Bal));
   add(Q("Cps", "平均比热", gs, U::SpecificHeat, "1005", R::In, Fx));
   add(Q("Ts1", "入口温度", gs, U::Temperature, "", R::Bal));
@@ -116,7 +116,7 @@ std::vector<ControlDef> MakeTable() {
   add(T("Las", "不凝气体", gs, "0.00", R::None, Ds, "%", 1));
   add(Q("Cpsv", "蒸汽比热", gs, U::SpecificHeat, "", R::None, Ds, 1));
   add(Q("Msv", "蒸汽粘度", gs, U::Viscosity, "", R::None, Ds, 1));
-  add(G(E::SpeedButton, "SBP2", "", gs, 0, "从物性数据库取壳程蒸汽物性"));
+  add(With(G(E::SpeedButton, "SBP2", "", gs, 0, "从物性数据库取壳程蒸汽物性"), [](ControlDef& d) { d.col = 1; }));
   add(K("CBWater", "湿工况(仅对空气)", gs, {}, 1));
   add(T("rh1", "相对湿度", gs, "50", R::In, 0, "%", 1));
   add(Q("Pw", "操作压力", gs, U::Pressure, "100000", R::In, Ds, 1));
@@ -128,7 +128,7 @@ std::vector<ControlDef> MakeTable() {
   const char* gt = "GBTubeBlanace";
   add(G(E::Group, gt, "管程物性及热量平衡", "TabSheet1"));
   add(G(E::Label, "TLState", "液体物性", gt, Hidden));
-  add(G(E::Label, "TVState", "蒸汽物性", gt, Hidden));
+  add(With(G(E::Label, "TVState", "蒸汽物性", gt, Hidden), [](ControlDef& d) { d.col = 1; }));
   add(Q("Wt", "质量流量", gt, U::MassFlow, "", R::Bal));
   add(Q("Cpt", "平均比热", gt, U::SpecificHeat, "4200", R::In, Fx));
   add(Q("Tt1", "入口温度", gt, U::Temperature, "", R::Bal));
@@ -139,21 +139,21 @@ std::vector<ControlDef> MakeTable() {
   add(Q("Mt", "动力粘度", gt, U::Viscosity, "0.0008", R::In, Fx));
   add(Q("Ldt", "导热系数", gt, U::Conductivity, "0.55", R::In, Fx));
   add(Q("Dent", "密度", gt, U::Density, "1000", R::In, Fx));
-  add(Q("Sigt", "表面张力", gt, U::SurfaceTension, "", R::None, FaceReadOnly));
+  add(Q("Sigt", "表面张力", gt, U::SurfaceTension, "", R::None, FaceReadOnly, 1));
   add(G(E::SpeedButton, "SBP3", "", gt, 0, "从物性数据库取管程物性"));
   add(With(Q("DHt", "相变热", gt, U::LatentHeat, "", R::Bal, Ds, 1), [](ControlDef& d) { d.unitName = "DhtU"; }));
   add(T("Lat", "不凝气体", gt, "0.00", R::In, Ds, "%", 1));
   add(Q("Dentv", "蒸汽密度", gt, U::Density, "", R::In, Ds, 1));
   add(Q("Cptv", "蒸汽比热", gt, U::SpecificHeat, "", R::None, Ds, 1));
   add(Q("Mtv", "蒸汽粘度", gt, U::Viscosity, "", R::In, Ds, 1));
-  add(G(E::SpeedButton, "SBP4", "", gt, Disabled, "从物性数据库取管程蒸汽物性"));
+  add(With(G(E::SpeedButton, "SBP4", "", gt, Disabled, "从物性数据库取管程蒸汽物性"), [](ControlDef& d) { d.col = 1; }));
   add(T("Xt1", "入口蒸汽干度", gt, "1.0", R::In, Ds, {}, 1));
   add(T("Xt2", "出口蒸汽干度", gt, "0.0", R::In, Ds, {}, 1));
   add(ControlDef{.entry = E::Rich, .name = "Cmtt", .caption = "注释", .parent = gt, .role = R::In, .col = 1});
 
   // Fins.
   const char* gf = "GBFinStru";
-  add(G(E::Group, gf, "翅片几何", "TabSheet1"));
+  add(With(G(E::Group, gf, "翅片几何", "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
   add(Q("hf", "翅片高度", gf, U::Length, "0.016", R::In, Fx));
   add(Q("Pf", "翅片间隙", gf, U::Length, "0.006", R::In, Fx));
   add(Q("Tf", "翅片厚度", gf, U::Length, "0.001", R::In, Fx));
@@ -164,7 +164,7 @@ std::vector<ControlDef> MakeTable() {
 
   // Tube geometry.
   const char* gb = "GBBaseStru";
-  add(G(E::Group, gb, "管程几何", "TabSheet1"));
+  add(With(G(E::Group, gb, "管程几何", "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
   add(With(Q("do", "管外径", gb, U::Length, "0.038", R::In, Fx), [](ControlDef& d) { d.valueName = "dod"; }));
   add(With(Q("di", "管内径", gb, U::Length, "0.035", R::In, Fx), [](ControlDef& d) { d.unitName = "DdiU"; }));
   add(With(Q("Pt", "管间距", gb, U::Length, "0.092", R::In, Fx),
@@ -175,7 +175,7 @@ std::vector<ControlDef> MakeTable() {
 
   // Casing.
   const char* gx = "GBBoxStru";
-  add(G(E::Group, gx, "箱体几何", "TabSheet1"));
+  add(With(G(E::Group, gx, "箱体几何", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
   add(Q("Hbx", "高度H", gx, U::Length, "", R::Mode, Rs));
   add(Q("Wbx", "宽度W", gx, U::Length, "", R::Out, Rs));
   add(Q("Ls", "长度L", gx, U::Length, "2", R::Mode, Rs));
@@ -198,7 +198,7 @@ std::vector<ControlDef> MakeTable() {
 
   // Shell-side heat transfer.
   const char* gr = "GBBoxRes";
-  add(G(E::Group, gr, "壳程传热", "TabSheet1"));
+  add(With(G(E::Group, gr, "壳程传热", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
   add(Q("as", "基管膜系数", gr, U::Coefficient, "", R::Out, Rs));
   add(Q("af", "翅片膜系数", gr, U::Coefficient, "", R::Out, Rs));
   add(With(Q("Dps", "壳程压力降", gr, U::Pressure, "", R::Out, Rs), [](ControlDef& d) { d.labelName = "DPsL"; }));
@@ -208,7 +208,7 @@ std::vector<ControlDef> MakeTable() {
 
   // Tube-side heat transfer.
   const char* gu = "GBTubeRes";
-  add(G(E::Group, gu, "管程传热", "TabSheet1"));
+  add(With(G(E::Group, gu, "管程传热", "TabSheet1"), [](ControlDef& d) { d.col = 4; }));
   add(Q("at", "管内膜系数", gu, U::Coefficient, "", R::Out, Rs));
   add(Q("Dpt", "管程压力降", gu, U::Pressure, "", R::Out, Rs));
   add(Q("Ut", "实际线速度", gu, U::Velocity, "", R::Out, Rs));
@@ -217,7 +217,7 @@ std::vector<ControlDef> MakeTable() {
 
   // Main results.
   const char* gm = "GBShare";
-  add(G(E::Group, gm, "主要结果", "TabSheet1"));
+  add(With(G(E::Group, gm, "主要结果", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
   add(Q("Qa", "传递热量", gm, U::HeatFlow, "", R::Out, Rs));
   add(Q("Adt", "平均温度差", gm, U::Temperature, "", R::Out, Rs));
   add(T("Cdt", "温差校正", gm, "", R::Out, Rs));
@@ -229,30 +229,30 @@ std::vector<ControlDef> MakeTable() {
 
   // Design rules.
   const char* gg = "GBGeneral";
-  add(G(E::Group, gg, "设计规定", "TabSheet1"));
+  add(With(G(E::Group, gg, "设计规定", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
   add(T("Csr", "富余度≥", gg, "10", R::In, 0, "%"));
   add(Q("Lsm", "单程管长≤", gg, U::Length, "15", R::In));
-  add(C("CalType", "计算类型", gg, ItemList::CalcType, "设计型"));
+  add(C("CalType", "计算类型", gg, ItemList::CalcType, "设计型", 1));
   add(Q("Us2", "迎风速度≤", gg, U::Velocity, "3.5", R::In));
-  add(Q("Ut2", "管程速度≤", gg, U::Velocity, "1.5", R::In));
-  add(C("OM", "优化类型", gg, ItemList::OptType, "最快"));
+  add(Q("Ut2", "管程速度≤", gg, U::Velocity, "1.5", R::In, 0, 1));
+  add(C("OM", "优化类型", gg, ItemList::OptType, "最快", 1));
 
   // Nozzles.
   const char* gn = "GBEnters";
-  add(G(E::Group, gn, "管口计算", "TabSheet1"));
+  add(With(G(E::Group, gn, "管口计算", "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
   add(G(E::Label, "Label1", "壳程", gn));
   add(Q("DppS", "管口压力降", gn, U::Pressure, "500", R::Noz));
   add(Q("UpS", "管口流速", gn, U::Velocity, "", R::Noz));
   add(Q("dipS", "管口内径", gn, U::NozzleLength, "", R::Noz));
   add(G(E::Label, "Label2", "管程", gn));
-  add(With(Q("DppT", "管口压力降", gn, U::Pressure, "500", R::Noz, 0, 1), [](ControlDef& d) {
+  add(With(Q("DppT", "管口压力降", gn, U::Pressure, "500", R::Noz), [](ControlDef& d) {
     d.unitName = "DpptU";
     d.labelName = "DpptL";
   }));
-  add(Q("UpT", "管口流速", gn, U::Velocity, "", R::Noz, 0, 1));
-  add(Q("DipT", "管口内径", gn, U::NozzleLength, "", R::Noz, 0, 1));
+  add(Q("UpT", "管口流速", gn, U::Velocity, "", R::Noz));
+  add(Q("DipT", "管口内径", gn, U::NozzleLength, "", R::Noz));
 
-  add(ControlDef{.entry = E::Memo, .name = "MemoMessage", .caption = "", .parent = "TabSheet1"});
+  add(ControlDef{.entry = E::Memo, .name = "MemoMessage", .caption = "", .parent = "TabSheet1", .col = 0});
 
   add(G(E::Tab, "TabSheet2", "布管图", "PageControl1"));
   add(G(E::PaintBox, "PaintBox1", "", "TabSheet2"));
@@ -268,14 +268,14 @@ std::vector<ControlDef> MakeTable() {
   add(Q("t", "露点温度", gh, U::Temperature, "", R::In));
   add(Q("H", "绝对湿度", gh, U::Humidity, "", R::In));
   const char* g1 = "GroupBox1";
-  add(G(E::Group, g1, "空气湿度/温度计算", "TabTools"));
+  add(With(G(E::Group, g1, "空气湿度/温度计算", "TabTools"), [](ControlDef& d) { d.col = 1; }));
   add(With(Q("Pa", "总气压", g1, U::Pressure, "100000", R::In, Fx), [](ControlDef& d) { d.unitName = "Pau"; }));
   add(Q("tr", "空气温度", g1, U::Temperature, "", R::In));
   add(Q("Ha", "绝对湿度", g1, U::Humidity, "", R::In));
   add(Q("Hr", "相对湿度", g1, U::Percent, "", R::In));
   add(Q("ywr", "水分质量分率", g1, U::Dimensionless, "", R::In, Hidden));
   const char* g2 = "GroupBox2";
-  add(G(E::Group, g2, "壳程温度分段工具", "TabTools"));
+  add(With(G(E::Group, g2, "壳程温度分段工具", "TabTools"), [](ControlDef& d) { d.col = 2; }));
   add(Q("Tt0", "管程入口温度", g2, U::Temperature, "10", R::In));
   add(Q("Ttn", "管程出口温度", g2, U::Temperature, "15", R::In));
   add(Q("Ts0", "壳程入口温度", g2, U::Temperature, "60", R::In));

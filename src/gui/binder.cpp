@@ -1,0 +1,84 @@
+#include "gui/binder.h"
+
+#include <QTimer>
+#include <exception>
+
+#include "gui/qt_bridge.h"
+
+namespace tharvex::gui {
+
+Binder::Binder(Form& form, QObject* parent) : QObject(parent), form_(form) {
+  // Changes made outside a user action (another window writing into the
+  // fields) are shown at the next turn of the event loop.
+  form_.setObserver([this](const Control&) {
+    if (depth_ == 0) scheduleRefresh();
+  });
+}
+
+Binder::~Binder() { form_.setObserver(nullptr); }
+
+void Binder::add(Bound* b) {
+  entries_.push_back({b, ~uint64_t{0}});
+  byName_[b->control().name()] = b;
+}
+
+void Binder::remove(Bound* b) {
+  std::erase_if(entries_, [b](const Entry& e) { return e.bound == b; });
+  auto it = byName_.find(b->control().name());
+  if (it != byName_.end() && it->second == b) byName_.erase(it);
+}
+
+Bound* Binder::bound(std::string_view name) const {
+  auto it = byName_.find(std::string(name));
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+QWidget* Binder::widget(std::string_view name) const {
+  Bound* b = bound(name);
+  return b ? b->widget() : nullptr;
+}
+
+void Binder::refresh() {
+  scheduled_ = false;
+  if (form_.revision() != formSeen_) {
+    formSeen_ = form_.revision();
+    for (Entry& e : entries_) {
+      uint64_t r = e.bound->control().revision();
+      if (r == e.seen) continue;
+      e.seen = r;
+      e.bound->pull();
+    }
+  }
+  if (afterRefresh) afterRefresh();
+}
+
+void Binder::refreshAll() {
+  for (Entry& e : entries_) e.seen = ~uint64_t{0};
+  formSeen_ = ~uint64_t{0};
+  refresh();
+}
+
+void Binder::run(const std::function<void()>& action) {
+  ++depth_;
+  QString error;
+  try {
+    action();
+  } catch (const std::exception& e) {
+    error = Qs(e.what());
+  } catch (...) {
+    error = QStringLiteral("未知错误");
+  }
+  --depth_;
+  if (depth_ == 0) refresh();
+  if (!error.isEmpty() && showError) showError(error);
+}
+
+void Binder::scheduleRefresh() {
+  if (scheduled_) return;
+  scheduled_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (scheduled_) refresh();
+  });
+}
+
+}  // namespace tharvex::gui

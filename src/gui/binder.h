@@ -1,0 +1,72 @@
+#pragma once
+// Binding between the form model and the widgets that show it. Every widget
+// is refreshed from its control only when the control's revision moved, in one
+// pass wrapped in signal blockers, so a refresh never re-fires a handler.
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/fields/form.h"
+
+class QWidget;
+
+namespace tharvex::gui {
+
+// Anything that shows one control.
+class Bound {
+ public:
+  explicit Bound(Control& control) : control_(control) {}
+  virtual ~Bound() = default;
+  Control& control() const { return control_; }
+  virtual void pull() = 0;           // model -> widget
+  virtual QWidget* widget() { return nullptr; }
+
+ private:
+  Control& control_;
+};
+
+class Binder : public QObject {
+  Q_OBJECT
+ public:
+  explicit Binder(Form& form, QObject* parent = nullptr);
+  ~Binder() override;
+
+  Form& form() const { return form_; }
+  void add(Bound* b);  // not owned; a widget unregisters itself with remove()
+  void remove(Bound* b);
+  QWidget* widget(std::string_view controlName) const;
+  Bound* bound(std::string_view controlName) const;
+
+  // Widgets of controls whose revision changed since the last pass.
+  void refresh();
+  void refreshAll();
+
+  // Runs a user action (normally one core handler), turns any exception into
+  // a message box, then shows the model's new state.
+  void run(const std::function<void()>& action);
+  bool running() const { return depth_ > 0; }
+
+  // Called after every refresh pass (title, status bar, drawing).
+  std::function<void()> afterRefresh;
+  // Shows an error that escaped a handler.
+  std::function<void(const QString&)> showError;
+
+ private:
+  void scheduleRefresh();
+
+  Form& form_;
+  struct Entry {
+    Bound* bound;
+    uint64_t seen;
+  };
+  std::vector<Entry> entries_;
+  std::unordered_map<std::string, Bound*> byName_;
+  uint64_t formSeen_ = ~uint64_t{0};
+  int depth_ = 0;
+  bool scheduled_ = false;
+};
+
+}  // namespace tharvex::gui

@@ -1,0 +1,91 @@
+#pragma once
+// TFormTharvex: the main window. Built from the core's control table; every
+// user action goes through the form model and its handlers, and the widgets
+// then show the model's new state.
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/app/main_model.h"
+#include "gui/binder.h"
+#include "gui/dialogs.h"
+#include "gui/field_hint.h"
+
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+class QAction;
+
+namespace tharvex::gui {
+
+class TubeDrawing;
+class TFormAuthor;
+class WindowServices;
+
+class TFormTharvex : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `model` outlives the window; its messages are shown by `sink`.
+  TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* parent = nullptr);
+  ~TFormTharvex() override;
+
+  MainModel& model() const { return model_; }
+  Binder& binder() const { return *binder_; }
+  QAction* action(const std::string& controlName) const;
+  QWidget* fieldWidget(std::string_view controlName) const { return binder_->widget(controlName); }
+  QTabWidget* pages() const { return pages_; }
+  TubeDrawing* drawing() const { return drawing_; }
+  QLabel* statusPanel(int i) const { return i == 0 ? status0_ : status1_; }
+  TFormAuthor* author() const { return author_; }
+  FieldHint& fieldHint() { return hint_; }
+  const QString& helpKeyword() const { return helpKeyword_; }
+  WindowServices& services() const { return *services_; }
+
+  // A command of the menu or the tool bar, by control name (MFOpen, tbOpt1...).
+  void command(const std::string& name);
+  // Shows the model's new state (after changes made outside a user action).
+  void refresh() { binder_->refresh(); }
+
+  // Keyboard conventions of the window (key preview), public for the tests.
+  bool previewKey(QWidget* focus, class QKeyEvent* e);
+  // F1 on a control: the help keyword of its label, else its hint.
+  void fieldHelp(QWidget* w);
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+  bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void buildMenus();
+  void buildToolBar();
+  void buildPages();
+  void afterRefresh();
+  void pageChanged(int index);
+  void clearFocusedField();
+  void optimise(Control& c);
+  void showError(const QString& text);
+  void commitFocusedField();
+
+  MainModel& model_;
+  QtMessageSink& sink_;
+  std::unique_ptr<Binder> binder_;
+  std::unique_ptr<WindowServices> services_;
+  std::map<std::string, QAction*> actions_;
+  QMenu* fileMenu_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  TubeDrawing* drawing_ = nullptr;
+  QLabel* status0_ = nullptr;
+  QLabel* status1_ = nullptr;
+  TFormAuthor* author_ = nullptr;
+  FieldHint hint_;
+  QString helpKeyword_;
+  bool shownOnce_ = false;
+};
+
+}  // namespace tharvex::gui

@@ -1,0 +1,138 @@
+// Commands of the menu and the tool bar, the tab rules and closing.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTabWidget>
+
+#include "core/app/main_window_table.h"
+#include "gui/main_window.h"
+#include "gui/qt_bridge.h"
+#include "gui/tedit_d.h"
+#include "gui/tube_drawing.h"
+#include "gui/window_services.h"
+
+namespace tharvex::gui {
+
+namespace {
+
+// Tool buttons that do what a menu item does.
+const std::map<std::string, std::string, std::less<>> kToolToMenu{
+    {"tbNew", "MFNew"},       {"tbOpen", "MFOpen"},     {"tbSave", "MFSave"}, {"tbAs", "MFAs"},
+    {"tbTemp", "MFTemp"},     {"tbExit", "MFExit"},     {"tbOpt1", "MROpt1"}, {"btReport", "MOReport"},
+    {"tbSaveRep", "MOSave"},  {"tbPrint", "MOPrint"},   {"tbTools", "MTools"},
+};
+
+int TabIndex(std::string_view name) {
+  int i = 0;
+  for (const auto& d : mainwin::Table()) {
+    if (d.entry != mainwin::Entry::Tab) continue;
+    if (d.name == name) return i;
+    ++i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+void TFormTharvex::commitFocusedField() {
+  if (auto* e = dynamic_cast<TEditD*>(QApplication::focusWidget()); e && e->window() == this && e->isModified())
+    e->commitAndLeave();
+}
+
+void TFormTharvex::command(const std::string& name) {
+  Form& form = model_.form();
+  Control* c = form.Find(name);
+  if (c && !c->enabled()) return;
+  if (name == "ToolButton6") {
+    clearFocusedField();
+    return;
+  }
+  std::string menu = name;
+  if (auto it = kToolToMenu.find(name); it != kToolToMenu.end()) menu = it->second;
+  if (menu == "MTools") {
+    pages_->setCurrentIndex(TabIndex("TabTools"));
+    return;
+  }
+  // Commands that act on the case see what was typed last.
+  if (menu != "MHDoc" && menu != "MHAbout") commitFocusedField();
+
+  if (menu == "MROpt1") {
+    optimise(c ? *c : form.At(menu));
+    return;
+  }
+  // A handler a subsystem installed on the control wins.
+  Control* target = c && c->onClick ? c : form.Find(menu);
+  if (target && target->onClick) {
+    binder_->run([&] { target->onClick(target); });
+    return;
+  }
+  if (menu == "MFNew") services_->newProject();
+  else if (menu == "MFOpen") services_->openProject();
+  else if (menu == "MFSave") services_->saveProject();
+  else if (menu == "MFAs") services_->saveProjectAs();
+  else if (menu == "MFTemp") services_->saveTemplate();
+  else if (menu == "MFExit") close();
+  else if (menu == "MOReport") services_->buildReport();
+  else if (menu == "MOSave") services_->saveReport();
+  else if (menu == "MOPrint") services_->printReport();
+  else if (menu == "MHDoc") services_->helpDocument(QString());
+  else if (menu == "MHAbout") services_->about();
+  else if (name.rfind("SBP", 0) == 0) services_->propertyWindow(name);
+  binder_->refresh();
+}
+
+void TFormTharvex::clearFocusedField() {
+  // "清除": the focused edit becomes empty, window-coloured and editable;
+  // nothing is calculated.
+  auto* e = dynamic_cast<TEditD*>(QApplication::focusWidget());
+  if (!e || e->window() != this) return;
+  e->setModified(false);
+  Control& c = e->control();
+  binder_->run([&] { model_.form().ClearEdit(c); });
+}
+
+void TFormTharvex::optimise(Control& c) {
+  if (!services_->optimiserAvailable() && !c.onClick) {
+    model_.form().setStatus(1, "优化设计尚不可用");
+    binder_->refresh();
+    return;
+  }
+  model_.form().setStatus(1, "优化设计开始...");
+  binder_->refresh();
+  statusBar()->repaint();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // One refresh at the end: the sweep's intermediate states are not shown.
+  binder_->run([&] {
+    if (c.onClick)
+      c.onClick(&c);
+    else
+      services_->optimise();
+  });
+  QApplication::restoreOverrideCursor();
+}
+
+void TFormTharvex::pageChanged(int index) {
+  model_.form().At("PageControl1").setItemIndex(index);
+  if (index == TabIndex("TabSheet2")) {
+    commitFocusedField();
+    // The drawing tab runs the calculation, which redraws the layout.
+    binder_->run([&] { services_->calculate(); });
+    drawing_->update();
+  } else if (index == TabIndex("TabSheetReport")) {
+    commitFocusedField();
+    services_->buildReport();
+  }
+  binder_->refresh();
+}
+
+void TFormTharvex::closeEvent(QCloseEvent* e) {
+  commitFocusedField();
+  if (services_->closeQuery())
+    e->accept();
+  else
+    e->ignore();
+}
+
+}  // namespace tharvex::gui

@@ -1,0 +1,103 @@
+#include "gui/tedit_d.h"
+
+#include <QFocusEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include "core/fields/colors.h"
+#include "gui/qt_bridge.h"
+
+namespace tharvex::gui {
+
+TEditD::TEditD(Binder& binder, Control& control, QWidget* parent)
+    : QLineEdit(parent), Bound(control), binder_(binder), overlay_(control.kind() == ControlKind::TEditD) {
+  setObjectName(Qs(control.name()));
+  setFont(ValueFont());
+  binder_.add(this);
+  pull();
+}
+
+TEditD::~TEditD() { binder_.remove(this); }
+
+void TEditD::pull() {
+  const Control& c = control();
+  // While the user types, the field keeps what was typed.
+  const QString t = Qs(c.text());
+  if (t != text() && !(hasFocus() && isModified())) {
+    setText(t);
+    setCursorPosition(0);
+  }
+  setReadOnly(c.readOnly());
+  setEnabled(c.enabled());
+  setVisible(c.visible());
+  setCursor(c.cursor() == CursorKind::No ? Qt::ForbiddenCursor : Qt::IBeamCursor);
+  setToolTip(Qs(c.hint()));
+  setStatusTip(Qs(c.hint()));
+  applyLook();
+  update();
+}
+
+void TEditD::applyLook() {
+  const Control& c = control();
+  QPalette p = palette();
+  const QColor bg = WindowColour(c.color());
+  const QColor fg = WindowColour(c.fontColor());
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    p.setColor(group, QPalette::Base, bg);
+    p.setColor(group, QPalette::Text, fg);
+  }
+  p.setColor(QPalette::Disabled, QPalette::Base, bg);
+  p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+  setPalette(p);
+  // A field the user must supply has a flat border; paintEvent draws it.
+  setFrame(c.ctl3d() || c.kind() != ControlKind::TEditD);
+}
+
+void TEditD::commitAndLeave() {
+  Control& c = control();
+  std::string typed = Ss(text());
+  setModified(false);
+  binder_.run([&] {
+    if (!c.readOnly() && c.enabled() && typed != c.text())
+      binder_.form().EnterText(c, std::move(typed));
+    else
+      binder_.form().Leave(c);
+  });
+}
+
+void TEditD::focusInEvent(QFocusEvent* e) {
+  QLineEdit::focusInEvent(e);
+  update();
+}
+
+void TEditD::focusOutEvent(QFocusEvent* e) {
+  QLineEdit::focusOutEvent(e);
+  // Losing the focus to another window or a menu is not leaving the field.
+  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) commitAndLeave();
+  update();
+}
+
+void TEditD::paintEvent(QPaintEvent* e) {
+  QLineEdit::paintEvent(e);
+  const Control& c = control();
+  QPainter p(this);
+  if (!hasFrame()) {
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+  if (!overlay_ || hasFocus()) return;
+  const QString d = Qs(c.OverlayText());
+  if (d == text()) return;
+  QStyleOptionFrame opt;
+  initStyleOption(&opt);
+  QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
+  const QRect inner = hasFrame() ? rect().adjusted(2, 2, -2, -2) : rect().adjusted(1, 1, -1, -1);
+  p.fillRect(inner, WindowColour(c.color()));
+  p.setFont(font());
+  p.setPen(isEnabled() ? WindowColour(c.fontColor()) : QColor(128, 128, 128));
+  r.adjust(2, 0, -2, 0);  // the edit's own horizontal text margin
+  p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, d);
+}
+
+}  // namespace tharvex::gui

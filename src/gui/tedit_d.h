@@ -1,0 +1,35 @@
+#pragma once
+// The numeric edit of a quantity (and the plain edit, which has no overlay):
+// keeps the raw text while the user types, draws the display form of its
+// control over itself whenever it is painted without focus, and commits the
+// text through the form when it loses focus.
+#include <QLineEdit>
+
+#include "gui/binder.h"
+
+namespace tharvex::gui {
+
+class TEditD : public QLineEdit, public Bound {
+  Q_OBJECT
+ public:
+  TEditD(Binder& binder, Control& control, QWidget* parent = nullptr);
+  ~TEditD() override;
+  void pull() override;
+  QWidget* widget() override { return this; }
+
+  // Commits the typed text to the model and runs the exit handler (what
+  // leaving the field does).
+  void commitAndLeave();
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  void applyLook();
+  Binder& binder_;
+  bool overlay_;  // TEditD draws the display form; a plain edit does not
+};
+
+}  // namespace tharvex::gui

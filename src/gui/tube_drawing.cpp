@@ -1,0 +1,137 @@
+#include "gui/tube_drawing.h"
+
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPolygon>
+#include <QSvgGenerator>
+
+#include "gui/qt_bridge.h"
+
+namespace tharvex::gui {
+
+using layout::DrawItem;
+
+TubeDrawing::TubeDrawing(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("PaintBox1"));
+  setAutoFillBackground(true);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::white);
+  setPalette(p);
+}
+
+void TubeDrawing::setSource(Source source) {
+  source_ = std::move(source);
+  update();
+}
+
+void TubeDrawing::Paint(QPainter& p, const layout::DisplayList& list, const QRectF& target) {
+  if (list.width <= 0 || list.height <= 0) return;
+  // Canvas pixels of the paint box, scaled evenly into the target.
+  const double s = std::min(target.width() / list.width, target.height() / list.height);
+  const double ox = target.left() + (target.width() - s * list.width) / 2;
+  const double oy = target.top() + (target.height() - s * list.height) / 2;
+  p.save();
+  p.translate(ox, oy);
+  p.scale(s, s);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPen pen(Qt::black);
+  pen.setWidthF(1.0);
+  pen.setCosmetic(true);
+  p.setPen(pen);
+  QFont f = UiFont();
+  f.setPixelSize(12);  // 9 pt at 96 dpi, in canvas pixels
+  p.setFont(f);
+  auto points = [](const DrawItem& it) {
+    QPolygon poly;
+    for (size_t i = 0; i + 1 < it.canvas.size(); i += 2) poly << QPoint(it.canvas[i], it.canvas[i + 1]);
+    return poly;
+  };
+  for (const DrawItem& it : list.items) {
+    switch (it.kind) {
+      case DrawItem::Kind::Ellipse:
+        if (it.canvas.size() >= 4) {
+          p.setBrush(QColor(235, 240, 248));
+          p.drawEllipse(QRectF(QPointF(it.canvas[0], it.canvas[1]), QPointF(it.canvas[2], it.canvas[3])).normalized());
+        }
+        break;
+      case DrawItem::Kind::Rectangle:
+        if (it.canvas.size() >= 4) {
+          p.setBrush(it.hollow ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
+          p.drawRect(QRectF(QPointF(it.canvas[0], it.canvas[1]), QPointF(it.canvas[2], it.canvas[3])).normalized());
+        }
+        break;
+      case DrawItem::Kind::Line:
+      case DrawItem::Kind::Polyline: p.drawPolyline(points(it)); break;
+      case DrawItem::Kind::Text:
+        if (it.canvas.size() >= 2) {
+          const QRectF box(it.canvas[0], it.canvas[1], 1000, 100);
+          p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Qs(it.text));
+        }
+        break;
+    }
+  }
+  p.restore();
+}
+
+void TubeDrawing::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const layout::DisplayList* list = source_ ? source_() : nullptr;
+  if (list && !list->items.empty()) Paint(p, *list, QRectF(rect()).adjusted(8, 8, -8, -8));
+}
+
+bool TubeDrawing::exportSvg(const QString& file) const {
+  const layout::DisplayList* list = source_ ? source_() : nullptr;
+  if (!list) return false;
+  QSvgGenerator gen;
+  gen.setFileName(file);
+  gen.setSize(QSize(list->width, list->height));
+  gen.setViewBox(QRect(0, 0, list->width, list->height));
+  gen.setTitle(QStringLiteral("布管图"));
+  QPainter p;
+  if (!p.begin(&gen)) return false;
+  p.fillRect(QRect(0, 0, list->width, list->height), Qt::white);
+  Paint(p, *list, QRectF(0, 0, list->width, list->height));
+  return p.end();
+}
+
+bool TubeDrawing::exportPng(const QString& file) const {
+  const layout::DisplayList* list = source_ ? source_() : nullptr;
+  if (!list) return false;
+  // Twice the paint box size, for a sharp print.
+  QImage img(list->width * 2, list->height * 2, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  Paint(p, *list, QRectF(0, 0, img.width(), img.height()));
+  p.end();
+  return img.save(file, "PNG");
+}
+
+void TubeDrawing::exportWithDialog(bool svg) {
+  const QString filter = svg ? QStringLiteral("SVG 图形(*.svg)") : QStringLiteral("PNG 图像(*.png)");
+  QFileDialog dlg(this, QStringLiteral("导出布管图"), QString(), filter);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+  const QString file = dlg.selectedFiles().first();
+  if (!(svg ? exportSvg(file) : exportPng(file)))
+    QMessageBox::warning(this, QStringLiteral("导出布管图"), QStringLiteral("无法写入文件：\n%1").arg(file));
+}
+
+void TubeDrawing::contextMenuEvent(QContextMenuEvent* e) {
+  const layout::DisplayList* list = source_ ? source_() : nullptr;
+  QMenu menu(this);
+  QAction* svg = menu.addAction(QStringLiteral("导出为 SVG..."));
+  QAction* png = menu.addAction(QStringLiteral("导出为 PNG..."));
+  const bool any = list && !list->items.empty();
+  svg->setEnabled(any);
+  png->setEnabled(any);
+  QAction* chosen = menu.exec(e->globalPos());
+  if (chosen == svg) exportWithDialog(true);
+  if (chosen == png) exportWithDialog(false);
+}
+
+}  // namespace tharvex::gui

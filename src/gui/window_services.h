@@ -1,0 +1,65 @@
+#pragma once
+// The parts of the main window that other subsystems provide: the project
+// session and its dialogs, the recent-files list, the report, help and the
+// property window, and the calculation's drawing. Where a part is missing
+// the window shows a neutral placeholder.
+#include <QObject>
+#include <string>
+#include <vector>
+
+#include "core/output/tube_layout.h"
+
+class QWidget;
+class QMenu;
+
+namespace tharvex {
+class MainModel;
+}
+
+namespace tharvex::gui {
+
+class TFormTharvex;
+
+class WindowServices {
+ public:
+  explicit WindowServices(TFormTharvex& window);
+  ~WindowServices();
+
+  // The last drawing of the tube layout (null when the calculation keeps none).
+  const layout::DisplayList* drawing() const;
+
+  // Project commands (true when the command ran to its end).
+  bool newProject();
+  bool openProject();
+  bool saveProject();
+  bool saveProjectAs();
+  bool saveTemplate();
+  bool openFile(const std::string& file);
+  // Asks to save unsaved changes; true when the window may close.
+  bool closeQuery();
+  // Recent-file entries of the file menu, inserted before the menu's own
+  // separator in front of "退出".
+  void rebuildRecentMenu(QMenu* fileMenu);
+
+  // The report tab's page, the report command, saving and printing.
+  QWidget* reportPage(QWidget* parent);
+  void buildReport();
+  void saveReport();
+  void printReport();
+
+  void helpDocument(const QString& keyword);
+  void about();
+  void propertyWindow(const std::string& button);
+
+  // The calculation run (the drawing tab runs it) and the optimiser.
+  void calculate();
+  bool optimiserAvailable() const;
+  void optimise();
+
+ private:
+  struct Impl;
+  TFormTharvex& window_;
+  Impl* d_;
+};
+
+}  // namespace tharvex::gui
