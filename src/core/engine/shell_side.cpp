@@ -7,6 +7,7 @@
 
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
+#include "core/engine/shell_side.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex::engine {
@@ -24,6 +25,21 @@ double ArrangementMultiplier(double x, int arrangement, bool rotated) {
 }
 
 }  // namespace
+
+bool HighFins(double tip, double d_o) { return !(Div(tip, d_o) < 1.7); }
+
+void BareBankConstants(double nw, bool inLine, double& n, double& c) {
+  if (inLine) {
+    // First column 0.6 and 0.171, every further one 0.65 and 0.151, averaged.
+    n = Div(0.65 * (nw - 1) + 0.6, nw);
+    c = Div(0.151 * (nw - 1) + 0.171, nw);
+  } else {
+    n = 0.6;
+    c = nw == 1 ? 0.171 : nw == 2 ? 0.1995 : Div(0.29 * (nw - 2) + 0.399, nw);
+  }
+}
+
+double PitchCorrection(double ratio) { return ratio <= 3 ? 1 + 0.1 * ratio : 1.3; }
 
 void Engine::ShellSideStep() {
   const Geometry& g = g_;
@@ -64,7 +80,7 @@ void Engine::ShellSideStep() {
   double kf;
   if (!g.bare) {
     const double tip = g.d_o + 2 * g.hf;
-    if (Div(tip, g.d_o) < 1.7)  // low fins
+    if (!HighFins(tip, g.d_o))
       kf = 0.1507 * Div(g.ldS, g.d_o) * Pow(res, 0.667) * Pow(prs, 1.0 / 3) * Pow(Div(g.pf, g.hf), 0.164) *
            Pow(Div(g.pf, g.tf), 0.075);
     else  // high fins
@@ -74,16 +90,8 @@ void Engine::ShellSideStep() {
     const double nw = st_.nw;
     const bool inLine = (g.arrangement == 1) != g.rotated;
     double n, c;
-    if (inLine) {
-      // First column 0.6 and 0.171, every further one 0.65 and 0.151, averaged.
-      n = Div(0.65 * (nw - 1) + 0.6, nw);
-      c = Div(0.151 * (nw - 1) + 0.171, nw);
-    } else {
-      n = 0.6;
-      c = nw == 1 ? 0.171 : nw == 2 ? 0.1995 : Div(0.29 * (nw - 2) + 0.399, nw);
-    }
-    const double ratio = Div(st, g.d_o);
-    const double eps = ratio <= 3 ? 1 + 0.1 * ratio : 1.3;
+    BareBankConstants(nw, inLine, n, c);
+    const double eps = PitchCorrection(Div(st, g.d_o));
     kf = Fin(eps * c * Div(g.ldS, g.d_o) * Pow(res, n) * Pow(prs, 0.4));
   }
   kf = ArrangementMultiplier(kf, g.arrangement, g.rotated);

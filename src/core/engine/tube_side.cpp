@@ -6,6 +6,7 @@
 
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
+#include "core/engine/tube_side.h"
 
 namespace tharvex::engine {
 
@@ -15,8 +16,10 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kRoughness = 4.57e-5;  // m, wall roughness of the tubes
 constexpr int kMaxColebrookPasses = 1000;
 
-// Darcy friction factor of turbulent flow (Colebrook), solved for 1/sqrt(f).
+}  // namespace
+
 double ColebrookFriction(double re, double di) {
+  // Darcy friction factor of turbulent flow, solved for 1/sqrt(f).
   double y = 1.2;
   for (int pass = 0;; ++pass) {
     if (pass >= kMaxColebrookPasses) throw ArithmeticError("friction factor did not converge");
@@ -28,7 +31,22 @@ double ColebrookFriction(double re, double di) {
   return Fin(y * y);
 }
 
-}  // namespace
+double SinglePhaseFilm(double ret, double prt, double ldt, double di, double mu, double ls, double psi,
+                       bool& laminar) {
+  const double a = Div(ldt, di), r8 = Pow(ret, 0.8), p3 = Pow(prt, 0.3);
+  const double turbulent = mu < 0.003 ? Fin(0.023 * a * r8 * p3) : Fin(0.027 * a * r8 * p3 * psi);
+  laminar = ret < 2300;
+  if (laminar) return Fin(1.86 * a * Pow(Div(Fin(ret * prt * di), ls), 1.0 / 3) * psi);
+  if (ret < 10000) return Fin(turbulent * (1 - Div(600000, Pow(ret, 1.8))));
+  return turbulent;
+}
+
+double NonCondensableFactor(double la) {
+  if (!(la > 0.001)) return 1;
+  return Fin(0.8047 * Exp(Div(-107.668 * la, 1 - la)) + 0.1758);
+}
+
+double StructureFactor(double d_o) { return d_o < 0.025 ? 1.5 : 1.4; }
 
 double Engine::RequestedTubeCount() {
   const int phase = g_.phaseT;
@@ -68,16 +86,9 @@ void Engine::TubeSideStep() {
     form_.clearStatusIf(1, msg::kLaminar);
     // A cooled viscous liquid has a lower coefficient near the wall.
     const double psi = f_.HTtD->text() == msg::kHot ? 0.95 : 1.05;
-    const double a = Div(ldt, g.d_i), r8 = Pow(ret, 0.8), p3 = Pow(prt, 0.3);
-    const double turbulent = mu < 0.003 ? Fin(0.023 * a * r8 * p3) : Fin(0.027 * a * r8 * p3 * psi);
-    if (ret < 2300) {
-      at = Fin(1.86 * Div(ldt, g.d_i) * Pow(Div(Fin(ret * prt * g.d_i), ls), 1.0 / 3) * psi);
-      form_.setStatus(1, std::string(msg::kLaminar));
-    } else if (ret < 10000) {
-      at = Fin(turbulent * (1 - Div(600000, Pow(ret, 1.8))));
-    } else {
-      at = turbulent;
-    }
+    bool laminar = false;
+    at = SinglePhaseFilm(ret, prt, ldt, g.d_i, mu, ls, psi, laminar);
+    if (laminar) form_.setStatus(1, std::string(msg::kLaminar));
   } else {
     // Condensation inside tubes on an equivalent liquid mass flux.
     const double x1 = ReadNumber(f_.Xt1D), x2 = ReadNumber(f_.Xt2D);
@@ -91,14 +102,14 @@ void Engine::TubeSideStep() {
       at = Fin(5.03 * Div(ldt, g.d_i) * Pow(ret, 1.0 / 3) * Pow(prt, 1.0 / 3));
     // Non-condensable gas blankets the wall.
     const double la = Fin(ReadNumber(f_.LatD) / 100);
-    if (la > 0.001) at = Fin(at * (0.8047 * Exp(Div(-107.668 * la, 1 - la)) + 0.1758));
+    if (la > 0.001) at = Fin(at * NonCondensableFactor(la));
   }
   Write(f_.atD, at);
   Trace("at=", at);
   at_ = at;
 
   const double f = ret < 2300 ? Div(64, ret) : ColebrookFriction(ret, g.d_i);
-  const double ft = g.d_o < 0.025 ? 1.5 : 1.4;  // tube-end structure factor
+  const double ft = StructureFactor(g.d_o);
   // Straight tubes plus three velocity heads per pass for the return.
   const double dpt = Fin(np * ft * (Div(Fin(f * ls), g.d_i) + 3) * 0.5 * rho * Fin(ut * ut));
   Write(f_.DptD, dpt);
