@@ -1,0 +1,33 @@
+#include "core/output/report_save.h"
+
+#include "core/app/main_model.h"
+#include "core/output/rtf_writer.h"
+
+namespace tharvex::report {
+
+FileDialogSpec ReportSaveDialog(std::string_view projectFile, std::string_view fallbackFolder) {
+  FileDialogSpec spec;
+  spec.title = "保存报表文件";
+  spec.filter = "报表文件(*.doc)|*.doc";
+  spec.defaultExt = "doc";
+  spec.fileName = ProposedReportName(projectFile);
+  size_t slash = projectFile.find_last_of("/\\");
+  spec.folder = slash == std::string_view::npos ? std::string(fallbackFolder) : std::string(projectFile.substr(0, slash));
+  if (spec.folder.empty() && slash == 0) spec.folder = "/";
+  spec.save = true;
+  return spec;
+}
+
+bool MOSaveClick(MainModel& model, SessionUi& ui, const std::vector<StyledLine>& content,
+                 std::string_view fallbackFolder) {
+  auto file = ui.ChooseFile(ReportSaveDialog(model.project().fileName, fallbackFolder));
+  if (!file) return false;
+  SaveResult r = SaveReportRtf(*file, content);
+  if (!r.ok) {
+    model.form().messages().Show(Message{r.message, "Tharvex", MessageIcon::Error, MessageButtons::Ok});
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tharvex::report
