@@ -66,7 +66,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   sink_.setOwner(this);
   binder_->afterRefresh = [this] { afterRefresh(); };
   binder_->showError = [this](const QString& t) { showError(t); };
-  services_ = std::make_unique<WindowServices>(*this);
+  services_ = std::make_unique<WindowServices>(*this, sink_);
 
   buildMenus();
   buildToolBar();

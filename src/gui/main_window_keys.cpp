@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+#include "core/help/help_keyword.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
 #include "gui/main_window.h"
@@ -82,17 +83,7 @@ bool TFormTharvex::previewKey(QWidget* focus, QKeyEvent* e) {
 void TFormTharvex::fieldHelp(QWidget* w) {
   Bound* b = BoundOf(w);
   helpKeyword_.clear();
-  if (b) {
-    const Control& c = b->control();
-    if (c.kind() == ControlKind::TEditD)
-      if (const Control* label = c.myLabel()) helpKeyword_ = Qs(label->caption());
-    if (helpKeyword_.isEmpty() && !c.name().empty()) {
-      // WsD -> WsL, WsU -> WsL
-      std::string labelName = c.name();
-      labelName.back() = 'L';
-      if (const Control* label = model_.form().Find(labelName)) helpKeyword_ = Qs(label->caption());
-    }
-  }
+  if (b) helpKeyword_ = Qs(help::HelpKeywordFor(model_.form(), b->control().name()));
   if (!helpKeyword_.isEmpty())
     services_->helpDocument(helpKeyword_);
   else

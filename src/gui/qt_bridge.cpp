@@ -36,7 +36,7 @@ QFont ValueFont() {
     return QStringLiteral("serif");
   }();
   QFont f(family);
-  f.setPointSizeF(8.5);
+  f.setPointSize(8);
   return f;
 }
 

@@ -24,7 +24,7 @@ using mainwin::Entry;
 
 constexpr int kGap = 6;
 constexpr int kButtonWidth = 18;
-constexpr int kMaxUnitWidth = 66;
+constexpr int kMaxUnitWidth = 62;
 constexpr int kMemoMinHeight = 60;
 constexpr int kToolMemoRows = 8;
 

@@ -26,6 +26,6 @@ ColumnPage* BuildPage(Binder& binder, std::string_view tabName, const PageBuildH
 
 // Layout measures of a row of fields, in pixels.
 inline constexpr int kRowHeight = 20;
-inline constexpr int kValueWidth = 56;
+inline constexpr int kValueWidth = 60;
 
 }  // namespace tharvex::gui

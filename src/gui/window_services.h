@@ -14,6 +14,10 @@ class QMenu;
 
 namespace tharvex {
 class MainModel;
+class MessageSink;
+class ProjectSession;
+class MostRecentFiles;
+struct AppPaths;
 }
 
 namespace tharvex::gui {
@@ -22,7 +26,7 @@ class TFormTharvex;
 
 class WindowServices {
  public:
-  explicit WindowServices(TFormTharvex& window);
+  WindowServices(TFormTharvex& window, MessageSink& sink);
   ~WindowServices();
 
   // The last drawing of the tube layout (null when the calculation keeps none).
@@ -37,6 +41,9 @@ class WindowServices {
   bool openFile(const std::string& file);
   // Asks to save unsaved changes; true when the window may close.
   bool closeQuery();
+  ProjectSession& session();
+  MostRecentFiles& recentFiles();
+  const AppPaths& paths() const;
   // Recent-file entries of the file menu, inserted before the menu's own
   // separator in front of "退出".
   void rebuildRecentMenu(QMenu* fileMenu);

@@ -201,7 +201,9 @@ TEST_F(Optimiser, BestKeepsTheHighestCoefficient) {
   for (int j = 0; j <= 40; ++j) {
     C("UtmD").SetSIValue(1.5 - j / 40.0 * (1.5 - 0.01));
     Calc();
-    if (Number("CsD") >= 0 && SI("LsD") <= 15) EXPECT_LE(SI("KaD"), k) << j;
+    if (Number("CsD") >= 0 && SI("LsD") <= 15) {
+      EXPECT_LE(SI("KaD"), k) << j;
+    }
   }
   EXPECT_EQ(engine().state().CachedLmtd, lmtd);
 }
