@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -92,9 +93,12 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
 
 TFormTharvex::~TFormTharvex() {
   qApp->removeEventFilter(this);
-  // The widgets unregister from the binder as they go, so they go first.
-  const auto kids = children();
-  for (QObject* o : kids) delete o;
+  // The widgets unregister from the binder as they go, so they go first,
+  // while the window (and its layout, which they notify) still stands.
+  QList<QPointer<QObject>> kids;
+  for (QObject* o : children())
+    if (!qobject_cast<QLayout*>(o)) kids.append(o);
+  for (const QPointer<QObject>& o : kids) delete o.data();
   services_.reset();
   binder_.reset();
 }

@@ -1,6 +1,7 @@
 #include "gui/tcombobox_u.h"
 
 #include <QAbstractItemView>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -71,6 +72,16 @@ void TComboBoxU::showPopup() {
   for (int i = 0; i < count(); ++i) w = std::max(w, fontMetrics().horizontalAdvance(itemText(i)) + 24);
   view()->setMinimumWidth(w);
   QComboBox::showPopup();
+}
+
+void TComboBoxU::focusOutEvent(QFocusEvent* e) {
+  QComboBox::focusOutEvent(e);
+  // Its own drop-down list or another window taking the focus is not
+  // leaving the list.
+  if (isUnitSelector() || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+  Control& c = control();
+  if (!c.onExit) return;
+  binder_.run([&] { binder_.form().Leave(c); });
 }
 
 void TComboBoxU::picked(int index) {

@@ -25,6 +25,8 @@ class TComboBoxU : public QComboBox, public Bound {
  protected:
   void paintEvent(QPaintEvent* e) override;
   void showPopup() override;
+  // Leaving a plain list runs its exit handler (some lists recalculate).
+  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   void picked(int index);

@@ -1,0 +1,67 @@
+#pragma once
+// The main window on a fresh model, with the core's messages recorded
+// instead of shown as modal boxes, for tests that drive the real widgets.
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/app/main_model.h"
+#include "gui/dialogs.h"
+#include "gui/main_window.h"
+#include "gui/tedit_d.h"
+
+namespace tharvex::gui::testing {
+
+class RecordingQtSink : public QtMessageSink {
+ public:
+  MessageAnswer Show(const Message& m) override {
+    shown.push_back(m);
+    return m.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+  }
+  std::vector<Message> shown;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model = std::make_unique<MainModel>(sink);
+    window = std::make_unique<TFormTharvex>(*model, sink);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  void TearDown() override {
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Nothing is asked on the way out: the tests' projects are thrown away.
+    model->project().modified = false;
+    window.reset();
+    model.reset();
+  }
+
+  Form& form() { return model->form(); }
+  Control& C(const std::string& name) { return form().At(name); }
+  TEditD* edit(const std::string& name) { return dynamic_cast<TEditD*>(window->fieldWidget(name)); }
+  QComboBox* list(const std::string& name) { return qobject_cast<QComboBox*>(window->fieldWidget(name)); }
+
+  // Types into a field as the user does and leaves it with Tab.
+  void typeAndTab(const std::string& name, const QString& text) {
+    TEditD* e = edit(name);
+    ASSERT_NE(e, nullptr) << name;
+    e->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    e->selectAll();
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Tab);
+    QApplication::processEvents();
+  }
+
+  RecordingQtSink sink;
+  std::unique_ptr<MainModel> model;
+  std::unique_ptr<TFormTharvex> window;
+};
+
+}  // namespace tharvex::gui::testing
