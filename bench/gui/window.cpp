@@ -1,0 +1,96 @@
+// The window as the user feels it: start-up to the window shown, one field
+// exit with the widgets refreshed, and the optimiser with its final refresh.
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "core/app/main_model.h"
+#include "gui/dialogs.h"
+#include "gui/main_window.h"
+#include "gui/tedit_d.h"
+
+namespace {
+
+using namespace tharvex;
+using namespace tharvex::gui;
+
+class QuietSink : public QtMessageSink {
+ public:
+  MessageAnswer Show(const Message&) override { return MessageAnswer::No; }
+};
+
+// Air cooled from 120 to 60 °C by water from 20 to 40 °C, two passes, the
+// water flow left to the balance.
+void TypicalCase(MainModel& m) {
+  Form& f = m.form();
+  f.EnterText(f.At("WsD"), "5");
+  f.EnterText(f.At("Ts1D"), "120");
+  f.EnterText(f.At("Ts2D"), "60");
+  f.EnterText(f.At("Tt1D"), "20");
+  f.EnterText(f.At("Tt2D"), "40");
+  f.SelectItem(f.At("PnD"), 1);
+  f.Leave(f.At("PnD"));
+}
+
+struct Window {
+  QuietSink sink;
+  MainModel model{sink};
+  TFormTharvex window{model, sink};
+  ~Window() { model.project().modified = false; }
+};
+
+void BM_StartUpToWindowShown(benchmark::State& state) {
+  for (auto _ : state) {
+    auto w = std::make_unique<Window>();
+    w->window.show();
+    if (!QTest::qWaitForWindowExposed(&w->window)) state.SkipWithError("window not exposed");
+    QApplication::processEvents();  // first paint
+    state.PauseTiming();
+    w.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpToWindowShown)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_FieldExit(benchmark::State& state) {
+  Window w;
+  TypicalCase(w.model);
+  w.window.show();
+  if (!QTest::qWaitForWindowExposed(&w.window)) state.SkipWithError("window not exposed");
+  auto* e = dynamic_cast<TEditD*>(w.window.fieldWidget("Ts1D"));
+  int i = 0;
+  for (auto _ : state) {
+    // Typed text that differs each time, so the exit recalculates.
+    e->setText(QString::number(120 + (i++ % 2)));
+    e->setModified(true);
+    e->commitAndLeave();
+    QApplication::processEvents();  // the refreshed widgets repaint
+  }
+}
+BENCHMARK(BM_FieldExit)->Unit(benchmark::kMillisecond);
+
+void BM_OptimiserWithRefresh(benchmark::State& state) {
+  Window w;
+  TypicalCase(w.model);
+  w.window.show();
+  if (!QTest::qWaitForWindowExposed(&w.window)) state.SkipWithError("window not exposed");
+  for (auto _ : state) {
+    w.window.command("MROpt1");
+    QApplication::processEvents();
+  }
+  state.SetLabel(w.model.form().status(1));
+}
+BENCHMARK(BM_OptimiserWithRefresh)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
