@@ -61,7 +61,7 @@ void TComboBoxU::paintEvent(QPaintEvent*) {
   p.drawPolygon(QPolygonF({QPointF(ax - 3.5, ay - 2), QPointF(ax + 3.5, ay - 2), QPointF(ax, ay + 2.5)}));
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  const QRect textRect = r.adjusted(5, 0, -(kChrome - 4), 0);
+  const QRect textRect = r.adjusted(4, 0, -(kChrome - 4), 0);
   p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
              fontMetrics().elidedText(currentText(), Qt::ElideRight, textRect.width()));
 }

@@ -92,7 +92,9 @@ void TEditD::paintEvent(QPaintEvent* e) {
   QStyleOptionFrame opt;
   initStyleOption(&opt);
   QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
-  const QRect inner = hasFrame() ? rect().adjusted(2, 2, -2, -2) : rect().adjusted(1, 1, -1, -1);
+  // Everything inside the one-pixel frame, so no glyph of the raw text
+  // shows at the edges.
+  const QRect inner = rect().adjusted(1, 1, -1, -1);
   p.fillRect(inner, WindowColour(c.color()));
   p.setFont(font());
   p.setPen(isEnabled() ? WindowColour(c.fontColor()) : QColor(128, 128, 128));

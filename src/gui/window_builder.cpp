@@ -55,7 +55,7 @@ int UnitSelectorWidth(const Control& u) {
   int w = 0;
   for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), Qs(GetUnit(item))));
   // Longer names than a column holds are elided (rare units only).
-  return std::min(w + TComboBoxU::kChrome, kMaxUnitWidth);
+  return std::min(w + TComboBoxU::kChrome + 1, kMaxUnitWidth);
 }
 
 QWidget* MakeLabel(Binder& b, Form& form, const std::string& name, QWidget* parent) {
