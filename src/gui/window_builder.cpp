@@ -25,6 +25,8 @@ using mainwin::Entry;
 constexpr int kGap = 6;
 constexpr int kButtonWidth = 18;
 constexpr int kMaxUnitWidth = 62;
+constexpr int kMaxUnitWidthRoomy = 140;
+constexpr int kPageWidth = 1010;  // what the 1024-pixel window leaves a page
 constexpr int kMemoMinHeight = 60;
 constexpr int kToolMemoRows = 8;
 
@@ -54,8 +56,7 @@ int TextWidth(const QFont& f, const QString& s) { return QFontMetrics(f).horizon
 int UnitSelectorWidth(const Control& u) {
   int w = 0;
   for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), Qs(GetUnit(item))));
-  // Longer names than a column holds are elided (rare units only).
-  return std::min(w + TComboBoxU::kChrome + 1, kMaxUnitWidth);
+  return w + TComboBoxU::kChrome + 1;
 }
 
 QWidget* MakeLabel(Binder& b, Form& form, const std::string& name, QWidget* parent) {
@@ -207,13 +208,23 @@ ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks&
       w.unit = std::max(w.unit, g.wants[blk].unit);
       w.extra = std::max(w.extra, g.wants[blk].extra);
     }
+  // Unit selectors show their longest name in full where the page has room;
+  // on a page that would not fit the window, long names are elided (the
+  // tip shows them whole).
   std::map<int, BlockMetrics> metrics;
-  for (const auto& [col, w] : columns) {
-    BlockMetrics m{w.label, kValueWidth, std::max(w.unit, 24), w.extra, 0};
-    m.pageWidth = FieldGroup::ContentWidth(m) + 2 * FieldGroup::kMarginX;
-    metrics[col] = m;
-    page->setColumnWidth(col, m.pageWidth);
-  }
+  auto measure = [&](int unitCap) {
+    int total = kGap;
+    metrics.clear();
+    for (const auto& [col, w] : columns) {
+      BlockMetrics m{w.label, kValueWidth, std::clamp(w.unit, 24, unitCap), w.extra, 0};
+      m.pageWidth = FieldGroup::ContentWidth(m) + 2 * FieldGroup::kMarginX;
+      metrics[col] = m;
+      total += m.pageWidth + kGap;
+    }
+    return total;
+  };
+  if (measure(kMaxUnitWidthRoomy) > kPageWidth) measure(kMaxUnitWidth);
+  for (const auto& [col, m] : metrics) page->setColumnWidth(col, m.pageWidth);
   for (GroupBuild& g : groups) {
     std::vector<BlockMetrics> blocks;
     for (size_t blk = 0; blk < g.wants.size(); ++blk) blocks.push_back(metrics[g.def->col + static_cast<int>(blk)]);

@@ -158,6 +158,24 @@ TEST_F(MainWindowTest, TabsRunTheirCommands) {
   EXPECT_EQ(window->pages()->currentWidget()->objectName(), "TabTools");
 }
 
+TEST_F(MainWindowTest, ToolsTabFieldsRunTheirTools) {
+  window->command("MTools");
+  QApplication::processEvents();
+  typeAndTab("tD", "20");
+  // Saturated air at 20 °C and 100 kPa: the humidity ratio and the dew point
+  // follow; the design case is not touched.
+  EXPECT_FALSE(C("HD").text().empty());
+  EXPECT_FALSE(C("ywD").text().empty());
+  EXPECT_EQ(edit("HD")->text(), QString::fromStdString(C("HD").text()));
+  EXPECT_EQ(C("WsD").text(), "");
+
+  typeAndTab("MnD", "2");
+  auto* memo = qobject_cast<QPlainTextEdit*>(window->fieldWidget("MemoTi"));
+  ASSERT_NE(memo, nullptr);
+  EXPECT_FALSE(C("MemoTi").lines().empty());
+  EXPECT_EQ(memo->toPlainText().split('\n').size(), static_cast<qsizetype>(C("MemoTi").lines().size()));
+}
+
 TEST_F(MainWindowTest, F1OnAFieldWithoutCaptionShowsTheHintBoxWithoutFreezing) {
   QWidget* memo = window->fieldWidget("MemoMessage");
   ASSERT_NE(memo, nullptr);
