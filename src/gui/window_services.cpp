@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 #include "core/app/paths.h"
@@ -10,10 +11,12 @@
 #include "core/app/session_ui.h"
 #include "core/help/about.h"
 #include "core/output/report.h"
+#include "core/props/prop_library.h"
 #include "gui/bound_widgets.h"
 #include "gui/dialogs.h"
 #include "gui/field_hint.h"
 #include "gui/main_window.h"
+#include "gui/props/prop_window.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -52,6 +55,7 @@ struct WindowServices::Impl {
   MostRecentFiles recent;
   ProjectSession session;
   QMenu* fileMenu = nullptr;
+  QPointer<TFormSimpPL> props;  // created at the first use, then kept with its state
 };
 
 WindowServices::WindowServices(TFormTharvex& window, MessageSink& sink) : window_(window), d_(new Impl(window, sink)) {
@@ -179,8 +183,18 @@ void WindowServices::about() {
   Message m = help::AboutMessage();
   window_.model().form().messages().Show(m);
 }
-void WindowServices::propertyWindow(const std::string&) {
-  window_.statusPanel(0)->setText(QStringLiteral("物性数据库：尚未提供"));
+void WindowServices::propertyWindow(const std::string& button) {
+  // SBP2 (shell-side vapour) has no property window.
+  if (button != "SBP1" && button != "SBP3" && button != "SBP4") return;
+  if (!d_->props) {
+    d_->props = new TFormSimpPL(&window_);
+    const std::string data = FindDataDir(d_->paths.programDir);
+    d_->props->loadLibrary(d_->paths.supportFile(props::kPropLibFileName),
+                           data.empty() ? std::string() : data + "/" + props::kPropLibFileName);
+  }
+  // The transfer sets the values only; the case is recalculated when the
+  // user next leaves a field.
+  if (d_->props->showFor(button, window_.model().form())) window_.binder().refresh();
 }
 
 void WindowServices::calculate() { window_.model().engine().WsDExit(nullptr); }
