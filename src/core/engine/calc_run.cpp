@@ -195,8 +195,10 @@ void Engine::LayoutStep() {
     form_.setStatus(1, std::string(msg::kTooManyTubes));
     throw AttemptStopped("too many tubes");
   }
+  // The bound is checked on the counts, before the casing size: a count
+  // within it clears the warning even when the casing size then fails.
+  if (res.countsWithinBound) form_.clearStatusIf(1, msg::kTooManyTubes);
   if (res.arithmeticError) throw ArithmeticError("tube layout");
-  form_.clearStatusIf(1, msg::kTooManyTubes);
   for (auto& line : res.memoLines) TraceLine(std::move(line));
 
   st_.nh = res.nh;

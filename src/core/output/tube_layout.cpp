@@ -160,6 +160,7 @@ LayoutResult DrawTubeLayout(const LayoutInput& in, DisplayList* drawing) {
     res.tooManyTubes = true;
     return res;
   }
+  res.countsWithinBound = true;
   const long long inh = static_cast<long long>(nh), inw = static_cast<long long>(nw);
   const long long ic = static_cast<long long>(c);
 

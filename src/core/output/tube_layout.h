@@ -51,6 +51,7 @@ struct LayoutResult {
   double heightMm = 0, widthMm = 0;
   long long tubesPlaced = 0;
   bool tooManyTubes = false;             // counts above kMaxTubes: nothing placed
+  bool countsWithinBound = false;        // the counts were settled and passed that bound
   // The inputs lead to a division by zero, a root of a negative number or a
   // number beyond any count (for example Pt = 0, Np = 0 in rating mode, a
   // casing of zero height or width). The calculation attempt ends there, as on

@@ -105,6 +105,17 @@ TEST_F(Calculation, TooManyTubesStopsTheAttempt) {
   Set("UtmD", "0.5");
   EXPECT_EQ(Status(), "");
   EXPECT_FALSE(Text("NtD").empty());
+  // Counts within the bound clear the warning even when the casing size that
+  // follows them fails (a rating casing of zero height).
+  Select("CalTypeD", 1);
+  Set("NhD", "1000");
+  Set("NwD", "1000");
+  EXPECT_EQ(Status(), "输入数据错误:管数过多！");
+  Set("HbxD", "0");
+  Set("NwD", "4");
+  EXPECT_EQ(Status(), "");
+  EXPECT_EQ(Text("NwD"), "4");  // the attempt ended before the counts were written
+  EXPECT_EQ(Text("NhD"), "1000");
 }
 
 TEST_F(Calculation, WetAirBalanceThatNeverSettlesIsBounded) {
