@@ -73,9 +73,12 @@ void Engine::TubeSideStep() {
   Write(f_.UtD, ut);
   Trace("Ut=", ut);
 
-  const double mu = f_.MtD->GetSIValue();
+  // The vapour Reynolds number needs no liquid viscosity: a condensing tube
+  // side reads it only for the Prandtl number.
+  double mu = condensing ? 0 : f_.MtD->GetSIValue();
   const double ret = condensing ? Div(Fin(g.d_i * ut * g.densTv), g.muTv) : Div(Fin(g.d_i * ut * g.densT), mu);
   Trace("Ret=", ret);
+  if (condensing) mu = f_.MtD->GetSIValue();
   const double cpt = f_.CptD->GetSIValue();
   const double ldt = f_.LdtD->GetSIValue();
   const double prt = Div(Fin(cpt * mu), ldt);

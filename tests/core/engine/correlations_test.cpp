@@ -1,5 +1,6 @@
 // Mean temperature difference, shell-side and tube-side correlations at the
 // edges where their branches meet.
+#include <algorithm>
 #include <cmath>
 
 #include "core/engine/checked_math.h"
@@ -164,6 +165,32 @@ TEST_F(ShellSideCase, LaminarWarningComesAndGoes) {
   Set("CptD", "1005");
   Set("LdtD", "0.028");
   EXPECT_EQ(Status(), "");
+}
+
+using TubeSideCase = EngineTest;
+
+TEST_F(TubeSideCase, CondensingTubeReadsTheLiquidViscosityAtThePrandtlNumber) {
+  form().SelectItem(C("PhtD"), kCondensing);
+  Set("DentvD", "0.6");
+  Set("MtvD", "1.2e-5");
+  Set("DHtD", "2200000");
+  Set("WsD", "5");
+  Set("Ts1D", "20");
+  Set("Ts2D", "60");
+  Set("Tt1D", "100");
+  Set("Tt2D", "100");
+  ASSERT_FALSE(Text("atD").empty());
+  C("atD").setText("");
+  // The vapour Reynolds number is found without it; the attempt ends at Prt.
+  Set("MtD", "");
+  EXPECT_FALSE(Text("UtD").empty());
+  EXPECT_EQ(Text("atD"), "");
+  const auto& lines = C("MemoMessage").lines();
+  auto starts = [&](const char* prefix) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+  };
+  EXPECT_TRUE(starts("Ret="));
+  EXPECT_FALSE(starts("Prt="));
 }
 
 }  // namespace
