@@ -125,7 +125,7 @@ void AppendRow(const Form& form, const Row& row, std::vector<StyledLine>& out) {
       break;
     }
     case RowKind::Separator: out.push_back(Body(std::string(kSeparator))); break;
-    case RowKind::SubHeading: out.push_back(StyledLine{Heading(row.labelOf), kBodySize, true}); break;
+    case RowKind::SubHeading: out.push_back(StyledLine{Heading(row.labelOf), kHeadingSize, true}); break;
   }
 }
 
@@ -151,11 +151,11 @@ std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFi
   std::vector<StyledLine> out;
   out.push_back(StyledLine{"", kTitleSize, true});
   out.push_back(StyledLine{Title(projectFile), kTitleSize, true});
-  out.push_back(StyledLine{"", kBodySize, true});
+  out.push_back(StyledLine{"", kHeadingSize, true});
   const auto& sections = Sections();
   for (size_t i = 0; i < sections.size(); ++i) {
     const Section& s = sections[i];
-    out.push_back(StyledLine{Heading(std::to_string(i + 1) + "." + CaptionOf(form, s.group)), kBodySize, true});
+    out.push_back(StyledLine{Heading(std::to_string(i + 1) + "." + CaptionOf(form, s.group)), kHeadingSize, true});
     for (const Row& row : s.rows) AppendRow(form, row, out);
     if (i + 1 < sections.size()) out.push_back(StyledLine{"", kTitleSize, true});
   }

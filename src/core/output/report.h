@@ -15,7 +15,8 @@ class MainModel;
 namespace tharvex::report {
 
 // One line of the report with its character format. Title and blank lines
-// between sections are 14 pt bold, headings 10 pt bold, rows 10 pt regular.
+// between sections are 14 pt bold, headings 10 pt bold; rows and separators
+// take the report control's default format, the window font at 9 pt regular.
 struct StyledLine {
   std::string text;
   int size = 10;  // points
@@ -25,7 +26,8 @@ struct StyledLine {
 };
 
 inline constexpr int kTitleSize = 14;
-inline constexpr int kBodySize = 10;
+inline constexpr int kHeadingSize = 10;
+inline constexpr int kBodySize = 9;  // the report control's default format
 inline constexpr int kValueDecimals = 4;
 
 // Builds the whole report from the main window's controls. `projectFile` is

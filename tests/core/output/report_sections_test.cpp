@@ -57,6 +57,15 @@ TEST_F(ReportSections, HeadingsFollowTheGroupBoxesAndEndWithoutBlankLine) {
     }
   }
   EXPECT_EQ(next, 10u);
+  // Rows and separators take the control's default format: 9 pt regular.
+  size_t rows = 0;
+  for (const auto& l : styled) {
+    if (l.bold) continue;
+    EXPECT_EQ(l.size, 9) << l.text;
+    ++rows;
+  }
+  EXPECT_GT(rows, 40u);
+  EXPECT_EQ(std::count(styled.begin(), styled.end(), StyledLine{std::string(kSeparator), 9, false}), 2);
   // Section 10 ends the report with its last field row, no blank line.
   EXPECT_EQ(styled.back().text.rfind(Blanks(8) + "管口内径", 0), 0u);
   EXPECT_FALSE(styled.back().bold);
@@ -196,9 +205,9 @@ TEST_F(ReportSections, HandEditsKeepTheirTextAndTheOtherLinesTheirFormat) {
   auto content = ReportContent(re, built);
   ASSERT_EQ(content.size(), built.size() + 1);
   EXPECT_EQ(content[0], built[0]);
-  EXPECT_EQ(content[1], (StyledLine{"我的报告", 10, false}));
+  EXPECT_EQ(content[1], (StyledLine{"我的报告", 9, false}));
   EXPECT_EQ(content[3], built[3]);
-  EXPECT_EQ(content.back(), (StyledLine{"审核：张工", 10, false}));
+  EXPECT_EQ(content.back(), (StyledLine{"审核：张工", 9, false}));
   // The next build replaces the edits.
   MOReportClick(model);
   EXPECT_EQ(re.lines(), Texts(built));
