@@ -32,16 +32,17 @@ AppPaths SetupPaths(std::string_view product, std::string_view appName, bool for
   std::string folder = program.parent_path().string();
   p.programDir = folder + "/";
 
-  // The marker beside the program: the first of .ini, .opt, .CFG that exists,
-  // else the .CFG name.
+  // The marker beside the program: the first of .ini, .opt, .CFG that exists
+  // as a file (a folder of that name does not count), else the .CFG name.
   std::error_code ec;
+  auto isFile = [&ec](const fs::path& f) { return fs::exists(f, ec) && !fs::is_directory(f, ec); };
   for (const char* ext : {".ini", ".opt", ".CFG"}) {
     fs::path marker = program;
     marker.replace_extension(ext);
     p.configFile = marker.string();
-    if (fs::exists(marker, ec)) break;
+    if (isFile(marker)) break;
   }
-  if (fs::exists(p.configFile, ec) && !forceShared) {
+  if (isFile(p.configFile) && !forceShared) {
     p.portable = true;
     p.supportsDir = folder;
     p.projectsDir = folder;

@@ -100,8 +100,9 @@ void MostRecentFiles::AddFile(const std::string& path) {
 MostRecentFiles::PickResult MostRecentFiles::Pick(int k) {
   if (!onMenuClick || k < 0 || k >= static_cast<int>(files_.size())) return PickResult::Ignored;
   std::string file = files_[static_cast<size_t>(k)];
+  // A folder of that name is not the file any more.
   std::error_code ec;
-  if (std::filesystem::exists(file, ec)) {
+  if (std::filesystem::exists(file, ec) && !std::filesystem::is_directory(file, ec)) {
     if (k > 0) {
       files_.erase(files_.begin() + k);
       files_.insert(files_.begin(), file);

@@ -65,6 +65,19 @@ TEST(SetupPathsTest, IniMarkerComesBeforeCfg) {
   AppPaths p = SetupPaths("Tharvex", "Tharvex", false, t.Env());
   EXPECT_TRUE(p.portable);
   EXPECT_EQ(p.configFile, (t.root / "bin/tharvex.ini").string());
+
+  // Only files count: a folder named like the marker is passed over.
+  fs::remove(t.root / "bin/tharvex.ini");
+  fs::remove(t.root / "bin/tharvex.CFG");
+  fs::create_directories(t.root / "bin/tharvex.ini");
+  t.Touch(t.root / "bin/tharvex.opt");
+  p = SetupPaths("Tharvex", "Tharvex", false, t.Env());
+  EXPECT_TRUE(p.portable);
+  EXPECT_EQ(p.configFile, (t.root / "bin/tharvex.opt").string());
+  fs::remove(t.root / "bin/tharvex.opt");
+  p = SetupPaths("Tharvex", "Tharvex", false, t.Env());
+  EXPECT_FALSE(p.portable);
+  EXPECT_EQ(p.configFile, (t.root / "bin/tharvex.CFG").string());
 }
 
 TEST(PrepareFoldersTest, CreatesFoldersAndSeedsMissingFilesOnly) {

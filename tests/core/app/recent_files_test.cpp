@@ -147,6 +147,14 @@ TEST(RecentFilesTest, PickingAMissingFileReportsAndRemovesIt) {
   EXPECT_EQ(m.list.files().front(), there);
   EXPECT_EQ(m.list.Pick(5), MostRecentFiles::PickResult::Ignored);
   EXPECT_EQ(m.list.Pick(-1), MostRecentFiles::PickResult::Ignored);
+
+  // A folder now standing where the project was counts as gone.
+  std::string folder = (dir / "now-a-folder.zrf").string();
+  fs::create_directories(folder);
+  m.list.AddFile(folder);
+  EXPECT_EQ(m.list.Pick(0), MostRecentFiles::PickResult::Missing);
+  EXPECT_EQ(m.opened.size(), 1u);
+  EXPECT_EQ(m.list.files(), (std::vector<std::string>{there, "/no/such/other.zrf"}));
   fs::remove_all(dir);
 }
 
