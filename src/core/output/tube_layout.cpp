@@ -127,8 +127,8 @@ LayoutResult DrawTubeLayout(const LayoutInput& in, DisplayList* drawing) {
   // 1. Transverse pitch S1 (within a column) and longitudinal pitch S2.
   const int arr = in.arrangement == 1 ? 1 : 0;
   const int r = in.rotated ? 1 : 0;
-  const double s1 = in.pt * PitchFactors[arr][r];
-  const double s2 = in.pt * PitchFactors[arr][r + 2];
+  const double s1 = ck.finite(in.pt * PitchFactors[arr][r]);
+  const double s2 = ck.finite(in.pt * PitchFactors[arr][r + 2]);
   const int np = in.passes;
 
   // 2. Tubes per column and columns; c is the number of columns per pass.

@@ -129,6 +129,16 @@ TEST(LayoutRounding, RatingHeightIsTakenUnrounded) {
   EXPECT_DOUBLE_EQ(r.heightMm, 500.5);
 }
 
+TEST(LayoutRounding, PitchBeyondTheRangeOfADoubleIsAnArithmeticError) {
+  // 1.5e308 mm is a number, but the transverse pitch of the rotated square
+  // (times the root of two) is not; a single column never uses it otherwise.
+  LayoutInput in = Rating(4, 1, 0.5, 1, 1);
+  in.pt = 1.5e308;
+  EXPECT_FALSE(DrawTubeLayout(in, nullptr).arithmeticError);
+  in.rotated = true;
+  EXPECT_TRUE(DrawTubeLayout(in, nullptr).arithmeticError);
+}
+
 TEST(LayoutCounting, CountedTubesEqualDrawnTubesInEveryArrangement) {
   for (int arr = 0; arr < 2; ++arr)
     for (bool rot : {false, true})
