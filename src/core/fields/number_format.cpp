@@ -164,7 +164,9 @@ std::optional<double> ParseStrict(std::string_view text) {
 
 std::optional<long long> ParseInteger(std::string_view text) {
   std::string_view s = TrimBlanks(text);
-  if (!s.empty() && s[0] == '+') s.remove_prefix(1);
+  // One sign at most: from_chars takes a '-' but no '+', so drop a '+' only
+  // when a digit follows ("+-5" is not a number).
+  if (s.size() > 1 && s[0] == '+' && s[1] >= '0' && s[1] <= '9') s.remove_prefix(1);
   if (s.empty()) return std::nullopt;
   long long v = 0;
   auto r = std::from_chars(s.data(), s.data() + s.size(), v);

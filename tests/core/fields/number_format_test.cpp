@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 namespace tharvex {
 namespace {
@@ -48,7 +49,16 @@ INSTANTIATE_TEST_SUITE_P(Examples, GeneralFormat,
                                            FormatCase{9.9999999, 7, 4, "10"},
                                            FormatCase{-123456789, 7, 4, "-1.234568E0008"},
                                            FormatCase{1e-300, 15, 0, "1E-300"},
-                                           FormatCase{1.7976931348623157e308, 15, 0, "1.79769313486232E308"}));
+                                           FormatCase{1.7976931348623157e308, 15, 0, "1.79769313486232E308"},
+                                           // exact binary halves go to the even digit
+                                           FormatCase{0.125, 2, 0, "0.12"},
+                                           FormatCase{0.375, 2, 0, "0.38"},
+                                           FormatCase{2.5, 1, 0, "2"},
+                                           FormatCase{3.5, 1, 0, "4"},
+                                           FormatCase{12345.125, 7, 4, "12345.12"},
+                                           FormatCase{12345.375, 7, 4, "12345.38"},
+                                           FormatCase{1234565, 6, 0, "1.23456E6"},
+                                           FormatCase{1234575, 6, 4, "1.23458E0006"}));
 
 struct ParseCase {
   const char* text;
@@ -103,13 +113,17 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(545.0 / 2) * 2, 544);
 }
 
-TEST(ParseInteger, WholeNumbersOnly) {
-  EXPECT_EQ(ParseInteger("12"), 12);
-  EXPECT_EQ(ParseInteger(" -3 "), -3);
-  EXPECT_EQ(ParseInteger("+7"), 7);
-  EXPECT_FALSE(ParseInteger("1.5"));
-  EXPECT_FALSE(ParseInteger(""));
-  EXPECT_FALSE(ParseInteger("99999999999999999999"));
+TEST(ParseInteger, WholeNumbersWithOneSignOnly) {
+  struct {
+    const char* text;
+    std::optional<long long> value;
+  } cases[] = {
+      {"12", 12},          {" -3 ", -3},          {"+7", 7},        {"0", 0},
+      {"1.5", {}},         {"", {}},              {"  ", {}},       {"99999999999999999999", {}},
+      {"+-5", {}},         {"-+5", {}},           {"++5", {}},      {"--5", {}},
+      {"+", {}},           {"-", {}},             {"+ 5", {}},      {"5a", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(GeneralFormat, RoundTripsEveryFifteenDigitValue) {
