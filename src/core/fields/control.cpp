@@ -1,5 +1,7 @@
 #include "core/fields/control.h"
 
+#include <cmath>
+
 #include "core/fields/form.h"
 #include "core/fields/number_format.h"
 #include "core/fields/units.h"
@@ -132,8 +134,12 @@ std::string Control::linesText() const {
 void Control::setExchange(double factor) {
   std::string_view t = TrimBlanks(text_);
   if (!t.empty()) {
-    if (auto s = ParseLenient(t)) setText(FormatGeneral(*s * exchange_ / factor, 15, 0));
-    // A text that is not a number stays as it is.
+    // A text that is not a number stays as it is, and so does one whose value
+    // cannot be held in the new unit: "INF" in a field would fail every read.
+    if (auto s = ParseLenient(t)) {
+      double shown = *s * exchange_ / factor;
+      if (std::isfinite(shown)) setText(FormatGeneral(shown, 15, 0));
+    }
   }
   setExchangeRaw(factor);
 }

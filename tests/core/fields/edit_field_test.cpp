@@ -40,6 +40,34 @@ TEST_F(EditField, UnitChangeOnAnEmptyOrNonNumericTextOnlyTakesTheFactor) {
   EXPECT_DOUBLE_EQ(Ws.exchange(), 2.7778E-4);
 }
 
+// A re-expression whose value a double cannot hold keeps the text as typed;
+// the new factor is taken all the same, as for a text that is not a number.
+TEST_F(EditField, UnitChangeBeyondTheRangeOfADoubleKeepsTheText) {
+  struct {
+    const char* field;
+    const char* unit;
+    int item;
+    const char* text;
+    const char* after;
+    double factor;
+  } cases[] = {
+      {"LsmD", "LsmU", 3, "1.7e308", "1.7e308", 0.001},  // m -> mm overflows
+      {"LsmD", "LsmU", 3, "-1.7e308", "-1.7e308", 0.001},
+      {"LsmD", "LsmU", 3, "1.7e305", "1.7E308", 0.001},  // still a double
+      {"afaD", "afaU", 3, "1e303", "1e303", 1.0E-6},
+      {"CpsD", "CpsU", 3, "1e-320", "0", 4.187E9},  // underflow is still a number
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    Control& f = form.At(c.field);
+    form.PickUnit(form.At(c.unit), 0);
+    f.setText(c.text);
+    form.PickUnit(form.At(c.unit), c.item);
+    EXPECT_EQ(f.exchange(), c.factor);
+    EXPECT_EQ(f.text(), c.after);
+  }
+}
+
 TEST_F(EditField, SIValueGoesThroughTheFactor) {
   Control& q = form.At("QsD");
   q.setExchangeRaw(1000);
