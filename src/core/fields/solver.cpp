@@ -1,5 +1,6 @@
 #include "core/fields/solver.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/fields/form.h"
@@ -33,6 +34,7 @@ double NewtonSolve(const ValueArray& input, int last, int index, const ResidualF
     double x = x_at;
     double f0 = residual(v, last);
     x_at = x * (1 + step);
+    if (!std::isfinite(x_at)) throw SolveError("trial value is not finite");
     double f1 = residual(v, last);
     if (!std::isfinite(f0) || !std::isfinite(f1)) throw SolveError("residual is not finite");
     double dx = std::fabs(f1 - f0) > 1e-50 ? f0 * step * x / (f1 - f0) : 0.0;
@@ -79,11 +81,13 @@ bool AllGiven(const std::vector<Control*>& fields) {
 
 double EvaluateIfGiven(const std::vector<Control*>& fields,
                        const std::function<double(const ValueArray& values, int last)>& function) {
-  ValueArray v{};
-  for (size_t i = 0; i < fields.size() && i < 20; ++i) {
+  const size_t n = std::min<size_t>(fields.size(), 20);
+  // Every field is tested before any is read: a missing value wins over a
+  // text that cannot be read.
+  for (size_t i = 0; i < n; ++i)
     if (fields[i]->isEmpty()) return kMissingValue;
-    v[i] = fields[i]->GetSIValue();
-  }
+  ValueArray v{};
+  for (size_t i = 0; i < n; ++i) v[i] = fields[i]->GetSIValue();
   return function(v, 19);
 }
 

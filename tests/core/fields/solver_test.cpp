@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "core/fields/form.h"
 
@@ -127,6 +128,19 @@ TEST_F(Solver, EvaluateIfGivenReadsSIValues) {
   EXPECT_EQ(EvaluateIfGiven(fields, Sum), -32767);
 }
 
+TEST_F(Solver, EvaluateIfGivenTestsEveryFieldBeforeReadingAny) {
+  // An unreadable text ahead of an empty field: the value is missing, no error.
+  for (auto [a, b, c] : {std::tuple{"x1", "2", ""}, std::tuple{"1", "abc", " "}, std::tuple{"", "x", "y"}}) {
+    A().setText(a);
+    B().setText(b);
+    C().setText(c);
+    EXPECT_EQ(EvaluateIfGiven(fields, Sum), kMissingValue) << a << '|' << b << '|' << c;
+  }
+  A().setText("1");
+  C().setText("3");
+  EXPECT_THROW(EvaluateIfGiven(fields, Sum), ConversionError);  // all given, "x" unreadable
+}
+
 TEST_F(Solver, BadTextShowsTheWarningAndPassesTheErrorOn) {
   A().setText("x1");
   B().setText("2");
@@ -158,6 +172,15 @@ TEST(NewtonSolve, FindsTheRootOfANonlinearRelation) {
   v[1] = 2;
   auto sq = [](const ValueArray& a, int) { return a[0] * a[0] - a[1]; };
   EXPECT_NEAR(NewtonSolve(v, 200, 0, sq, 0.0001, 1.2345), std::sqrt(2.0), 1e-8);
+}
+
+TEST(NewtonSolve, NonFiniteTrialValueIsAnError) {
+  ValueArray v{};
+  // The perturbed trial of a start near the top of the range overflows, even
+  // though this residual stays finite there.
+  auto bounded = [](const ValueArray& a, int) { return std::atan(a[0]) - 1; };
+  EXPECT_THROW(NewtonSolve(v, 200, 0, bounded, 0.0001, 1.7976e308), SolveError);
+  EXPECT_NEAR(NewtonSolve(v, 200, 0, bounded, 0.0001, 1.2345), std::tan(1.0), 1e-8);
 }
 
 TEST(NewtonSolve, ZeroStartStopsAtOnce) {
