@@ -72,6 +72,55 @@ TEST(UnitLists, EverySelectorOfTheWindowHasItsListWithBarsInPlace) {
   EXPECT_EQ(selectors, 86);
 }
 
+// Unit names and factor texts of every list, one selector standing for the
+// selectors that share its list; the factor text is compared as written.
+TEST(UnitLists, NamesAndFactorTextsOfEveryList) {
+  using Items = std::vector<std::pair<const char*, const char*>>;
+  const std::map<std::string, Items> lists{
+      {"WsU", {{"kg/s", "1"}, {"kg/h", "2.7778E-4"}, {"t/h", "0.27778"}}},
+      {"CptU", {{"J/(kg.K)", "1"}, {"kJ/(kg.K)", "1000"}, {"kcal/kg.K", "4187"}, {"Mkcal/kg.K", "4.187E9"}}},
+      {"Tau", {{"C", "1"}}},
+      {"QeU",
+       {{"W", "1"}, {"J/s", "1"}, {"kW", "1000"}, {"kJ/h", "0.27778"}, {"kcal/h", "1.16306"}, {"Mkcal/h", "1.1631E+6"}}},
+      {"DhtU", {{"J/kg", "1"}, {"kJ/kg", "1000"}, {"kcal/kg", "4186"}}},
+      {"MtvU", {{"N.S/m2", "1"}, {"Pa.S", "1"}, {"cP", "0.001"}}},
+      {"LdtU",
+       {{"W/(m.K)", "1"}, {"kW/(m.K)", "1000"}, {"kJ/(m.K.S)", "1000"}, {"kcal/(m.K.S)", "4187"},
+        {"kcal/(m.K.h)", "1.1630"}}},
+      {"DentvU", {{"kg/m3", "1"}, {"t/m3", "1000"}}},
+      {"SigtU", {{"N/m", "1"}, {"Dyne/cm", "0.001"}, {"g/cm", "0.9807"}, {"kg/m", "9.807 "}}},
+      {"Pau", {{"N/m2", "1"}, {"Pa", "1"}, {"kN/m2", "1000"}, {"kPa", "1000"}, {"kg/cm2", "98070"}, {"MPa", "1.0e6"}}},
+      {"ComboBoxU3", {{"m", "1"}, {"dm", "0.1"}, {"cm", "0.01"}, {"mm", "0.001"}}},
+      {"DipTU", {{"m", "1"}, {"dm", "0.1"}, {"cm", "0.01"}, {"mm", "0.001"}}},
+      {"afaU", {{"m2", "1"}, {"dm2", "0.01"}, {"cm2", "1.0E-4"}, {"mm2", "1.0E-6"}}},
+      {"AwrU", {{"m2", "1"}, {"dm2", "0.01"}, {"cm2", "1.0E-4"}, {"mm2", "1.0E-6"}}},
+      {"KaU",
+       {{"W/(m2.K)", "1"}, {"J/(m2.S.K)", "1"}, {"kW/(m2.K)", "1000"}, {"kJ/(m2.K.S)", "1000"},
+        {"kcal/(m2.K.S)", "4187"}, {"kcal/(m2.K.h)", "1.16306"}}},
+      {"UpTU", {{"m/s", "1"}, {"dm/s", "0.1"}, {"cm/s", "0.01"}, {"mm/", "0.001"}}},
+      {"RtU",
+       {{"m2.K/W", "1"}, {"m2.K/kW", "0.001"}, {"m2.K.S/cal", "0.23883"}, {"m2.K.S/kcal", "2.3883E-4 "},
+        {"m2.K.h/kcal", "0.8598"}}},
+      {"NhU", {{"根", "1"}}},
+      {"NwU", {{"列", "1"}}},
+      {"MnU", {{"段", "1"}}},
+      {"ywrU", {{"无因次", "1"}}},
+      {"HaU", {{"kg水/kg干空气", "1"}}},
+      {"HrU", {{"%", "1"}}},
+  };
+  RecordingMessageSink sink;
+  MainModel model(sink);
+  for (const auto& [selector, expected] : lists) {
+    SCOPED_TRACE(selector);
+    const auto& items = model.form().At(selector).items();
+    ASSERT_EQ(items.size(), expected.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+      EXPECT_EQ(GetUnit(items[i]), expected[i].first);
+      EXPECT_EQ(items[i].substr(items[i].find('|') + 1), expected[i].second);
+    }
+  }
+}
+
 TEST(UnitLists, FactorTextsAreKeptExactly) {
   auto stItems = UnitItems(UnitList::SurfaceTension);
   EXPECT_EQ(stItems[3].substr(stItems[3].find('|') + 1), "9.807 ");
