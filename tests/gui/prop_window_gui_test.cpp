@@ -1,7 +1,7 @@
 // The property window opened from the main window's property buttons and
 // driven through its real widgets while it runs modally: calculate and
 // transfer, the password and the maintenance page, the search box, editing
-// a record.
+// a record, an unreadable library.
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,12 +10,15 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <fstream>
 #include <functional>
 
+#include "core/app/paths.h"
 #include "gui/props/prop_window.h"
 #include "gui/props/record_text_edit.h"
 #include "gui/props/values_grid.h"
 #include "gui/qt_bridge.h"
+#include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace tharvex::gui::testing {
@@ -25,8 +28,8 @@ class PropWindowGui : public MainWindowTest {
  protected:
   // Presses property button `button` of the main window and runs `step` on
   // the property window once it is up; a window the step leaves open is
-  // closed. A message box that pops up instead is a failure and is closed.
-  // Returns whether the property window appeared.
+  // closed. A message box shown before the window is up is recorded in
+  // `boxes` and closed. Returns whether the property window appeared.
   bool openFrom(const char* button, const std::function<void(TFormSimpPL&)>& step) {
     bool shown = false;
     QTimer poll;
@@ -34,7 +37,7 @@ class PropWindowGui : public MainWindowTest {
     QObject::connect(&poll, &QTimer::timeout, [&] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        ADD_FAILURE() << "unexpected message: " << Ss(box->text());
+        boxes.push_back(box->text());
         box->done(QMessageBox::Ok);
       } else if (auto* d = qobject_cast<TFormSimpPL*>(modal); d && !shown) {
         shown = true;
@@ -70,7 +73,13 @@ class PropWindowGui : public MainWindowTest {
     return n;
   }
 
+  void TearDown() override {
+    EXPECT_TRUE(boxes.isEmpty()) << Ss(boxes.join(QLatin1Char('\n')));
+    MainWindowTest::TearDown();
+  }
+
   RecordingQtSink dialogSink;
+  QStringList boxes;
 };
 
 TEST_F(PropWindowGui, TubeSideButtonCalculatesAndTransfersWater) {
@@ -222,6 +231,33 @@ TEST_F(PropWindowGui, MaintenanceEditsPostIntoTheLibraryAndItsList) {
     click(d, "BBCal");
     EXPECT_EQ(fieldText(d, "CPD"), QStringLiteral("1850"));
   }));
+  EXPECT_TRUE(dialogSink.shown.empty());
+}
+
+TEST_F(PropWindowGui, UnreadableLibraryIsReportedAndTheWindowOpensEmpty) {
+  // The support folder is shared by the tests of this program: its library
+  // is put back afterwards.
+  const std::string lib = window->services().paths().supportFile("PropLib.cds");
+  std::string saved;
+  {
+    std::ifstream in(lib, std::ios::binary);
+    ASSERT_TRUE(in) << lib;
+    saved.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  std::ofstream(lib, std::ios::binary | std::ios::trunc) << "not a library";
+  const bool shown = openFrom("SBP1", [&](TFormSimpPL& d) {
+    EXPECT_TRUE(d.model().records().empty());
+    EXPECT_EQ(find<QTableWidget>(d, "DBGrid1")->rowCount(), 0);
+    EXPECT_FALSE(find<RecordNavigator>(d, "DBNavigator1")->button(RecordNavigator::Next)->isEnabled());
+    click(d, "BBCal");  // nothing to evaluate: the fields stay empty
+    EXPECT_EQ(fieldText(d, "CPD"), QString());
+    click(d, "BBOK");
+  });
+  std::ofstream(lib, std::ios::binary | std::ios::trunc) << saved;
+  EXPECT_TRUE(shown);
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_TRUE(boxes[0].contains(QStringLiteral("PropLib.cds"))) << Ss(boxes[0]);
+  boxes.clear();
   EXPECT_TRUE(dialogSink.shown.empty());
 }
 
