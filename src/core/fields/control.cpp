@@ -162,8 +162,11 @@ const Control* Control::myLabel() const {
 
 double Control::GetSIValue() const {
   auto v = ParseLenient(text_);
-  if (!v) throw ConversionError(std::string(TrimBlanks(text_)));
-  return *v * exchange_;
+  // A number shown in a large unit can still leave the range of a double in
+  // SI; that reading fails like a text that is not a number.
+  double si = v ? *v * exchange_ : 0.0;
+  if (!v || !std::isfinite(si)) throw ConversionError(std::string(TrimBlanks(text_)));
+  return si;
 }
 void Control::SetSIValue(double x) { setText(FormatGeneral(x / exchange_, 15, 0)); }
 

@@ -90,6 +90,16 @@ TEST_F(EditField, ReadingAnEmptyOrBadTextIsAConversionError) {
     EXPECT_STREQ(e.what(), "'1.2.3' is not a valid floating point value");
   }
   EXPECT_EQ(Ws.text(), "1.2.3");
+  // A number whose SI value leaves the range of a double fails the same way.
+  Control& cp = form.At("CptD");
+  form.PickUnit(form.At("CptU"), 3);  // Mkcal/kg.K, 4.187E9
+  for (const char* text : {"1e305", "-1e300", " 4.3e299 "}) {
+    cp.setText(text);
+    EXPECT_THROW(cp.GetSIValue(), ConversionError) << text;
+    EXPECT_EQ(cp.text(), text);
+  }
+  cp.setText("4e298");
+  EXPECT_DOUBLE_EQ(cp.GetSIValue(), 4e298 * 4.187E9);
 }
 
 struct DisplayCase {
