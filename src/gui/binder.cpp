@@ -1,6 +1,8 @@
 #include "gui/binder.h"
 
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <exception>
 
 #include "gui/qt_bridge.h"
@@ -69,7 +71,13 @@ void Binder::run(const std::function<void()>& action) {
     error = QStringLiteral("未知错误");
   }
   --depth_;
-  if (depth_ == 0) refresh();
+  if (depth_ == 0) {
+    refresh();
+    // After the focus change that ran the handler has finished.
+    if (const Control* c = form_.TakeFocusRequest())
+      if (QPointer<QWidget> w = widget(c->name()))
+        QTimer::singleShot(0, w, [w] { if (w && w->isEnabled()) w->setFocus(Qt::OtherFocusReason); });
+  }
   if (!error.isEmpty() && showError) showError(error);
 }
 

@@ -48,6 +48,17 @@ TEST_F(MainWindowTest, LeavingAFieldSolvesTheEmptyBalanceField) {
   EXPECT_TRUE(sink.shown.empty());
 }
 
+TEST_F(MainWindowTest, ACrossedTemperatureTakesTheFocusBack) {
+  TypeAirWaterCase(form());
+  window->refresh();
+  typeAndTab("Tt1D", "90");  // water leaving at 50 °C cannot enter at 90 °C against air leaving at 70 °C
+  QApplication::processEvents();
+  EXPECT_EQ(form().status(1), "输入数据错误:温度交叉！");
+  QTest::qWait(20);
+  EXPECT_EQ(QApplication::focusWidget(), edit("Tt1D")) << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
+  EXPECT_EQ(window->statusPanel(1)->text(), QString::fromUtf8("输入数据错误:温度交叉！"));
+}
+
 TEST_F(MainWindowTest, RatingModeOpensTheCasingFieldsAndDisablesTheOptimiser) {
   QComboBox* type = list("CalTypeD");
   ASSERT_NE(type, nullptr);

@@ -123,7 +123,7 @@ void Engine::TubeHeatStep() {
   Write(f_.QaD, std::fabs(qt));
 }
 
-void Engine::CheckInput(Control*) {
+void Engine::CheckInput(Control* sender) {
   // 1. Temperature cross.
   if (!f_.Ts1D->isEmpty() && !f_.Ts2D->isEmpty() && !f_.Tt1D->isEmpty() && !f_.Tt2D->isEmpty()) {
     const double ts1 = f_.Ts1D->GetSIValue(), ts2 = f_.Ts2D->GetSIValue();
@@ -136,6 +136,8 @@ void Engine::CheckInput(Control*) {
     // counter-current exchanger of opposite sign.
     if ((singlePhase && d > 0) || e <= 0) {
       form_.setStatus(1, std::string(msg::kTempCross));
+      // The user fixes the crossed temperature where it was typed.
+      if (sender && sender->kind() == ControlKind::TEditD) form_.RequestFocus(sender);
       throw AttemptStopped("temperature cross");
     }
     form_.clearStatusIf(1, msg::kTempCross);

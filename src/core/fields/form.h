@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/fields/control.h"
@@ -38,6 +39,12 @@ class Form {
   // Empties panel `panel` only when it still shows `text`.
   void clearStatusIf(int panel, std::string_view text);
 
+  // A handler's wish that the window put the focus on a control (after a
+  // rejected input, back on the field the user just left). The front end
+  // takes it once the handler has finished; null when there is none.
+  void RequestFocus(const Control* c) { focusRequest_ = c; }
+  const Control* TakeFocusRequest() { return std::exchange(focusRequest_, nullptr); }
+
   // Observers: called after any property of a control changes.
   using Observer = std::function<void(const Control&)>;
   void setObserver(Observer o) { observer_ = std::move(o); }
@@ -69,6 +76,7 @@ class Form {
   Control* statusBar_ = nullptr;
   Observer observer_;
   uint64_t revision_ = 0;
+  const Control* focusRequest_ = nullptr;
 };
 
 std::string AsciiLower(std::string_view s);

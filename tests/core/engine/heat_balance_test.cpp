@@ -115,6 +115,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, TemperatureCross,
                                            CrossCase{"120", "60", "40", "20", 1, 2, false},   // two-phase: d ignored
                                            CrossCase{"50", "40", "100", "100", 1, 2, false}));
 
+TEST_F(HeatBalance, ACrossedTemperatureAsksForTheFocusBackOnAValueField) {
+  C("Ts1D").setText("120");
+  C("Ts2D").setText("60");
+  C("Tt1D").setText("40");
+  C("Tt2D").setText("20");
+  EXPECT_THROW(engine().CheckInput(&C("Tt2D")), AttemptStopped);
+  EXPECT_EQ(form().TakeFocusRequest(), &C("Tt2D"));
+  EXPECT_EQ(form().TakeFocusRequest(), nullptr);  // taken once
+  // Not from a list or from a calculation without a sender.
+  EXPECT_THROW(engine().CheckInput(&C("PnD")), AttemptStopped);
+  EXPECT_THROW(engine().CheckInput(nullptr), AttemptStopped);
+  EXPECT_EQ(form().TakeFocusRequest(), nullptr);
+  // The other checks leave the focus alone.
+  C("Tt1D").setText("20");
+  C("Tt2D").setText("40");
+  C("diD").setText("0.038");
+  EXPECT_THROW(engine().CheckInput(&C("diD")), AttemptStopped);
+  EXPECT_EQ(form().TakeFocusRequest(), nullptr);
+}
+
 TEST_F(HeatBalance, TubeWallAndCollisionChecks) {
   C("diD").setText("0.038");
   EXPECT_THROW(engine().CheckInput(nullptr), AttemptStopped);
