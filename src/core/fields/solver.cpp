@@ -50,6 +50,9 @@ double NewtonSolve(const ValueArray& input, int last, int index, const ResidualF
 }
 
 Control* StoreSolved(Control& field, int32_t markColour, double tolerance, double value) {
+  // A value the field cannot show in its unit would put "INF" into the text.
+  if (!std::isfinite(value) || !std::isfinite(value / field.exchange()))
+    throw SolveError("value cannot be shown in the field's unit");
   if (!field.isEmpty()) {
     double old = field.GetSIValue();
     double change = old != 0 ? std::fabs((value - old) / old) : std::fabs(value - old);

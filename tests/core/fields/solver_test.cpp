@@ -159,6 +159,25 @@ TEST_F(Solver, NonFiniteResidualIsAnErrorNotAHang) {
   EXPECT_EQ(C().text(), "");
 }
 
+TEST_F(Solver, ResultBeyondTheRangeOfItsUnitIsAnError) {
+  C().setExchangeRaw(1.0E-6);  // shown in mm2
+  A().setText("1e150");
+  B().setText("1e153");
+  // ln c = ln a + ln b: the root 1e303 m2 is 1e309 mm2, more than a double holds.
+  auto logs = [](const ValueArray& v, int) { return std::log(v[0]) + std::log(v[1]) - std::log(v[2]); };
+  EXPECT_THROW(SolveOneUnknown(fields, kMark, 1.2345, logs), SolveError);
+  EXPECT_EQ(C().text(), "");
+  EXPECT_EQ(C().color(), colors::Window);
+  EXPECT_EQ(sink.shown.size(), 1u);
+  // Used directly, the writer refuses in the same way and leaves the field alone.
+  C().setText("5");
+  EXPECT_THROW(StoreSolved(C(), kMark, 0.1, 1e303), SolveError);
+  EXPECT_THROW(StoreSolved(C(), kMark, 0.1, std::numeric_limits<double>::quiet_NaN()), SolveError);
+  EXPECT_EQ(C().text(), "5");
+  EXPECT_EQ(StoreSolved(C(), kMark, 0.1, 1e-5), &C());
+  EXPECT_EQ(C().text(), "10");
+}
+
 TEST_F(Solver, ErrorsRaisedInsideTheResidualPropagate) {
   A().setText("1");
   B().setText("2");
