@@ -72,6 +72,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   buildMenus();
   buildToolBar();
   buildPages();
+  services_->addReportCommands();  // print preview and PDF export after "打印报表"
 
   auto* bar = new QStatusBar(this);
   bar->setObjectName(QStringLiteral("StatusBarMain"));

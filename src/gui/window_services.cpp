@@ -1,23 +1,31 @@
 #include "gui/window_services.h"
 
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTextDocument>
 #include <QTimer>
+#include <memory>
 
 #include "core/app/paths.h"
 #include "core/app/project_session.h"
 #include "core/app/recent_files.h"
 #include "core/app/session_ui.h"
 #include "core/help/about.h"
+#include "core/help/manual_index.h"
 #include "core/output/report.h"
+#include "core/output/report_save.h"
 #include "core/props/prop_library.h"
 #include "gui/bound_widgets.h"
 #include "gui/dialogs.h"
 #include "gui/field_hint.h"
+#include "gui/help/help_window.h"
 #include "gui/main_window.h"
 #include "gui/props/prop_window.h"
 #include "gui/qt_bridge.h"
+#include "gui/report/report_edit.h"
+#include "gui/report/report_print.h"
 
 namespace tharvex::gui {
 
@@ -55,6 +63,11 @@ struct WindowServices::Impl {
   MostRecentFiles recent;
   ProjectSession session;
   QMenu* fileMenu = nullptr;
+  QPointer<ReportEdit> report;
+  QAction* previewAction = nullptr;
+  QAction* pdfAction = nullptr;
+  SessionUi* reportUi = nullptr;     // the save dialogs' script in tests
+  std::unique_ptr<HelpWindow> help;  // one viewer, kept from one request to the next
   QPointer<TFormSimpPL> props;  // created at the first use, then kept with its state
 };
 
@@ -161,24 +174,127 @@ void WindowServices::rebuildRecentMenu(QMenu* m) {
 }
 
 QWidget* WindowServices::reportPage(QWidget* parent) {
-  auto* t = new BoundText(window_.binder(), window_.model().form().At("ReReport"), parent);
-  t->setFont(UiFont());
-  return t;
+  auto* edit = new ReportEdit(window_.binder(), window_.model().form().At("ReReport"), parent);
+  d_->report = edit;
+  if (!d_->previewAction) {
+    d_->previewAction = new QAction(QStringLiteral("打印预览"), &window_);
+    d_->previewAction->setObjectName(QStringLiteral("MOPreview"));
+    QObject::connect(d_->previewAction, &QAction::triggered, &window_, [this] { previewReport(); });
+    d_->pdfAction = new QAction(QStringLiteral("导出为 PDF"), &window_);
+    d_->pdfAction->setObjectName(QStringLiteral("MOPdf"));
+    QObject::connect(d_->pdfAction, &QAction::triggered, &window_, [this] { exportReportPdf(); });
+  }
+  edit->setExtraActions({d_->previewAction, d_->pdfAction});
+  return edit;
 }
+
+void WindowServices::addReportCommands() {
+  QAction* print = window_.action("MOPrint");
+  auto* menu = window_.menuBar()->findChild<QMenu*>(QStringLiteral("MOutput"));
+  if (!print || !menu || !d_->previewAction) return;
+  const QList<QAction*> own = menu->actions();
+  const qsizetype at = own.indexOf(print);
+  QAction* before = at >= 0 && at + 1 < own.size() ? own[at + 1] : nullptr;
+  menu->insertAction(before, d_->previewAction);
+  menu->insertAction(before, d_->pdfAction);
+  // They are report commands like printing: available when it is.
+  auto follow = [this, print] {
+    d_->previewAction->setEnabled(print->isEnabled());
+    d_->pdfAction->setEnabled(print->isEnabled());
+  };
+  QObject::connect(print, &QAction::enabledChanged, &window_, follow);
+  follow();
+}
+
 void WindowServices::buildReport() {
-  window_.binder().run([&] { report::MOReportClick(window_.model()); });
+  window_.binder().run([&] {
+    std::vector<report::StyledLine> lines = report::MOReportClick(window_.model());
+    if (d_->report) {
+      // A new build replaces the control's text and any hand edits in it.
+      d_->report->setBuilt(lines);
+      d_->report->render(lines);
+    }
+  });
 }
-void WindowServices::saveReport() { window_.statusPanel(0)->setText(QStringLiteral("保存报表：尚未提供")); }
-void WindowServices::printReport() { window_.statusPanel(0)->setText(QStringLiteral("打印报表：尚未提供")); }
+
+void WindowServices::setReportUi(SessionUi* ui) { d_->reportUi = ui; }
+
+namespace {
+
+// What the report control holds now; a report page never made is empty.
+std::vector<report::StyledLine> ReportLines(const ReportEdit* edit, const Control& reReport) {
+  return edit ? edit->content() : report::ReportContent(reReport, {});
+}
+
+}  // namespace
+
+void WindowServices::saveReport() {
+  MainModel& model = window_.model();
+  const std::vector<report::StyledLine> content = ReportLines(d_->report, model.form().At("ReReport"));
+  SessionUi& ui = d_->reportUi ? *d_->reportUi : d_->ui;
+  window_.binder().run([&] { report::MOSaveClick(model, ui, content, d_->paths.projectsDir); });
+}
+
+void WindowServices::printReport() {
+  MessageSink& messages = window_.model().form().messages();
+  if (!PrinterAvailable()) {
+    const Message ask{"没有可用的打印机，报表无法打印。\n要把报表导出为 PDF 文件吗？", "打印报表",
+                      MessageIcon::Question, MessageButtons::YesNo};
+    if (messages.Show(ask) == MessageAnswer::Yes) exportReportPdf();
+    return;
+  }
+  QTextDocument empty;
+  QString error;
+  if (!PrintReport(d_->report ? *d_->report->document() : empty, &error))
+    messages.Show(Message{Ss(error), "打印报表", MessageIcon::Error, MessageButtons::Ok});
+}
+
+void WindowServices::previewReport() {
+  QTextDocument empty;
+  PreviewReport(&window_, d_->report ? *d_->report->document() : empty);
+}
+
+bool WindowServices::exportReportPdf() {
+  MainModel& model = window_.model();
+  SessionUi& ui = d_->reportUi ? *d_->reportUi : d_->ui;
+  auto file = ui.ChooseFile(report::ReportPdfDialog(model.project().fileName, d_->paths.projectsDir));
+  if (!file) return false;
+  QTextDocument empty;
+  QString error;
+  if (ExportReportPdf(d_->report ? *d_->report->document() : empty, Qs(*file), &error)) return true;
+  model.form().messages().Show(Message{Ss(error), "导出为 PDF", MessageIcon::Error, MessageButtons::Ok});
+  return false;
+}
 
 void WindowServices::helpDocument(const QString& keyword) {
-  // Until the help viewer is there, F1 shows the field's hint (or, when it
-  // has none, the chapter it would open).
-  QWidget* w = window_.focusWidget();
-  if (!w) return;
-  const QString hint = w->statusTip();
-  window_.fieldHint().show(w, hint.isEmpty() ? keyword : hint);
+  // From the menu the manual opens at its installation chapter; F1 gives the
+  // field's caption, looked up with the fallbacks down to the glossary.
+  const std::string title = keyword.isEmpty() ? std::string(help::kInstallChapter) : Ss(keyword);
+  if (!d_->help) {
+    std::string dir = FindDataDir(d_->paths.programDir);
+    std::optional<std::string> text = help::ReadManual(dir);
+    if (!text) {
+      // A copy the user keeps in the support folder serves as well.
+      dir = d_->paths.supportsDir;
+      text = help::ReadManual(dir);
+    }
+    if (!text) {
+      window_.model().form().messages().Show(
+          Message{"找不到用户手册 " + std::string(help::kManualFile) + "。", "Tharvex 帮助", MessageIcon::Error,
+                  MessageButtons::Ok});
+      return;
+    }
+    d_->help = std::make_unique<HelpWindow>();
+    d_->help->setManual(*text, Qs(dir + "/manual"));
+    d_->help->setWindowIcon(window_.windowIcon());
+  }
+  HelpWindow& w = *d_->help;
+  w.showMaximized();
+  w.raise();
+  w.activateWindow();
+  w.openAt(title);
 }
+
 void WindowServices::about() {
   Message m = help::AboutMessage();
   window_.model().form().messages().Show(m);

@@ -17,6 +17,7 @@ class MainModel;
 class MessageSink;
 class ProjectSession;
 class MostRecentFiles;
+class SessionUi;
 struct AppPaths;
 }
 
@@ -53,6 +54,15 @@ class WindowServices {
   void buildReport();
   void saveReport();
   void printReport();
+  // The print preview and the PDF export: in the report's context menu and,
+  // once this is called after the menus are built, in the output menu after
+  // "&P 打印报表".
+  void addReportCommands();
+  void previewReport();
+  bool exportReportPdf();
+  // The report's save dialogs answered by `ui` instead of real dialogs
+  // (tests); null restores the real ones.
+  void setReportUi(SessionUi* ui);
 
   void helpDocument(const QString& keyword);
   void about();

@@ -18,6 +18,16 @@ FileDialogSpec ReportSaveDialog(std::string_view projectFile, std::string_view f
   return spec;
 }
 
+FileDialogSpec ReportPdfDialog(std::string_view projectFile, std::string_view fallbackFolder) {
+  FileDialogSpec spec = ReportSaveDialog(projectFile, fallbackFolder);
+  spec.title = "导出为 PDF";
+  spec.filter = "PDF 文件(*.pdf)|*.pdf";
+  spec.defaultExt = "pdf";
+  // The proposal always ends in ".doc": swap the extension only.
+  spec.fileName.replace(spec.fileName.size() - 4, 4, ".pdf");
+  return spec;
+}
+
 bool MOSaveClick(MainModel& model, SessionUi& ui, const std::vector<StyledLine>& content,
                  std::string_view fallbackFolder) {
   auto file = ui.ChooseFile(ReportSaveDialog(model.project().fileName, fallbackFolder));

@@ -19,6 +19,10 @@ namespace tharvex::report {
 // project's folder to start in (`fallbackFolder` while there is no project).
 FileDialogSpec ReportSaveDialog(std::string_view projectFile, std::string_view fallbackFolder);
 
+// The dialog of the PDF export: like the save dialog, with the title
+// "导出为 PDF", PDF files only and the project's name ending in ".pdf".
+FileDialogSpec ReportPdfDialog(std::string_view projectFile, std::string_view fallbackFolder);
+
 // The save command: proposes the name, lets the user choose the file and
 // writes `content` (the report control's current text with its formats) to
 // it. A failed write is shown as an error message and changes nothing else.

@@ -89,11 +89,51 @@ void AppendUnicode(std::string& out, char32_t cp, const std::string& fallback) {
   }
 }
 
-void AppendText(std::string& out, std::string_view text, GbConverter& gb) {
+bool IsIdeograph(char32_t cp) {
+  return (cp >= 0x2E80 && cp <= 0x9FFF) || (cp >= 0xF900 && cp <= 0xFAFF) || (cp >= 0x20000 && cp <= 0x3FFFF);
+}
+
+bool IsAsciiAlnum(char32_t cp) {
+  return (cp >= '0' && cp <= '9') || (cp >= 'A' && cp <= 'Z') || (cp >= 'a' && cp <= 'z');
+}
+
+// Signs the report font draws narrower than the two columns a non-ASCII
+// character takes in the report, with their advance in thousandths of an em
+// (regular, bold). Every other non-ASCII character of the font that a report
+// can hold is a full em wide.
+struct NarrowSign {
+  char32_t cp;
+  int regular;
+  int bold;
+};
+constexpr NarrowSign kNarrowSigns[] = {
+    {U'\u00B0', 370, 404},  // degree sign: "转角30°"
+    {U'\u00B2', 411, 424},  // superscript two
+    {U'\u00B5', 628, 664},  // micro sign
+    {U'\u03BC', 628, 664},  // Greek mu
+    {U'\u03C0', 654, 705},  // Greek pi
+};
+
+// The character spacing (\expndtw, twips) that widens a narrow sign to two
+// columns, one em of the line's size; 0 for every other character.
+int WideningTwips(char32_t cp, int points, bool bold) {
+  for (const NarrowSign& n : kNarrowSigns)
+    if (n.cp == cp) return ((1000 - (bold ? n.bold : n.regular)) * points * 20 + 500) / 1000;
+  return 0;
+}
+
+void AppendText(std::string& out, std::string_view text, GbConverter& gb, int points, bool bold) {
   size_t i = 0;
+  char32_t prev = 0;
   while (i < text.size()) {
     size_t start = i;
     char32_t cp = NextCodePoint(text, i);
+    // Office suites put a little extra space between an ideograph and a Latin
+    // letter or digit ("高度H", "转角30°"), which shifts the rest of the row;
+    // LibreOffice ignores \aspalpha0. A word joiner between them is not an
+    // adjacent pair any more and takes no width.
+    if ((IsIdeograph(prev) && IsAsciiAlnum(cp)) || (IsAsciiAlnum(prev) && IsIdeograph(cp))) out += "\\uc0\\u8288 ";
+    prev = cp;
     bool inRun = (start > 0 && text[start - 1] == ' ') || (i < text.size() && text[i] == ' ');
     if (cp == ' ' && inRun) {
       // Runs of blanks carry the column layout. Readers may squeeze or widen
@@ -110,7 +150,10 @@ void AppendText(std::string& out, std::string_view text, GbConverter& gb) {
       out += static_cast<char>(cp);
     } else {
       std::string fb = cp == 0xFFFD ? std::string() : gb.Convert(text.substr(start, i - start));
+      const int widen = WideningTwips(cp, points, bold);
+      if (widen > 0) out += "{\\expndtw" + std::to_string(widen) + ' ';
       AppendUnicode(out, cp, fb);
+      if (widen > 0) out += '}';
     }
   }
 }
@@ -128,15 +171,21 @@ std::string WriteRtf(const std::vector<StyledLine>& lines) {
   // Portrait A4 with 2 cm margins.
   out += "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\n";
   // No automatic spacing between Chinese and Latin text: it would shift the
-  // columns after a caption such as "高度H".
+  // columns after a caption such as "高度H" (Word reads \aspalpha0; for
+  // LibreOffice, which does not, see AppendText).
   out += "\\viewkind4\\uc1\\pard\\plain\\aspalpha0\\aspnum0\\f0\\af0\\fs20\n";
   for (size_t i = 0; i < lines.size(); ++i) {
     const StyledLine& l = lines[i];
+    // Bold lines are the title, the headings and the blank lines before
+    // them: each stays on the page of the line after it, so a heading is
+    // never left alone at the foot of a page.
+    if (i > 0 && lines[i - 1].bold) out += "\\pard\\aspalpha0\\aspnum0";  // drops the \keepn before
+    if (l.bold) out += "\\keepn";
     // The same font for Latin and East Asian runs (\\dbch\\af0), so that a
     // Chinese character stays two ASCII widths.
     out += "{\\loch\\f0\\hich\\af0\\dbch\\af0\\cf1\\langfe2052\\fs" + std::to_string(l.size * 2);
     out += l.bold ? "\\b " : "\\b0 ";
-    AppendText(out, l.text, gb);
+    AppendText(out, l.text, gb, l.size, l.bold);
     out += '}';
     if (i + 1 < lines.size()) out += "\\par";
     out += '\n';

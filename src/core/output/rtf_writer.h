@@ -3,7 +3,11 @@
 // file. The font table names the report's monospace CJK font (GB2312 charset
 // 134, with SimSun as the alternative on systems without it); every
 // non-ASCII character is written as \uN followed by its GBK bytes for
-// readers that do not understand Unicode escapes.
+// readers that do not understand Unicode escapes. So that the columns stay
+// aligned in office suites too, a word joiner separates an ideograph from an
+// adjacent Latin letter or digit (no automatic spacing between them), the few
+// signs the font draws narrower than two columns are widened, and headings
+// keep with the line after them.
 #include <string>
 #include <string_view>
 #include <vector>

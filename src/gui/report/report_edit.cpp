@@ -1,9 +1,13 @@
 #include "gui/report/report_edit.h"
 
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
+#include <QMenu>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cmath>
+#include <memory>
 
 #include "core/output/rtf_writer.h"
 #include "gui/bound_widgets.h"
@@ -29,6 +33,35 @@ QTextCharFormat LineFormat(const report::StyledLine& l) {
   fmt.setFont(ReportFont(l.size, l.bold), QTextCharFormat::FontPropertiesAll);
   fmt.setForeground(Qt::black);
   return fmt;
+}
+
+// Inserts a report line so that every character takes its display columns:
+// one for ASCII, two for anything else. The report font's Chinese characters
+// are two columns wide already; a sign it draws narrower (its "°" is about a
+// third of a Chinese character) is widened by letter spacing, a percentage of
+// its own advance, which holds at the printer's resolution too.
+void InsertInColumns(QTextCursor& cur, const QString& text, const QTextCharFormat& fmt) {
+  const QFontMetricsF m(fmt.font());
+  const qreal column = m.horizontalAdvance(QLatin1Char('0'));
+  QString run;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString ch = text.mid(i, n);
+    i += n - 1;
+    const qreal advance = ch[0].unicode() < 0x80 ? column : m.horizontalAdvance(ch);
+    const qreal wanted = ch[0].unicode() < 0x80 ? column : 2 * column;
+    if (advance <= 0 || std::abs(advance - wanted) < 0.01) {
+      run += ch;
+      continue;
+    }
+    if (!run.isEmpty()) cur.insertText(run, fmt);
+    run.clear();
+    QTextCharFormat wide = fmt;
+    wide.setFontLetterSpacingType(QFont::PercentageSpacing);
+    wide.setFontLetterSpacing(100.0 * wanted / advance);
+    cur.insertText(ch, wide);
+  }
+  if (!run.isEmpty()) cur.insertText(run, fmt);
 }
 
 }  // namespace
@@ -72,7 +105,7 @@ void ReportEdit::render(const std::vector<report::StyledLine>& lines) {
     if (i > 0) cur.insertBlock(QTextBlockFormat(), fmt);
     // The block's own format gives an empty line its height.
     cur.setBlockCharFormat(fmt);
-    cur.insertText(Qs(lines[i].text), fmt);
+    InsertInColumns(cur, Qs(lines[i].text), fmt);
   }
   cur.endEditBlock();
   doc->setModified(false);
@@ -103,6 +136,15 @@ void ReportEdit::focusOutEvent(QFocusEvent* e) {
   auto lines = shownLines();
   Control& c = control();
   binder_.run([&] { c.setLines(std::move(lines)); });
+}
+
+void ReportEdit::contextMenuEvent(QContextMenuEvent* e) {
+  std::unique_ptr<QMenu> menu(createStandardContextMenu(e->pos()));
+  if (!extra_.isEmpty()) {
+    menu->addSeparator();
+    menu->addActions(extra_);
+  }
+  menu->exec(e->globalPos());
 }
 
 }  // namespace tharvex::gui

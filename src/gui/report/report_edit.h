@@ -34,14 +34,20 @@ class ReportEdit : public QTextEdit, public Bound {
   // size and weight of each line's first character.
   std::vector<report::StyledLine> content() const;
 
+  // Commands offered below the editing entries of the context menu (print
+  // preview, PDF export); not owned.
+  void setExtraActions(QList<QAction*> actions) { extra_ = std::move(actions); }
+
  protected:
   void focusOutEvent(QFocusEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
   std::vector<std::string> shownLines() const;
 
   Binder& binder_;
   std::vector<report::StyledLine> built_;
+  QList<QAction*> extra_;
 };
 
 }  // namespace tharvex::gui

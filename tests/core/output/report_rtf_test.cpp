@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "core/app/main_model.h"
 #include "core/output/report.h"
@@ -52,6 +54,12 @@ TEST(ReportRtf, DocumentStructure) {
   size_t pars = 0;
   for (size_t p = rtf.find("\\par\n"); p != std::string::npos; p = rtf.find("\\par\n", p + 1)) ++pars;
   EXPECT_EQ(pars, 2u);
+  // Bold lines keep with the next one; the row after them does not.
+  EXPECT_NE(rtf.find("\\keepn{\\loch\\f0\\hich\\af0\\dbch\\af0\\cf1\\langfe2052\\fs28\\b }"), std::string::npos);
+  EXPECT_NE(rtf.find("\\par\n\\pard\\aspalpha0\\aspnum0{"), std::string::npos);
+  size_t keeps = 0;
+  for (size_t p = rtf.find("\\keepn"); p != std::string::npos; p = rtf.find("\\keepn", p + 1)) ++keeps;
+  EXPECT_EQ(keeps, 2u);
 }
 
 TEST(ReportRtf, CharactersAreEscaped) {
@@ -67,11 +75,25 @@ TEST(ReportRtf, CharactersAreEscaped) {
       {"x  y", "x\\~\\~y"},                  // runs of blanks keep their width
       {"\xF0\x9F\x98\x80", "\\uc1\\u-10179?\\uc4\\u-8704\\'94\\'39\\'fc\\'36"},  // beyond the BMP
       {"a\xFF" "b", "a\\uc1\\u-3?b"},         // malformed byte: replacement character
+      // A word joiner between an ideograph and a Latin letter or digit, so
+      // that office suites add no space there; none next to punctuation.
+      {"度H", "\\uc2\\u24230\\'b6\\'c8\\uc0\\u8288 H"},
+      {"3角", "3\\uc0\\u8288 \\uc2\\u-30254\\'bd\\'c7"},
+      {"比(H", "\\uc2\\u27604\\'b1\\'c8(H"},
+      // The font's narrow degree sign, widened to two columns of 10 pt.
+      {"0°", "0{\\expndtw126 \\uc2\\u176\\'a1\\'e3}"},
   };
   for (const auto& c : cases) {
     std::string rtf = WriteRtf({{c.text, 10, false}});
     EXPECT_NE(rtf.find(std::string("\\b0 ") + c.rtf + "}"), std::string::npos) << c.text << "\n" << rtf;
   }
+}
+
+TEST(ReportRtf, NarrowSignsWidenWithTheLineSizeAndWeight) {
+  // (1000 - 404) / 1000 em of 14 pt, in twips: 166.9.
+  EXPECT_NE(WriteRtf({{"30°", 14, true}}).find("{\\expndtw167 \\uc2\\u176"), std::string::npos);
+  EXPECT_NE(WriteRtf({{"π", 10, false}}).find("{\\expndtw69 "), std::string::npos);
+  EXPECT_EQ(WriteRtf({{"≥中", 10, false}}).find("expndtw"), std::string::npos);
 }
 
 TEST(ReportRtf, ProposedName) {
@@ -132,6 +154,8 @@ TEST_F(ReportFile, OpensInLibreOffice) {
   MainModel model(sink);
   model.form().At("WsD").setText("1.25");
   model.form().At("Ts1D").setText("120");
+  model.form().At("HbxD").setText("1.2");
+  model.form().At("CBRoate").setChecked(true);  // "转角30°": a narrow sign in the caption
   model.project().fileName = "/w/A1.zrf";
   fs::path rtf = dir / "A1.doc";
   ASSERT_TRUE(SaveReportRtf(rtf.string(), MOReportClick(model)).ok);
@@ -170,6 +194,42 @@ TEST_F(ReportFile, OpensInLibreOffice) {
   int b = column("入口温度", "120.0000");
   EXPECT_GT(a, 0);
   EXPECT_EQ(a, b);
+
+  // To the point: where the value column starts on the page, from the words'
+  // boxes, in rows whose caption ends in Chinese, in a Latin letter ("高度H")
+  // and in the degree sign. A shift of a quarter column is 1.25 pt.
+  std::string boxes = (dir / "A1.html").string();
+  ASSERT_EQ(std::system(("pdftotext -bbox '" + pdf.string() + "' '" + boxes + "'").c_str()), 0);
+  struct Word {
+    double x, y;
+    std::string text;
+  };
+  std::vector<Word> words;
+  std::string html = ReadFile(boxes);
+  for (size_t p = html.find("<word "); p != std::string::npos; p = html.find("<word ", p + 1)) {
+    Word w{};
+    if (std::sscanf(html.c_str() + p, "<word xMin=\"%lf\" yMin=\"%lf\"", &w.x, &w.y) != 2) continue;
+    size_t b = html.find('>', p) + 1;
+    w.text = html.substr(b, html.find("</word>", b) - b);
+    words.push_back(w);
+  }
+  // Where the value starts in the first row whose caption starts with
+  // `caption`: the first word on its line past the caption column (20
+  // columns of 5 pt; the captions here are at most 12 columns wide).
+  auto valueX = [&](const std::string& caption) {
+    for (const Word& c : words) {
+      if (c.text.rfind(caption, 0) != 0) continue;
+      double best = -1;
+      for (const Word& w : words)
+        if (std::abs(w.y - c.y) < 1 && w.x > c.x + 60 && (best < 0 || w.x < best)) best = w.x;
+      return best;
+    }
+    return -1.0;
+  };
+  const double flow = valueX("质量流量");
+  EXPECT_GT(flow, 0);
+  EXPECT_NEAR(valueX("高度"), flow, 0.3);
+  EXPECT_NEAR(valueX("转角"), flow, 0.3);
 }
 
 }  // namespace

@@ -42,6 +42,19 @@ TEST(ReportSaveDialog, ProposesTheProjectNameInItsFolder) {
   EXPECT_EQ(ReportSaveDialog("/case1.zrf", "/x").folder, "/");
 }
 
+TEST(ReportPdfDialog, ProposesThePdfBesideTheProject) {
+  auto d = ReportPdfDialog("/w/case1.v2.zrf", "/home/u/Projects");
+  EXPECT_EQ(d.title, "导出为 PDF");
+  EXPECT_EQ(d.filter, "PDF 文件(*.pdf)|*.pdf");
+  EXPECT_EQ(d.defaultExt, "pdf");
+  EXPECT_EQ(d.fileName, "/w/case1.v2.pdf");
+  EXPECT_EQ(d.folder, "/w");
+  EXPECT_TRUE(d.save);
+  d = ReportPdfDialog("", "/home/u/Projects");
+  EXPECT_EQ(d.fileName, ".pdf");
+  EXPECT_EQ(d.folder, "/home/u/Projects");
+}
+
 class ReportSave : public ::testing::Test {
  protected:
   fs::path dir = fs::path(::testing::TempDir()) / ("report_save_" + std::to_string(::getpid()));
