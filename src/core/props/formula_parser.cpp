@@ -89,13 +89,33 @@ struct NestingGuard {
 
 TFormulaParser::TFormulaParser() : TFormulaParser(ClockSeed()) {}
 
-TFormulaParser::TFormulaParser(uint64_t seed) : funcs_(std::make_unique<TBuildinFuncs>(seed)) {
-  for (const auto& m : kMessages) messages_.push_back(CodePrefix(m.code) + m.text);
-  for (const auto& e : TBuildinFuncs::Entries()) AddFunction(e.name, e.kind, funcs_.get());
-  error_ = 0;
-}
+TFormulaParser::TFormulaParser(uint64_t seed)
+    : funcs_(std::make_unique<TBuildinFuncs>(seed)), tables_(BuiltinTables()) {}
 
 TFormulaParser::~TFormulaParser() = default;
+
+const std::shared_ptr<TFormulaParser::Tables>& TFormulaParser::BuiltinTables() {
+  static const std::shared_ptr<Tables> builtin = [] {
+    auto t = std::make_shared<Tables>();
+    for (const auto& m : kMessages) t->messages.push_back(CodePrefix(m.code) + m.text);
+    for (const auto& e : TBuildinFuncs::Entries()) {
+      std::string upper;
+      for (char ch : std::string_view(e.name)) upper.push_back(Upper(ch));
+      if (t->index.count(upper)) continue;  // a name is entered once
+      t->index[upper] = t->registry.size();
+      t->registry.push_back({upper, e.kind, nullptr, true});
+    }
+    return t;
+  }();
+  return builtin;
+}
+
+TFormulaParser::Tables& TFormulaParser::OwnTables() {
+  // Shared with the built-in copy (which always keeps one reference): copy
+  // before the first change.
+  if (tables_.use_count() > 1) tables_ = std::make_shared<Tables>(*tables_);
+  return *tables_;
+}
 
 void TFormulaParser::AddFunction(std::string_view name, int kind, TBuildinFuncs* handlerObject) {
   std::string upper;
@@ -104,34 +124,35 @@ void TFormulaParser::AddFunction(std::string_view name, int kind, TBuildinFuncs*
   for (char c : upper)
     if (!IsUpperLetter(c) && !IsDigit(c) && c != '_') valid = false;
   if (!valid) SetError(12);
-  if (index_.count(upper)) {
+  if (tables_->index.count(upper)) {
     SetError(30);
     return;
   }
-  index_[upper] = registry_.size();
-  registry_.push_back({upper, kind, handlerObject});
+  Tables& t = OwnTables();
+  t.index[upper] = t.registry.size();
+  t.registry.push_back({upper, kind, handlerObject, false});
 }
 
 std::vector<std::string> TFormulaParser::RegistryLines() const {
   std::vector<std::string> lines;
-  for (const auto& e : registry_) lines.push_back(e.name + "=" + std::to_string(e.kind));
+  for (const auto& e : tables_->registry) lines.push_back(e.name + "=" + std::to_string(e.kind));
   return lines;
 }
 
 void TFormulaParser::SetErrorMessage(int code, std::string_view text) {
   std::string prefix = CodePrefix(code);
-  for (auto& line : messages_) {
+  for (auto& line : OwnTables().messages) {
     if (line.compare(0, prefix.size(), prefix) == 0) {
       line = prefix + std::string(text);
       return;
     }
   }
-  messages_.push_back(prefix + std::string(text));
+  OwnTables().messages.push_back(prefix + std::string(text));
 }
 
 std::string TFormulaParser::ErrorMessage(int code) const {
   std::string prefix = CodePrefix(code);
-  for (const auto& line : messages_)
+  for (const auto& line : tables_->messages)
     if (line.compare(0, prefix.size(), prefix) == 0) return line.substr(prefix.size());
   return {};
 }
@@ -469,12 +490,12 @@ std::string TFormulaParser::Literal() {
 
 // Function call: reads the arguments the function's kind prescribes.
 Real TFormulaParser::Call(const std::string& name) {
-  auto it = index_.find(name);
-  if (it == index_.end()) {
+  auto it = tables_->index.find(name);
+  if (it == tables_->index.end()) {
     SetError(38);
     return 0;
   }
-  const RegEntry& e = registry_[it->second];
+  const RegEntry& e = tables_->registry[it->second];
   FuncArgs args;
   switch (e.kind) {
     case 0:
@@ -542,12 +563,13 @@ Real TFormulaParser::Call(const std::string& name) {
       break;
   }
   if (error_) return 0;
-  if (e.object == nullptr) {
+  TBuildinFuncs* object = e.builtin ? funcs_.get() : e.object;
+  if (object == nullptr) {
     SetError(39);
     return 0;
   }
   Real r = 0;
-  if (!e.object->Call(e.name, *this, args, r)) {
+  if (!object->Call(e.name, *this, args, r)) {
     SetError(39);
     return 0;
   }

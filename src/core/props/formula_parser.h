@@ -50,7 +50,7 @@ class TFormulaParser {
   // Message table: one line "code=text" per code.
   void SetErrorMessage(int code, std::string_view text);
   std::string ErrorMessage(int code) const;  // "" for a code without text
-  const std::vector<std::string>& MessageLines() const { return messages_; }
+  const std::vector<std::string>& MessageLines() const { return tables_->messages; }
 
   // Only the first error of an evaluation is kept.
   void SetError(int code);
@@ -73,8 +73,19 @@ class TFormulaParser {
   struct RegEntry {
     std::string name;
     int kind;
-    TBuildinFuncs* object;
+    TBuildinFuncs* object;  // ignored for the built-ins, which call funcs_
+    bool builtin = false;
   };
+  // The function registry and the message table. Every parser starts from
+  // the same built-in tables and copies them only when it changes them, so
+  // that a parser made for one formula costs next to nothing.
+  struct Tables {
+    std::vector<RegEntry> registry;
+    std::unordered_map<std::string, size_t> index;
+    std::vector<std::string> messages;
+  };
+  static const std::shared_ptr<Tables>& BuiltinTables();
+  Tables& OwnTables();
 
   void Advance();
   void Skip();
@@ -91,9 +102,7 @@ class TFormulaParser {
   std::string Literal();
 
   std::unique_ptr<TBuildinFuncs> funcs_;
-  std::vector<RegEntry> registry_;
-  std::unordered_map<std::string, size_t> index_;
-  std::vector<std::string> messages_;
+  std::shared_ptr<Tables> tables_;
   std::string expression_ = "0";
   int error_ = 0;
 
