@@ -202,6 +202,22 @@ TEST(NewtonSolve, NonFiniteTrialValueIsAnError) {
   EXPECT_NEAR(NewtonSolve(v, 200, 0, bounded, 0.0001, 1.2345), std::tan(1.0), 1e-8);
 }
 
+TEST(NewtonSolve, RestlessResidualEndsAtTheIterationBound) {
+  // A residual that ignores its trial value and alternates the sign of its
+  // secant: every step is 2 * step * x, back and forth, never below 1e-8 for
+  // x near 1e300. Only the iteration bound ends it, as an error.
+  int calls = 0;
+  auto restless = [&calls](const ValueArray&, int) {
+    int iteration = calls / 2;
+    bool perturbed = calls++ % 2 == 1;
+    double sign = iteration % 2 == 0 ? 1.0 : -1.0;
+    return perturbed ? 1.0 + 0.5 * sign : 1.0;
+  };
+  ValueArray v{};
+  EXPECT_THROW(NewtonSolve(v, 200, 0, restless, 0.0001, 1e300), SolveError);
+  EXPECT_EQ(calls, 2 * kNewtonMaxIterations);
+}
+
 TEST(NewtonSolve, ZeroStartStopsAtOnce) {
   ValueArray v{};
   auto lin = [](const ValueArray& a, int) { return a[0] - 5; };
