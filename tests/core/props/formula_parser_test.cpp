@@ -192,6 +192,19 @@ TEST(FormulaParser, RegistryOrderAndNameRules) {
   p.SetExpression("NOHANDLER");
   p.Evaluate();
   EXPECT_EQ(p.ErrorCode(), 39);
+
+  // What one parser enters or renames stays its own.
+  p.SetErrorMessage(0, "ok");
+  TFormulaParser q;
+  EXPECT_EQ(q.RegistryLines().size(), 52u);
+  EXPECT_EQ(q.ErrorMessage(0), "结果正确");
+  q.SetExpression("NOHANDLER");
+  q.Evaluate();
+  EXPECT_EQ(q.ErrorCode(), 38);
+  // A built-in of a parser calls that parser's own functions.
+  q.SetExpression("SIN(0)+1");
+  EXPECT_EQ(q.Evaluate(), 1);
+  EXPECT_EQ(q.ErrorCode(), 0);
 }
 
 }  // namespace
