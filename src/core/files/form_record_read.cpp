@@ -1,5 +1,4 @@
 // Reading form record files: decode and check everything, then apply.
-#include <cmath>
 #include <limits>
 
 #include "core/fields/number_format.h"
@@ -207,18 +206,7 @@ void ApplyFormRecord(Form& form, const FormRecordPlan& plan) {
     switch (s.op) {
       case Op::Text: c.setText(s.text); break;
       case Op::Caption: c.setCaption(s.text); break;
-      case Op::Exchange: {
-        // Re-expresses the current text in the new unit; a number that would
-        // leave the range of a double is dropped rather than shown as INF.
-        auto v = ParseLenient(c.text());
-        if (v && !std::isfinite(*v * c.exchange() / s.number)) {
-          c.setText("");
-          c.setExchangeRaw(s.number);
-        } else {
-          c.setExchange(s.number);
-        }
-        break;
-      }
+      case Op::Exchange: c.setExchange(s.number); break;  // re-expresses the current text
       case Op::Enabled: c.setEnabled(s.flag); break;
       case Op::ReadOnly: c.setReadOnly(s.flag); break;
       case Op::Visible: c.setVisible(s.flag); break;

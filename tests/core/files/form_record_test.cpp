@@ -153,12 +153,12 @@ TEST(FormRecordReadTest, ExchangeReExpressesBeforeTheTextReplacesIt) {
   EXPECT_EQ(w.field.exchange(), 2.0);
 }
 
-TEST(FormRecordReadTest, ReExpressionBeyondTheRangeOfADoubleEmptiesTheField) {
+TEST(FormRecordReadTest, ReExpressionBeyondTheRangeOfADoubleKeepsTheText) {
   OneField w;
   w.field.setText("1E300");
   std::string text = std::string(kFormRecordHeader) + "\r\nv\r\n\r\nWsD\r\nFloat\r\nExchange\r\n1E-20\r\n\r\n";
   ASSERT_EQ(ReadFormRecordBytes(w.form, text), ReadStatus::Applied);
-  EXPECT_EQ(w.field.text(), "");
+  EXPECT_EQ(w.field.text(), "1E300");
   EXPECT_EQ(w.field.exchange(), 1E-20);
 }
 
