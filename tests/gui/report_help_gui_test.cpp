@@ -18,6 +18,9 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <QTreeWidget>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -87,6 +90,36 @@ int Columns(const QString& s) {
   int n = 0;
   for (QChar c : s) n += c.unicode() < 0x80 ? 1 : 2;
   return n;
+}
+
+// Where the value column starts on the first PDF page row whose caption
+// starts with `caption`, in points, from pdftotext's word boxes: the first
+// word on that line past the caption column (20 columns of 4.5 pt).
+double ValueColumnX(const QString& pdf, const std::string& caption) {
+  const QString boxes = pdf + QStringLiteral(".html");
+  if (std::system(("pdftotext -bbox '" + pdf.toStdString() + "' '" + boxes.toStdString() + "'").c_str()) != 0)
+    return -1;
+  struct Word {
+    double x, y;
+    std::string text;
+  };
+  std::vector<Word> words;
+  const std::string html = ReadAll(boxes);
+  for (size_t p = html.find("<word "); p != std::string::npos; p = html.find("<word ", p + 1)) {
+    Word w{};
+    if (std::sscanf(html.c_str() + p, "<word xMin=\"%lf\" yMin=\"%lf\"", &w.x, &w.y) != 2) continue;
+    const size_t b = html.find('>', p) + 1;
+    w.text = html.substr(b, html.find("</word>", b) - b);
+    words.push_back(w);
+  }
+  for (const Word& c : words) {
+    if (c.text.rfind(caption, 0) != 0) continue;
+    double best = -1;
+    for (const Word& w : words)
+      if (std::abs(w.y - c.y) < 1 && w.x > c.x + 60 && (best < 0 || w.x < best)) best = w.x;
+    return best;
+  }
+  return -1;
 }
 
 class ReportHelpGui : public MainWindowTest {
@@ -216,6 +249,7 @@ TEST_F(ReportHelpGui, AHandEditSurvivesIntoTheSavedRtfUntilTheNextBuild) {
 }
 
 TEST_F(ReportHelpGui, PdfExportPreviewAndPrintingWithoutAPrinter) {
+  C("CBRoate").setChecked(true);
   showReportTab();
   // The output menu offers the preview and the export right after printing.
   auto* menu = window->menuBar()->findChild<QMenu*>(QStringLiteral("MOutput"));
@@ -232,6 +266,16 @@ TEST_F(ReportHelpGui, PdfExportPreviewAndPrintingWithoutAPrinter) {
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_TRUE(QString::fromStdString(ui.shown[0].fileName).endsWith(QStringLiteral("/AirCooler-Example.pdf")));
   EXPECT_EQ(ReadAll(path("report.pdf")).substr(0, 4), "%PDF");
+  // On paper too the value column starts at one place, after a Chinese
+  // caption, after "宽度W" and after the widened "°" of "转角30°". (The
+  // PDF's text gives some characters as their Kangxi radical look-alikes,
+  // 高 and 角 among them: the captions are found by other characters.)
+  if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+    const double flow = ValueColumnX(path("report.pdf"), "质量流量");
+    EXPECT_GT(flow, 0);
+    EXPECT_NEAR(ValueColumnX(path("report.pdf"), "宽度"), flow, 0.3);
+    EXPECT_NEAR(ValueColumnX(path("report.pdf"), "转"), flow, 0.3);
+  }
   EXPECT_FALSE(QFile::exists(path("report.pdf.tmp~")));
   // A folder that is not there: a message, no file.
   ui.answers.push_back(Ss(path("missing/report.pdf")));
