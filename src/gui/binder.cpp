@@ -76,7 +76,15 @@ void Binder::run(const std::function<void()>& action) {
     // After the focus change that ran the handler has finished.
     if (const Control* c = form_.TakeFocusRequest())
       if (QPointer<QWidget> w = widget(c->name()))
-        QTimer::singleShot(0, w, [w] { if (w && w->isEnabled()) w->setFocus(Qt::OtherFocusReason); });
+        QTimer::singleShot(0, w, [this, w] {
+          if (!w || !w->isEnabled()) return;
+          // The control the focus had moved on to gives it back without
+          // counting as left: leaving it would run its own handler, which
+          // could send the focus straight back again.
+          refocusing_ = true;
+          w->setFocus(Qt::OtherFocusReason);
+          refocusing_ = false;
+        });
   }
   if (!error.isEmpty() && showError) showError(error);
 }

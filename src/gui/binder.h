@@ -48,6 +48,9 @@ class Binder : public QObject {
   // a message box, then shows the model's new state.
   void run(const std::function<void()>& action);
   bool running() const { return depth_ > 0; }
+  // True while the focus goes back to a control a handler asked for: the
+  // control losing it then is not being left by the user.
+  bool refocusing() const { return refocusing_; }
 
   // Called after every refresh pass (title, status bar, drawing).
   std::function<void()> afterRefresh;
@@ -67,6 +70,7 @@ class Binder : public QObject {
   uint64_t formSeen_ = ~uint64_t{0};
   int depth_ = 0;
   bool scheduled_ = false;
+  bool refocusing_ = false;
 };
 
 }  // namespace tharvex::gui

@@ -78,7 +78,9 @@ void TComboBoxU::focusOutEvent(QFocusEvent* e) {
   QComboBox::focusOutEvent(e);
   // Its own drop-down list or another window taking the focus is not
   // leaving the list.
-  if (isUnitSelector() || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+  if (isUnitSelector() || e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason ||
+      binder_.refocusing())
+    return;
   Control& c = control();
   if (!c.onExit) return;
   binder_.run([&] { binder_.form().Leave(c); });

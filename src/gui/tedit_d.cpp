@@ -74,7 +74,8 @@ void TEditD::focusInEvent(QFocusEvent* e) {
 void TEditD::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
   // Losing the focus to another window or a menu is not leaving the field.
-  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) commitAndLeave();
+  if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason && !binder_.refocusing())
+    commitAndLeave();
   update();
 }
 
