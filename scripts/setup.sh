@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev libgl-dev
   zlib1g-dev libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk fonts-liberation
+  fonts-noto-cjk fonts-liberation qt6-translations-l10n
   xvfb xauth
 )
 

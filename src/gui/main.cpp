@@ -2,7 +2,9 @@
 // at once without a window or a message.
 #include <QApplication>
 #include <QMessageBox>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "core/app/main_model.h"
 #include "core/app/split_numbers.h"
@@ -20,6 +22,12 @@ int main(int argc, char** argv) {
 
   SingleInstance instance(RuntimePath(QStringLiteral("Tharvex.lock")));
   if (!instance.acquire()) return 0;
+
+  // The window speaks Chinese; so do Qt's own dialogs and buttons where the
+  // translations are installed.
+  QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
 
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(UiFont());
