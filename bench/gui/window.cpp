@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "bench/typical_case.h"
 #include "core/app/main_model.h"
 #include "gui/dialogs.h"
 #include "gui/main_window.h"
@@ -21,18 +22,7 @@ class QuietSink : public QtMessageSink {
   MessageAnswer Show(const Message&) override { return MessageAnswer::No; }
 };
 
-// Air cooled from 120 to 60 °C by water from 20 to 40 °C, two passes, the
-// water flow left to the balance.
-void TypicalCase(MainModel& m) {
-  Form& f = m.form();
-  f.EnterText(f.At("WsD"), "5");
-  f.EnterText(f.At("Ts1D"), "120");
-  f.EnterText(f.At("Ts2D"), "60");
-  f.EnterText(f.At("Tt1D"), "20");
-  f.EnterText(f.At("Tt2D"), "40");
-  f.SelectItem(f.At("PnD"), 1);
-  f.Leave(f.At("PnD"));
-}
+using bench::TypicalCase;
 
 struct Window {
   QuietSink sink;
