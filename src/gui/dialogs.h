@@ -28,7 +28,7 @@ class QtMessageSink : public MessageSink {
 // "desc|*.ext|desc2|*.ext2" -> "desc (*.ext);;desc2 (*.ext2)".
 QString QtFilter(const std::string& barFilter);
 
-// Runs a file dialog as the spec of the window describes it; the chosen
+// Runs a file dialog with the title, filter, extension and folder the command asks for; the chosen
 // path, or nothing on cancel.
 std::optional<std::string> RunFileDialog(QWidget* owner, const FileDialogSpec& spec);
 
