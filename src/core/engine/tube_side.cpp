@@ -75,10 +75,10 @@ void Engine::TubeSideStep() {
 
   // The vapour Reynolds number needs no liquid viscosity: a condensing tube
   // side reads it only for the Prandtl number.
-  double mu = condensing ? 0 : f_.MtD->GetSIValue();
-  const double ret = condensing ? Div(Fin(g.d_i * ut * g.densTv), g.muTv) : Div(Fin(g.d_i * ut * g.densT), mu);
+  const double ret = condensing ? Div(Fin(g.d_i * ut * g.densTv), g.muTv)
+                                : Div(Fin(g.d_i * ut * g.densT), f_.MtD->GetSIValue());
   Trace("Ret=", ret);
-  if (condensing) mu = f_.MtD->GetSIValue();
+  const double mu = f_.MtD->GetSIValue();
   const double cpt = f_.CptD->GetSIValue();
   const double ldt = f_.LdtD->GetSIValue();
   const double prt = Div(Fin(cpt * mu), ldt);

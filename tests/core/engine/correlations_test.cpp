@@ -55,13 +55,7 @@ TEST_F(MeanTemperature, CorrectionFactorText) {
 }
 
 TEST_F(MeanTemperature, CondensingTubeAtConstantTemperatureHasNoCorrection) {
-  form().SelectItem(C("PhtD"), kCondensing);
-  Set("DHtD", "2200000");
-  Set("WsD", "5");
-  Set("Ts1D", "20");
-  Set("Ts2D", "60");
-  Set("Tt1D", "100");
-  Set("Tt2D", "100");
+  SteamHeaterCase();
   EXPECT_EQ(Text("CdtD"), "1.0000");
   // Cold shell, "H" row: (Tt1, Tt2, Ts1, Ts2): differences 40 and 80.
   EXPECT_NEAR(SI("AdtD"), 40 / std::log(2.0), 1e-9);
@@ -170,15 +164,9 @@ TEST_F(ShellSideCase, LaminarWarningComesAndGoes) {
 using TubeSideCase = EngineTest;
 
 TEST_F(TubeSideCase, CondensingTubeReadsTheLiquidViscosityAtThePrandtlNumber) {
-  form().SelectItem(C("PhtD"), kCondensing);
+  SteamHeaterCase();
   Set("DentvD", "0.6");
   Set("MtvD", "1.2e-5");
-  Set("DHtD", "2200000");
-  Set("WsD", "5");
-  Set("Ts1D", "20");
-  Set("Ts2D", "60");
-  Set("Tt1D", "100");
-  Set("Tt2D", "100");
   ASSERT_FALSE(Text("atD").empty());
   C("atD").setText("");
   // The vapour Reynolds number is found without it; the attempt ends at Prt.

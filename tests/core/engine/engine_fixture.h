@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/app/main_model.h"
+#include "core/engine/design_case.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex::engine::testing {
@@ -37,6 +38,18 @@ class EngineTest : public ::testing::Test {
     Set("Ts2D", "60");
     Set("Tt1D", "20");
     Set("Tt2D", "40");
+  }
+
+  // Air 5 kg/s warmed from 20 to 60 °C by steam condensing at 100 °C
+  // (latent heat 2200 kJ/kg); the steam flow is left to the heat balance.
+  void SteamHeaterCase() {
+    form().SelectItem(C("PhtD"), kCondensing);
+    Set("DHtD", "2200000");
+    Set("WsD", "5");
+    Set("Ts1D", "20");
+    Set("Ts2D", "60");
+    Set("Tt1D", "100");
+    Set("Tt2D", "100");
   }
 
   RecordingMessageSink sink;
