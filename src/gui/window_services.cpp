@@ -57,7 +57,8 @@ struct WindowServices::Impl {
       : ui(&w),
         paths(SetupPaths("Tharvex", "Tharvex", false, PathEnvironment::FromProcess())),
         recent(sink, "Tharvex"),
-        session(w.model(), ui, paths, &recent) {}
+        session(w.model(), ui, paths, &recent),
+        dataDir(FindDataDir(paths.programDir)) {}
   QtSessionUi ui;
   AppPaths paths;
   MostRecentFiles recent;
@@ -69,12 +70,17 @@ struct WindowServices::Impl {
   SessionUi* reportUi = nullptr;     // the save dialogs' script in tests
   std::unique_ptr<HelpWindow> help;  // one viewer, kept from one request to the next
   QPointer<TFormSimpPL> props;  // created at the first use, then kept with its state
+  std::string dataDir;          // the shipped files; empty when not found
+  QTextDocument noReport;       // printed while the report page was never made
+
+  const QTextDocument& reportDocument() const { return report ? *report->document() : noReport; }
+  SessionUi& reportDialogs() { return reportUi ? *reportUi : ui; }
 };
 
 WindowServices::WindowServices(TFormTharvex& window, MessageSink& sink) : window_(window), d_(new Impl(window, sink)) {
   // Shipped templates, the property library and the example project go to
   // the user's folders the first time; problems only mean fewer files to pick.
-  PrepareFolders(d_->paths, FindDataDir(d_->paths.programDir));
+  PrepareFolders(d_->paths, d_->dataDir);
   MostRecentFiles& r = d_->recent;
   r.setMaxFiles(9);
   r.setShowFullPath(false);
@@ -96,39 +102,20 @@ const AppPaths& WindowServices::paths() const { return d_->paths; }
 
 const layout::DisplayList* WindowServices::drawing() const { return &window_.model().engine().drawing(); }
 
-bool WindowServices::newProject() {
+bool WindowServices::runSession(bool (ProjectSession::*command)()) {
   bool ok = false;
-  window_.binder().run([&] { ok = d_->session.New(); });
+  window_.binder().run([&] { ok = (d_->session.*command)(); });
   return ok;
 }
-bool WindowServices::openProject() {
-  bool ok = false;
-  window_.binder().run([&] { ok = d_->session.Open(); });
-  return ok;
-}
-bool WindowServices::saveProject() {
-  bool ok = false;
-  window_.binder().run([&] { ok = d_->session.Save(); });
-  return ok;
-}
-bool WindowServices::saveProjectAs() {
-  bool ok = false;
-  window_.binder().run([&] { ok = d_->session.SaveAs(); });
-  return ok;
-}
-bool WindowServices::saveTemplate() {
-  bool ok = false;
-  window_.binder().run([&] { ok = d_->session.SaveAsTemplate(); });
-  return ok;
-}
+bool WindowServices::newProject() { return runSession(&ProjectSession::New); }
+bool WindowServices::openProject() { return runSession(&ProjectSession::Open); }
+bool WindowServices::saveProject() { return runSession(&ProjectSession::Save); }
+bool WindowServices::saveProjectAs() { return runSession(&ProjectSession::SaveAs); }
+bool WindowServices::saveTemplate() { return runSession(&ProjectSession::SaveAsTemplate); }
+bool WindowServices::closeQuery() { return runSession(&ProjectSession::CloseQuery); }
 bool WindowServices::openFile(const std::string& file) {
   bool ok = false;
   window_.binder().run([&] { ok = d_->session.OpenRecent(file); });
-  return ok;
-}
-bool WindowServices::closeQuery() {
-  bool ok = true;
-  window_.binder().run([&] { ok = d_->session.CloseQuery(); });
   return ok;
 }
 ProjectSession& WindowServices::session() { return d_->session; }
@@ -231,8 +218,7 @@ std::vector<report::StyledLine> ReportLines(const ReportEdit* edit, const Contro
 void WindowServices::saveReport() {
   MainModel& model = window_.model();
   const std::vector<report::StyledLine> content = ReportLines(d_->report, model.form().At("ReReport"));
-  SessionUi& ui = d_->reportUi ? *d_->reportUi : d_->ui;
-  window_.binder().run([&] { report::MOSaveClick(model, ui, content, d_->paths.projectsDir); });
+  window_.binder().run([&] { report::MOSaveClick(model, d_->reportDialogs(), content, d_->paths.projectsDir); });
 }
 
 void WindowServices::printReport() {
@@ -243,25 +229,21 @@ void WindowServices::printReport() {
     if (messages.Show(ask) == MessageAnswer::Yes) exportReportPdf();
     return;
   }
-  QTextDocument empty;
   QString error;
-  if (!PrintReport(d_->report ? *d_->report->document() : empty, &error))
+  if (!PrintReport(d_->reportDocument(), &error))
     messages.Show(Message{Ss(error), "打印报表", MessageIcon::Error, MessageButtons::Ok});
 }
 
 void WindowServices::previewReport() {
-  QTextDocument empty;
-  PreviewReport(&window_, d_->report ? *d_->report->document() : empty);
+  PreviewReport(&window_, d_->reportDocument());
 }
 
 bool WindowServices::exportReportPdf() {
   MainModel& model = window_.model();
-  SessionUi& ui = d_->reportUi ? *d_->reportUi : d_->ui;
-  auto file = ui.ChooseFile(report::ReportPdfDialog(model.project().fileName, d_->paths.projectsDir));
+  auto file = d_->reportDialogs().ChooseFile(report::ReportPdfDialog(model.project().fileName, d_->paths.projectsDir));
   if (!file) return false;
-  QTextDocument empty;
   QString error;
-  if (ExportReportPdf(d_->report ? *d_->report->document() : empty, Qs(*file), &error)) return true;
+  if (ExportReportPdf(d_->reportDocument(), Qs(*file), &error)) return true;
   model.form().messages().Show(Message{Ss(error), "导出为 PDF", MessageIcon::Error, MessageButtons::Ok});
   return false;
 }
@@ -271,7 +253,7 @@ void WindowServices::helpDocument(const QString& keyword) {
   // field's caption, looked up with the fallbacks down to the glossary.
   const std::string title = keyword.isEmpty() ? std::string(help::kInstallChapter) : Ss(keyword);
   if (!d_->help) {
-    std::string dir = FindDataDir(d_->paths.programDir);
+    std::string dir = d_->dataDir;
     std::optional<std::string> text = help::ReadManual(dir);
     if (!text) {
       // A copy the user keeps in the support folder serves as well.
@@ -304,7 +286,7 @@ void WindowServices::propertyWindow(const std::string& button) {
   if (button != "SBP1" && button != "SBP3" && button != "SBP4") return;
   if (!d_->props) {
     d_->props = new TFormSimpPL(&window_);
-    const std::string data = FindDataDir(d_->paths.programDir);
+    const std::string& data = d_->dataDir;
     d_->props->loadLibrary(d_->paths.supportFile(props::kPropLibFileName),
                            data.empty() ? std::string() : data + "/" + props::kPropLibFileName);
   }

@@ -74,6 +74,9 @@ class WindowServices {
   void optimise();
 
  private:
+  // A project command run as a user action (its errors as a message box).
+  bool runSession(bool (ProjectSession::*command)());
+
   struct Impl;
   TFormTharvex& window_;
   Impl* d_;
