@@ -1,5 +1,6 @@
 #include "gui/binder.h"
 
+#include <QLayout>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -95,6 +96,13 @@ void Binder::scheduleRefresh() {
   QTimer::singleShot(0, this, [this] {
     if (scheduled_) refresh();
   });
+}
+
+void DeleteChildrenBeforeBinder(QWidget* window) {
+  QList<QPointer<QObject>> kids;
+  for (QObject* o : window->children())
+    if (!qobject_cast<QLayout*>(o)) kids.append(o);
+  for (const QPointer<QObject>& o : kids) delete o.data();  // one may have taken another with it
 }
 
 }  // namespace tharvex::gui

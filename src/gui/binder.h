@@ -73,4 +73,9 @@ class Binder : public QObject {
   bool refocusing_ = false;
 };
 
+// For a window that owns its binder: the bound widgets unregister from the
+// binder as they go, so they must go before it, while the window and its
+// layout still stand. Deletes every child of `window` but its layout.
+void DeleteChildrenBeforeBinder(QWidget* window);
+
 }  // namespace tharvex::gui

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -94,12 +93,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
 
 TFormTharvex::~TFormTharvex() {
   qApp->removeEventFilter(this);
-  // The widgets unregister from the binder as they go, so they go first,
-  // while the window (and its layout, which they notify) still stands.
-  QList<QPointer<QObject>> kids;
-  for (QObject* o : children())
-    if (!qobject_cast<QLayout*>(o)) kids.append(o);
-  for (const QPointer<QObject>& o : kids) delete o.data();
+  DeleteChildrenBeforeBinder(this);
   services_.reset();
   binder_.reset();
 }

@@ -35,10 +35,7 @@ int TabIndex(std::string_view name) {
 
 }  // namespace
 
-void TFormTharvex::commitFocusedField() {
-  if (auto* e = dynamic_cast<TEditD*>(QApplication::focusWidget()); e && e->window() == this && e->isModified())
-    e->commitAndLeave();
-}
+void TFormTharvex::commitFocusedField() { CommitFocusedEdit(this); }
 
 void TFormTharvex::command(const std::string& name) {
   Form& form = model_.form();

@@ -1,5 +1,6 @@
 #include "gui/tedit_d.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QPainter>
 #include <QStyle>
@@ -101,6 +102,11 @@ void TEditD::paintEvent(QPaintEvent* e) {
   p.setPen(isEnabled() ? WindowColour(c.fontColor()) : QColor(128, 128, 128));
   r.adjust(2, 0, -2, 0);  // the edit's own horizontal text margin
   p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, d);
+}
+
+void CommitFocusedEdit(QWidget* window) {
+  auto* e = dynamic_cast<TEditD*>(QApplication::focusWidget());
+  if (e && e->window() == window && e->isModified()) e->commitAndLeave();
 }
 
 }  // namespace tharvex::gui

@@ -32,4 +32,8 @@ class TEditD : public QLineEdit, public Bound {
   bool overlay_;  // TEditD draws the display form; a plain edit does not
 };
 
+// What leaving the field does, for the edit of `window` that has the focus and
+// was typed into: commands that act on the case see what was typed last.
+void CommitFocusedEdit(QWidget* window);
+
 }  // namespace tharvex::gui

@@ -1,6 +1,5 @@
 #include "gui/props/prop_window.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -106,9 +105,7 @@ TFormSimpPL::TFormSimpPL(QWidget* parent)
 }
 
 TFormSimpPL::~TFormSimpPL() {
-  // The bound widgets unregister from the binder as they go, so they go first.
-  const auto kids = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  for (QWidget* w : kids) delete w;
+  DeleteChildrenBeforeBinder(this);
 }
 
 QWidget* TFormSimpPL::buildList() {
@@ -350,8 +347,7 @@ void TFormSimpPL::applyPageLayout() {
 
 void TFormSimpPL::commitFocusedField() {
   grid_->commitEditor();
-  auto* e = dynamic_cast<TEditD*>(QApplication::focusWidget());
-  if (e && e->window() == this && e->isModified()) e->commitAndLeave();
+  CommitFocusedEdit(this);
 }
 
 void TFormSimpPL::calculate() {
