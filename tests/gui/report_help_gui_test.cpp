@@ -38,6 +38,7 @@
 #include "gui/report/report_print.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
+#include "tests/pdf_words.h"
 
 namespace tharvex::gui::testing {
 namespace {
@@ -90,36 +91,6 @@ int Columns(const QString& s) {
   int n = 0;
   for (QChar c : s) n += c.unicode() < 0x80 ? 1 : 2;
   return n;
-}
-
-// Where the value column starts on the first PDF page row whose caption
-// starts with `caption`, in points, from pdftotext's word boxes: the first
-// word on that line past the caption column (20 columns of 4.5 pt).
-double ValueColumnX(const QString& pdf, const std::string& caption) {
-  const QString boxes = pdf + QStringLiteral(".html");
-  if (std::system(("pdftotext -bbox '" + pdf.toStdString() + "' '" + boxes.toStdString() + "'").c_str()) != 0)
-    return -1;
-  struct Word {
-    double x, y;
-    std::string text;
-  };
-  std::vector<Word> words;
-  const std::string html = ReadAll(boxes);
-  for (size_t p = html.find("<word "); p != std::string::npos; p = html.find("<word ", p + 1)) {
-    Word w{};
-    if (std::sscanf(html.c_str() + p, "<word xMin=\"%lf\" yMin=\"%lf\"", &w.x, &w.y) != 2) continue;
-    const size_t b = html.find('>', p) + 1;
-    w.text = html.substr(b, html.find("</word>", b) - b);
-    words.push_back(w);
-  }
-  for (const Word& c : words) {
-    if (c.text.rfind(caption, 0) != 0) continue;
-    double best = -1;
-    for (const Word& w : words)
-      if (std::abs(w.y - c.y) < 1 && w.x > c.x + 60 && (best < 0 || w.x < best)) best = w.x;
-    return best;
-  }
-  return -1;
 }
 
 class ReportHelpGui : public MainWindowTest {
@@ -271,10 +242,11 @@ TEST_F(ReportHelpGui, PdfExportPreviewAndPrintingWithoutAPrinter) {
   // PDF's text gives some characters as their Kangxi radical look-alikes,
   // 高 and 角 among them: the captions are found by other characters.)
   if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
-    const double flow = ValueColumnX(path("report.pdf"), "质量流量");
+    const auto words = tharvex::testing::PdfWords(path("report.pdf").toStdString(), path("report.html").toStdString());
+    const double flow = tharvex::testing::ValueColumnX(words, "质量流量");
     EXPECT_GT(flow, 0);
-    EXPECT_NEAR(ValueColumnX(path("report.pdf"), "宽度"), flow, 0.3);
-    EXPECT_NEAR(ValueColumnX(path("report.pdf"), "转"), flow, 0.3);
+    EXPECT_NEAR(tharvex::testing::ValueColumnX(words, "宽度"), flow, 0.3);
+    EXPECT_NEAR(tharvex::testing::ValueColumnX(words, "转"), flow, 0.3);
   }
   EXPECT_FALSE(QFile::exists(path("report.pdf.tmp~")));
   // A folder that is not there: a message, no file.

@@ -15,6 +15,7 @@
 #include "core/app/main_model.h"
 #include "core/output/report.h"
 #include "core/output/rtf_writer.h"
+#include "tests/pdf_words.h"
 
 namespace tharvex::report {
 namespace {
@@ -198,34 +199,8 @@ TEST_F(ReportFile, OpensInLibreOffice) {
   // To the point: where the value column starts on the page, from the words'
   // boxes, in rows whose caption ends in Chinese, in a Latin letter ("高度H")
   // and in the degree sign. A shift of a quarter column is 1.25 pt.
-  std::string boxes = (dir / "A1.html").string();
-  ASSERT_EQ(std::system(("pdftotext -bbox '" + pdf.string() + "' '" + boxes + "'").c_str()), 0);
-  struct Word {
-    double x, y;
-    std::string text;
-  };
-  std::vector<Word> words;
-  std::string html = ReadFile(boxes);
-  for (size_t p = html.find("<word "); p != std::string::npos; p = html.find("<word ", p + 1)) {
-    Word w{};
-    if (std::sscanf(html.c_str() + p, "<word xMin=\"%lf\" yMin=\"%lf\"", &w.x, &w.y) != 2) continue;
-    size_t b = html.find('>', p) + 1;
-    w.text = html.substr(b, html.find("</word>", b) - b);
-    words.push_back(w);
-  }
-  // Where the value starts in the first row whose caption starts with
-  // `caption`: the first word on its line past the caption column (20
-  // columns of 5 pt; the captions here are at most 12 columns wide).
-  auto valueX = [&](const std::string& caption) {
-    for (const Word& c : words) {
-      if (c.text.rfind(caption, 0) != 0) continue;
-      double best = -1;
-      for (const Word& w : words)
-        if (std::abs(w.y - c.y) < 1 && w.x > c.x + 60 && (best < 0 || w.x < best)) best = w.x;
-      return best;
-    }
-    return -1.0;
-  };
+  const auto words = tharvex::testing::PdfWords(pdf.string(), (dir / "A1.html").string());
+  auto valueX = [&](const std::string& caption) { return tharvex::testing::ValueColumnX(words, caption); };
   const double flow = valueX("质量流量");
   EXPECT_GT(flow, 0);
   EXPECT_NEAR(valueX("高度"), flow, 0.3);
