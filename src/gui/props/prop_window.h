@@ -67,7 +67,9 @@ class TFormSimpPL : public QDialog {
   // Model -> widgets.
   std::vector<int> matching() const;  // records passing the search box
   void applyFilter();
-  void fillList();
+  void fillList();  // the records passing the search box, anew
+  void fillRows();  // the list's rows from listed_
+  int currentRow() const;  // the current record's row in the list, -1 when not listed
   void showRecord();
   void syncNavigator();
   void applyPageLayout();

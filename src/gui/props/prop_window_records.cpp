@@ -45,10 +45,14 @@ bool TFormSimpPL::postPending() {
   return posted;
 }
 
+int TFormSimpPL::currentRow() const {
+  const auto at = std::find(listed_.begin(), listed_.end(), model_.current());
+  return at == listed_.end() ? -1 : static_cast<int>(at - listed_.begin());
+}
+
 void TFormSimpPL::navigate(RecordNavigator::Button b) {
   using B = RecordNavigator::Button;
-  const auto at = std::find(listed_.begin(), listed_.end(), model_.current());
-  const int pos = at == listed_.end() ? -1 : static_cast<int>(at - listed_.begin());
+  const int pos = currentRow();
   const int last = static_cast<int>(listed_.size()) - 1;
   auto go = [&](int row) {
     if (!postPending()) return;
@@ -125,15 +129,17 @@ std::vector<int> TFormSimpPL::matching() const {
 void TFormSimpPL::applyFilter() {
   listed_ = matching();
   // The first match becomes the current record, unless the current one matches.
-  if (!listed_.empty() && std::find(listed_.begin(), listed_.end(), model_.current()) == listed_.end() &&
-      postPending())
-    model_.SetCurrent(listed_.front());
-  fillList();
+  if (!listed_.empty() && currentRow() < 0 && postPending()) model_.SetCurrent(listed_.front());
+  fillRows();
 }
 
 void TFormSimpPL::fillList() {
   // Posting or deleting changes the records; the filter stays.
   listed_ = matching();
+  fillRows();
+}
+
+void TFormSimpPL::fillRows() {
   filling_ = true;
   list_->setRowCount(static_cast<int>(listed_.size()));
   for (int r = 0; r < static_cast<int>(listed_.size()); ++r) {
@@ -166,8 +172,7 @@ void TFormSimpPL::showRecord() {
   // The list follows the current record; a record being inserted is not
   // in it yet.
   if (!model_.editing()) inserting_ = false;
-  const auto at = std::find(listed_.begin(), listed_.end(), model_.current());
-  const int row = at == listed_.end() || inserting_ ? -1 : static_cast<int>(at - listed_.begin());
+  const int row = inserting_ ? -1 : currentRow();
   if (list_->currentRow() != row) {
     filling_ = true;
     if (row < 0) {
@@ -184,8 +189,7 @@ void TFormSimpPL::showRecord() {
 
 void TFormSimpPL::syncNavigator() {
   using B = RecordNavigator::Button;
-  const auto at = std::find(listed_.begin(), listed_.end(), model_.current());
-  const int pos = at == listed_.end() ? -1 : static_cast<int>(at - listed_.begin());
+  const int pos = currentRow();
   const int last = static_cast<int>(listed_.size()) - 1;
   const bool editing = model_.editing();
   const bool any = model_.CurrentRecord() != nullptr;
