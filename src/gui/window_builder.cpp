@@ -52,12 +52,6 @@ struct GroupBuild {
 
 int TextWidth(const QFont& f, const QString& s) { return QFontMetrics(f).horizontalAdvance(s); }
 
-// Width a unit selector needs to show its longest unit name in full.
-int UnitSelectorWidth(const Control& u) {
-  int w = 0;
-  for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), Qs(GetUnit(item))));
-  return w + TComboBoxU::kChrome + 1;
-}
 
 QWidget* MakeLabel(Binder& b, Form& form, const std::string& name, QWidget* parent) {
   Control* c = form.Find(name);
@@ -176,6 +170,12 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
 }
 
 }  // namespace
+
+int UnitSelectorWidth(const Control& u) {
+  int w = 0;
+  for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), Qs(GetUnit(item))));
+  return w + TComboBoxU::kChrome + 1;
+}
 
 ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks& hooks, QWidget* parent) {
   auto* page = new ColumnPage(parent);

@@ -24,6 +24,9 @@ struct PageBuildHooks {
 ColumnPage* BuildPage(Binder& binder, std::string_view tabName, const PageBuildHooks& hooks,
                       QWidget* parent = nullptr);
 
+// Width a unit selector needs to show its longest unit name in full.
+int UnitSelectorWidth(const Control& unitSelector);
+
 // Layout measures of a row of fields, in pixels.
 inline constexpr int kRowHeight = 20;
 inline constexpr int kValueWidth = 60;

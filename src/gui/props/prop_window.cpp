@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/fields/units.h"
 #include "gui/bound_widgets.h"
 #include "gui/icons.h"
 #include "gui/props/record_text_edit.h"
@@ -22,6 +21,7 @@
 #include "gui/qt_bridge.h"
 #include "gui/tcombobox_u.h"
 #include "gui/tedit_d.h"
+#include "gui/window_builder.h"
 
 namespace tharvex::gui {
 
@@ -202,8 +202,7 @@ QWidget* TFormSimpPL::buildDataPage() {
   int unitWidth = 0;
   for (const auto& def : props::ResultFields()) {
     const std::string base(def.field.substr(0, def.field.size() - 1));
-    for (const auto& item : form.At(base + "U").items())
-      unitWidth = std::max(unitWidth, QFontMetrics(ValueFont()).horizontalAdvance(Qs(GetUnit(item))));
+    unitWidth = std::max(unitWidth, UnitSelectorWidth(form.At(base + "U")));
   }
   row = 0;
   for (const auto& def : props::ResultFields()) {
@@ -213,7 +212,7 @@ QWidget* TFormSimpPL::buildDataPage() {
     auto* edit = new TEditD(*binder_, form.At(def.field), results);
     edit->setFixedHeight(21);
     auto* unit = new TComboBoxU(*binder_, form.At(base + "U"), results);
-    unit->setFixedSize(unitWidth + TComboBoxU::kChrome + 6, 21);
+    unit->setFixedSize(unitWidth + 5, 21);
     g->addWidget(label, row, 0);
     g->addWidget(edit, row, 1);
     g->addWidget(unit, row, 2);
