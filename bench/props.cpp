@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/build_info.h"
 #include "core/props/formula_parser.h"
 #include "core/props/prop_library.h"
 #include "core/props/property_eval.h"
@@ -18,7 +19,7 @@ using namespace tharvex::props;
 
 const std::vector<PropRecord>& Library() {
   static const std::vector<PropRecord> records = [] {
-    PropLibLoad load = LoadPropLib(std::string(THARVEX_DATA_DIR) + "/" + kPropLibFileName);
+    PropLibLoad load = LoadPropLib(std::string(tharvex::BuildDataDir()) + "/" + kPropLibFileName);
     if (!load.error.empty()) throw std::runtime_error(load.error);
     return load.records;
   }();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/registry.h"
+#include "core/app/build_info.h"
 #include "core/props/formula_parser.h"
 #include "core/props/my_values.h"
 #include "core/props/prop_library.h"
@@ -30,7 +31,7 @@ std::string NeedValue(const std::vector<std::string>& args, size_t& i) {
   return args[++i];
 }
 
-std::string DefaultLibrary() { return std::string(THARVEX_DATA_DIR) + "/" + kPropLibFileName; }
+std::string DefaultLibrary() { return std::string(BuildDataDir()) + "/" + kPropLibFileName; }
 
 int Formula(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::optional<std::string> text;

@@ -1,5 +1,6 @@
 #pragma once
 // Runs tharvex-cli as a user would and captures what it prints.
+#include "test_paths.h"
 #include <array>
 #include <cstdio>
 #include <string>

@@ -1,5 +1,6 @@
 // The program as other processes see it: one instance per user, and the
 // local socket service that adds three numbers.
+#include "test_paths.h"
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>

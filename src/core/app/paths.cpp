@@ -1,5 +1,7 @@
 #include "core/app/paths.h"
 
+#include "core/app/build_info.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -62,9 +64,7 @@ std::string FindDataDir(const std::string& programDir) {
   std::error_code ec;
   fs::path dir(programDir);
   std::vector<fs::path> candidates{dir / "data", dir / ".." / "share" / "tharvex" / "data"};
-#ifdef THARVEX_DATA_DIR
-  candidates.emplace_back(THARVEX_DATA_DIR);
-#endif
+  candidates.emplace_back(BuildDataDir());
   for (const auto& c : candidates)
     if (fs::is_directory(c, ec)) return fs::weakly_canonical(c, ec).string();
   return {};

@@ -1,5 +1,6 @@
 // A complete case typed in through the command-line driver, every result
 // checked against values worked out by hand from the design formulas.
+#include "test_paths.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -1,5 +1,6 @@
 // The templates and example projects shipped in data/ are whole project
 // files of the current window.
+#include "test_paths.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,5 +1,6 @@
 // The shipped manual: its chapters, a glossary section for every field
 // caption of the main window, and F1 on every field landing on its section.
+#include "test_paths.h"
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -1,6 +1,7 @@
 // A whole report for one complete case, compared line by line with the
 // stored report. Set THARVEX_UPDATE_GOLDEN=1 to rewrite the stored file after
 // a deliberate change (and read the diff before committing it).
+#include "test_paths.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>

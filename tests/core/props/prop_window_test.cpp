@@ -1,5 +1,6 @@
 // The property window below its widgets: calculate, transfer by opener,
 // password, reopening, navigator edits, search and saving.
+#include "test_paths.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>

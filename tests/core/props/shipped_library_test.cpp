@@ -1,5 +1,6 @@
 // The library that ships with the program: every text evaluates, and water,
 // steam and air agree with their reference formulations within 1 %.
+#include "test_paths.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>

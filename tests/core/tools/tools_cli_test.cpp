@@ -1,4 +1,5 @@
 // The tools driven through the command-line program, as a script would.
+#include "test_paths.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
