@@ -49,6 +49,9 @@ void RegisterFileActions(ActionTable& t);
 void RegisterReportActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
 
+// Every action of the driver, as the runner applies them.
+ActionTable AllActions();
+
 // Helpers shared by the action files.
 std::pair<std::string, std::string> SplitAssignment(const std::string& opt, const std::string& value);
 Control& NeedControl(Form& form, const std::string& name);
