@@ -22,6 +22,7 @@ ActionTable AllActions() {
   RegisterEngineActions(actions);
   RegisterFileActions(actions);
   RegisterReportActions(actions);
+  RegisterInfoActions(actions);
   return actions;
 }
 

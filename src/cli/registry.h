@@ -47,6 +47,7 @@ void RegisterFieldActions(ActionTable& t);
 void RegisterEngineActions(ActionTable& t);
 void RegisterFileActions(ActionTable& t);
 void RegisterReportActions(ActionTable& t);
+void RegisterInfoActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
 
 // Every action of the driver, as the runner applies them.
