@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/registry.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex::cli {
 
