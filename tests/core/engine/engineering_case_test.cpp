@@ -119,4 +119,21 @@ TEST(EngineeringMethodCase, LowestTubeVelocityWarns) {
   EXPECT_EQ(fine["status"][1], "");
 }
 
+// Air 3 kg/s cooled from 150 to 70 °C by water 20 -> 50 °C in two passes, any
+// surplus accepted: "最优" alone settles on laminar water at 0.01 m/s; with
+// 管程速度≥ 0.05 m/s every point below it is passed over, in either method.
+TEST(LowestTubeVelocity, TheOptimiserPassesOverSlowerPoints) {
+  const std::string base =
+      "--set TaD= --select PnD=1 --set WsD=3 --set Ts1D=150 --set Ts2D=70 --set Tt1D=20 --set Tt2D=50 "
+      "--set CsrD=0 --select OMD=1";
+  const json free = Dump(base + " --optimise");
+  EXPECT_EQ(free["status"][1], "优化设计成功！");
+  EXPECT_LT(Value(free, "UtD"), 0.05);
+  for (const char* method : {"0", "1"}) {
+    const json bounded = Dump(base + " --select MethodD=" + method + " --set Ut1D=0.05 --optimise");
+    EXPECT_EQ(bounded["status"][1], "优化设计成功！") << method;
+    EXPECT_GE(Value(bounded, "UtD"), 0.05) << method;
+  }
+}
+
 }  // namespace
