@@ -20,6 +20,7 @@ Control& NeedControl(Form& form, const std::string& name) {
 [[gnu::weak]] void RegisterEngineActions(ActionTable&) {}
 [[gnu::weak]] void RegisterFileActions(ActionTable&) {}
 [[gnu::weak]] void RegisterReportActions(ActionTable&) {}
+[[gnu::weak]] void RegisterExportActions(ActionTable&) {}
 [[gnu::weak]] void RegisterPropertySubcommands(SubcommandTable&) {}
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -42,6 +43,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   RegisterEngineActions(actions);
   RegisterFileActions(actions);
   RegisterReportActions(actions);
+  RegisterExportActions(actions);
 
   RecordingMessageSink sink;
   MainModel model(sink);
