@@ -120,8 +120,11 @@ TEST_F(ExportCli, CsvHoldsTheJsonRows) {
     EXPECT_EQ(r[4], q[i]["text"]);
     EXPECT_EQ(r[5], q[i]["unit"]);
     EXPECT_EQ(r[6], q[i]["state"]);
-    if (q[i]["si"].is_null()) EXPECT_EQ(r[3], "") << r[0];
-    else EXPECT_EQ(Number(r[3]), q[i]["si"].get<double>()) << r[0];
+    if (q[i]["si"].is_null()) {
+      EXPECT_EQ(r[3], "") << r[0];
+    } else {
+      EXPECT_EQ(Number(r[3]), q[i]["si"].get<double>()) << r[0];
+    }
   }
 }
 

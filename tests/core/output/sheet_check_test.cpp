@@ -31,8 +31,11 @@ TEST_P(DesignCheck, Verdict) {
   const auto rows = exportdata::DesignCheck(form);
   auto it = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.name == c.limit; });
   ASSERT_NE(it, rows.end());
-  if (c.expected < 0) EXPECT_FALSE(it->pass.has_value());
-  else EXPECT_EQ(it->pass, c.expected == 1);
+  if (c.expected < 0) {
+    EXPECT_FALSE(it->pass.has_value());
+  } else {
+    EXPECT_EQ(it->pass, c.expected == 1);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,7 +57,10 @@ TEST(DesignCheckModes, RatingModeChecksNoOptimiserLimit) {
   form.SelectItem(form.At("CalTypeD"), 1);
   form.At("UempD").setText("9");
   for (const auto& r : exportdata::DesignCheck(form))
-    if (r.name == "Us2D") EXPECT_FALSE(r.pass.has_value());
+    if (r.name == "Us2D") {
+      EXPECT_FALSE(r.pass.has_value());
+      EXPECT_TRUE(r.limitDisabled);
+    }
 }
 
 struct BoundCase {
