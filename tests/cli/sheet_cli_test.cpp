@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "cli_runner.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/fields/colors.h"
 #include "core/fields/number_format.h"
 #include "core/files/file_error.h"

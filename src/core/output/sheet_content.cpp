@@ -5,7 +5,7 @@
 
 #include "core/app/date_time_format.h"
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/fields/number_format.h"
 #include "core/help/about.h"
 #include "core/output/export_data.h"
