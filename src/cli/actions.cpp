@@ -23,6 +23,7 @@ ActionTable AllActions() {
   RegisterFileActions(actions);
   RegisterReportActions(actions);
   RegisterInfoActions(actions);
+  RegisterExportActions(actions);
   return actions;
 }
 

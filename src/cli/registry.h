@@ -47,6 +47,7 @@ void RegisterFieldActions(ActionTable& t);
 void RegisterEngineActions(ActionTable& t);
 void RegisterFileActions(ActionTable& t);
 void RegisterReportActions(ActionTable& t);
+void RegisterExportActions(ActionTable& t);
 void RegisterInfoActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
 

@@ -69,6 +69,7 @@ void Engine::InstallHandlers() {
 void Engine::WsDExit(Control* sender) {
   project_.modified = true;
   f_.MFSave->setEnabled(true);
+  form_.clearStatusLog();
   // A failed attempt (an empty field, an arithmetic error, the input check)
   // is retried from the balance; after the last one the run ends silently.
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
