@@ -20,6 +20,7 @@ Control& NeedControl(Form& form, const std::string& name) {
 [[gnu::weak]] void RegisterEngineActions(ActionTable&) {}
 [[gnu::weak]] void RegisterFileActions(ActionTable&) {}
 [[gnu::weak]] void RegisterReportActions(ActionTable&) {}
+[[gnu::weak]] void RegisterDrawingActions(ActionTable&) {}
 [[gnu::weak]] void RegisterPropertySubcommands(SubcommandTable&) {}
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -42,10 +43,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   RegisterEngineActions(actions);
   RegisterFileActions(actions);
   RegisterReportActions(actions);
+  RegisterDrawingActions(actions);
 
   RecordingMessageSink sink;
   MainModel model(sink);
-  Context ctx{model, sink, out, err};
+  Context ctx{model, sink, out, err, {}, {}};
   try {
     for (size_t i = 0; i < args.size(); ++i) {
       auto it = actions.find(args[i]);
@@ -57,6 +59,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       }
       it->second.run(ctx, arg);
     }
+    for (size_t k = 0; k < ctx.atEnd.size(); ++k) ctx.atEnd[k](ctx);
   } catch (const UsageError& e) {
     err << "tharvex-cli: " << e.what() << "\n";
     return 2;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/fields/form.h"
+#include "core/engine/sweep_grid.h"
+#include "core/output/section_geometry.h"
 #include "core/output/tube_layout.h"
 
 namespace tharvex::engine {
@@ -91,6 +93,9 @@ struct CalcState {
   double freeAreaRatio = 0;       // So, open fraction of the face
   double faceArea = 0;            // m2, before rounding for display
   layout::DisplayList drawing;    // last drawing of the tube layout
+  section::SectionInput section;  // what the last drawing was made from, for the drawing to scale
+  bool lastRunSucceeded = false;  // the last run ended with a successful attempt
+  SweepGrid sweep;                // the optimiser's last sweep, point by point
 };
 
 }  // namespace tharvex::engine
