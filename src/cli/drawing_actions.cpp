@@ -60,7 +60,7 @@ void RegisterDrawingActions(ActionTable& t) {
   }, "FILE  write the cross-section to scale as a PDF page"};
 
   t["--sweep-csv"] = {1, [](Context& ctx, const std::string& path) {
-    const engine::SweepGrid& g = ctx.model.engine().state().sweep;
+    const engine::SweepGrid& g = ctx.model.engine().sweep();
     if (g.points.empty()) throw ActionFailed("no optimiser sweep to write (run --optimise first)");
     WriteText(path, engine::SweepCsv(g));
   }, "FILE  write the optimiser's last sweep, one row per grid point, as CSV"};

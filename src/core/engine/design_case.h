@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/fields/form.h"
-#include "core/engine/sweep_grid.h"
 #include "core/output/section_geometry.h"
 #include "core/output/tube_layout.h"
 
@@ -95,7 +94,6 @@ struct CalcState {
   layout::DisplayList drawing;    // last drawing of the tube layout
   section::SectionInput section;  // what the last drawing was made from, for the drawing to scale
   bool lastRunSucceeded = false;  // the last run ended with a successful attempt
-  SweepGrid sweep;                // the optimiser's last sweep, point by point
 };
 
 }  // namespace tharvex::engine

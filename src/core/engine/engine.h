@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/engine/design_case.h"
+#include "core/engine/sweep_grid.h"
 #include "core/fields/form.h"
 #include "core/fields/solver.h"
 
@@ -40,6 +41,8 @@ class Engine {
   const CalcState& state() const { return st_; }
   const layout::DisplayList& drawing() const { return st_.drawing; }
   const CaseFields& fields() const { return f_; }
+  // The optimiser's last sweep, point by point (kept when the sweep fails).
+  const SweepGrid& sweep() const { return sweep_; }
 
   // --- pieces of one attempt, public for the tests ---
   void Attempt(Control* sender);
@@ -91,6 +94,7 @@ class Engine {
   } g_;
   double kso_ = 0;  // effective shell coefficient of this run
   double at_ = 0;   // tube film coefficient of this run
+  SweepGrid sweep_;
 };
 
 }  // namespace tharvex::engine

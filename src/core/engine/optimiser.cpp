@@ -24,7 +24,7 @@ void Engine::BtOpt1Click(Control* sender) {
     const double lsm = f_.LsmD->GetSIValue();
     const double csr = ReadNumber(f_.CsrD);
     const bool best = f_.OMD->itemIndex() == 1;
-    st_.sweep.Begin(kGridSteps + 1, us2, ut2, lsm, csr, best, GridValue);
+    sweep_.Begin(kGridSteps + 1, us2, ut2, lsm, csr, best, GridValue);
 
     // The ordinary calculation also stores the mean temperature difference
     // the sweep reuses.
@@ -41,11 +41,11 @@ void Engine::BtOpt1Click(Control* sender) {
         WsDExit(sender);
         const double length = f_.LsD->GetSIValue();
         const double cs = ReadNumber(f_.CsD);
-        st_.sweep.Record(i, j, length, cs, *f_.KaD, cs >= csr && length <= lsm);
+        sweep_.Record(i, j, length, cs, *f_.KaD, cs >= csr && length <= lsm);
         if (!(cs >= csr && length <= lsm)) continue;
         if (!best) {
           found = true;  // the fastest acceptable point ends the sweep
-          st_.sweep.Accept(i, j);
+          sweep_.Accept(i, j);
           break;
         }
         const double k = f_.KaD->GetSIValue();
@@ -55,7 +55,7 @@ void Engine::BtOpt1Click(Control* sender) {
           bestUtm = f_.UtmD->GetSIValue();
           bestFace = st_.OptFaceVelocity;
           found = true;
-          st_.sweep.Accept(i, j);
+          sweep_.Accept(i, j);
         }
       }
     }
@@ -66,6 +66,7 @@ void Engine::BtOpt1Click(Control* sender) {
       Write(f_.UtmD, bestUtm);
       WsDExit(sender);
     }
+    if (found) sweep_.Shown(f_.LsD->GetSIValue(), ReadNumber(f_.CsD), *f_.KaD);
     form_.setStatus(1, std::string(found ? msg::kOptSuccess : msg::kOptFailure));
   } catch (const std::exception&) {
     form_.setStatus(1, std::string(msg::kOptError));

@@ -50,6 +50,12 @@ void SweepGrid::Accept(int i, int j) {
   points[static_cast<size_t>(accepted_)].accepted = true;
 }
 
+void SweepGrid::Shown(double length, double surplus, const Control& ka) {
+  if (accepted_ < 0) return;
+  SweepPoint& p = points[static_cast<size_t>(accepted_)];
+  Record(accepted_ / size, accepted_ % size, length, surplus, ka, p.feasible);
+}
+
 const SweepPoint* SweepGrid::accepted() const {
   return accepted_ >= 0 ? &points[static_cast<size_t>(accepted_)] : nullptr;
 }

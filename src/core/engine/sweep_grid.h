@@ -36,6 +36,9 @@ struct SweepGrid {
   void Record(int i, int j, double length, double surplus, const Control& ka, bool feasible);
   // Marks (i, j) as the kept point; an earlier mark is removed.
   void Accept(int i, int j);
+  // The kept point as the window shows it after the sweep (the design the
+  // optimiser hands over), replacing what the sweep read there.
+  void Shown(double length, double surplus, const Control& ka);
 
   const SweepPoint* accepted() const;
   SweepPoint& at(int i, int j) { return points[static_cast<size_t>(i * size + j)]; }
