@@ -18,6 +18,7 @@ void SweepGrid::Begin(int n, double faceLimit, double tubeLimit, double lengthLi
   lsm = lengthLimit;
   csr = surplus;
   accepted_ = -1;
+  ++revision;
   points.assign(static_cast<size_t>(n) * static_cast<size_t>(n), SweepPoint{});
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j) {

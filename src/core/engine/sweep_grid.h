@@ -29,6 +29,7 @@ struct SweepGrid {
   bool best = false;       // "最优": K is mapped; "最快": the surplus
   double us2 = 0, ut2 = 0, lsm = 0, csr = 0;  // limits of the sweep
   std::vector<SweepPoint> points;  // index i * size + j: face velocity i, tube velocity j
+  unsigned long long revision = 0; // changes with every new sweep
 
   // Starts a new sweep of size x size points; velocity k of each axis is
   // gridValue(limit, k).
