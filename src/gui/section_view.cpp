@@ -31,6 +31,7 @@ QPointF S(const Point& p) { return {p.x, -p.y}; }
 class TubeBankItem : public QGraphicsItem {
  public:
   explicit TubeBankItem(const SectionScene& sc) : sc_(sc) {
+    setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);  // paint() is told what is exposed
     const double r = std::max(sc.finDiameter, sc.tubeDiameter) / 2;
     double x0 = 1e300, x1 = -1e300, y0 = 1e300, y1 = -1e300;
     for (size_t k = 0; k < sc.tubes.size(); ++k) {
@@ -52,7 +53,11 @@ class TubeBankItem : public QGraphicsItem {
   QRectF boundingRect() const override { return bounds_; }
 
   void paint(QPainter* p, const QStyleOptionGraphicsItem* option, QWidget*) override {
-    const QRectF exposed = option->exposedRect.adjusted(-radius_, -radius_, radius_, radius_);
+    // What is exposed and on the device at all (a render into an image is
+    // told the whole item is exposed).
+    const QRectF device = p->worldTransform().inverted().mapRect(QRectF(p->viewport()));
+    const QRectF exposed =
+        option->exposedRect.intersected(device).adjusted(-radius_, -radius_, radius_, radius_);
     const double lod = QStyleOptionGraphicsItem::levelOfDetailFromTransform(p->worldTransform());
     const double pixels = lod * 2 * radius_;  // one tube across, on screen
     const QColor fill(219, 228, 240), edge(32, 48, 80), fin(122, 138, 160);
@@ -139,7 +144,6 @@ void SectionView::setScene(const SectionScene& sc) {
   }
   const SectionScene& s = scene_;
   const double t = s.textHeight;
-  graphics_->setItemIndexMethod(QGraphicsScene::NoIndex);
   graphics_->addRect(QRectF(S({s.casingX0, s.casingY1}), S({s.casingX1, s.casingY0})), Cosmetic(Qt::black, 2));
   graphics_->addItem(new TubeBankItem(scene_));
   for (const auto& b : s.passBoundaries) graphics_->addLine(QLineF(S(b.a), S(b.b)), Cosmetic(QColor(176, 48, 48), 1.5, Qt::DashLine));

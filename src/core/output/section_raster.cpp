@@ -48,24 +48,25 @@ void Draw(cairo_t* cr, const SectionScene& sc, double scale) {
                   (sc.casingY1 - sc.casingY0) * scale);
   cairo_stroke(cr);
 
+  // One circle at a time: a path of thousands of circles is slow to fill.
   if (sc.finDiameter > 0) {
     cairo_set_line_width(cr, stroke * 0.6);
     SetColour(cr, 0x7a8aa0);
     for (const Point& p : sc.tubes) {
       cairo_new_sub_path(cr);
       cairo_arc(cr, X(p.x), Y(p.y), sc.finDiameter / 2 * scale, 0, 2 * kPi);
+      cairo_stroke(cr);
     }
-    cairo_stroke(cr);
   }
   cairo_set_line_width(cr, stroke);
   for (const Point& p : sc.tubes) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, X(p.x), Y(p.y), sc.tubeDiameter / 2 * scale, 0, 2 * kPi);
+    SetColour(cr, 0xdbe4f0);
+    cairo_fill_preserve(cr);
+    SetColour(cr, 0x203050);
+    cairo_stroke(cr);
   }
-  SetColour(cr, 0xdbe4f0);
-  cairo_fill_preserve(cr);
-  SetColour(cr, 0x203050);
-  cairo_stroke(cr);
 
   SetColour(cr, 0xb03030);
   cairo_set_line_width(cr, stroke * 1.5);
