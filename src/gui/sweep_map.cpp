@@ -46,6 +46,7 @@ SweepMap::SweepMap(QWidget* parent) : QWidget(parent) {
   lay->addWidget(empty_);
   lay->addWidget(view_);
   view_->hide();
+  connect(view_->chart(), &QChart::plotAreaChanged, this, [this] { sizeMarkers(); });
 }
 
 QChart* SweepMap::chart() const { return view_->chart(); }
