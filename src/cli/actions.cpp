@@ -16,12 +16,16 @@ Control& NeedControl(Form& form, const std::string& name) {
   return *c;
 }
 
-// Subsystems that have no actions yet register nothing.
-[[gnu::weak]] void RegisterEngineActions(ActionTable&) {}
-[[gnu::weak]] void RegisterFileActions(ActionTable&) {}
-[[gnu::weak]] void RegisterReportActions(ActionTable&) {}
-[[gnu::weak]] void RegisterDrawingActions(ActionTable&) {}
-[[gnu::weak]] void RegisterPropertySubcommands(SubcommandTable&) {}
+ActionTable AllActions() {
+  ActionTable actions;
+  RegisterFieldActions(actions);
+  RegisterEngineActions(actions);
+  RegisterFileActions(actions);
+  RegisterReportActions(actions);
+  RegisterInfoActions(actions);
+  RegisterDrawingActions(actions);
+  return actions;
+}
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   SubcommandTable subcommands;
@@ -38,12 +42,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
   }
 
-  ActionTable actions;
-  RegisterFieldActions(actions);
-  RegisterEngineActions(actions);
-  RegisterFileActions(actions);
-  RegisterReportActions(actions);
-  RegisterDrawingActions(actions);
+  const ActionTable actions = AllActions();
 
   RecordingMessageSink sink;
   MainModel model(sink);

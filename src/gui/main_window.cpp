@@ -11,8 +11,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/app/main_window_table.h"
 #include "core/app/paths.h"
+#include "core/mainwin/main_window_table.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
 #include "gui/column_page.h"

@@ -24,7 +24,7 @@
 #include <cmath>
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/fields/number_format.h"
 #include "gui/qt_bridge.h"
 
