@@ -37,6 +37,7 @@ bool Contains(const List& list, std::string_view s) {
 
 Engine::Engine(Form& form, ProjectState& project) : form_(form), project_(project), f_(form) {
   balanceResidual_ = [this](const ValueArray& v, int last) { return HeatBalanceResidual(v, last); };
+  wetBalanceResidual_ = [this](const ValueArray& v, int last) { return WetBalanceResidual(v, last); };
 }
 
 void Engine::InstallHandlers() {
@@ -70,13 +71,38 @@ void Engine::WsDExit(Control* sender) {
   f_.MFSave->setEnabled(true);
   // A failed attempt (an empty field, an arithmetic error, the input check)
   // is retried from the balance; after the last one the run ends silently.
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+  complete_ = false;
+  uint64_t epoch = 0;
+  for (int attempt = 0; attempt < kAttempts && !complete_; ++attempt) {
+    epoch = form_.BeginWriteEpoch();
     try {
       Attempt(sender);
-      return;
+      complete_ = true;
     } catch (const std::exception&) {
     }
   }
+  MarkStaleResults(epoch);
+}
+
+void Engine::MarkStaleResults(uint64_t epoch) {
+  // A result the last attempt did not write (or confirm) still shows an
+  // earlier calculation. A complete attempt clears every mark.
+  for (Control* c : f_.resultCandidates) {
+    bool stale = false;
+    if (!complete_ && !c->isEmpty() && !c->writtenSince(epoch)) {
+      const int32_t colour = c->color();
+      const bool solved = c->readOnly() && c->myResolved() &&
+                          (colour == colors::BtnFace || colour == colors::SkyBlue || colour == colors::MoneyGreen);
+      stale = solved || f_.IsResult(c);
+    }
+    c->setStale(stale);
+  }
+}
+
+bool Engine::AnyStale() const {
+  for (const Control* c : f_.resultCandidates)
+    if (c->stale()) return true;
+  return false;
 }
 
 void Engine::Attempt(Control* sender) {

@@ -12,7 +12,7 @@ namespace {
 void ShowSolverWarning(const std::vector<Control*>& fields) {
   for (Control* f : fields) {
     if (f && f->owner()) {
-      f->owner()->messages().Show({kSolverWarning, "Warning", MessageIcon::Warning, MessageButtons::Ok});
+      f->owner()->messages().Show({kSolverWarning, kSolverWarningTitle, MessageIcon::Warning, MessageButtons::Ok});
       return;
     }
   }
@@ -56,7 +56,10 @@ Control* StoreSolved(Control& field, int32_t markColour, double tolerance, doubl
   if (!field.isEmpty()) {
     double old = field.GetSIValue();
     double change = old != 0 ? std::fabs((value - old) / old) : std::fabs(value - old);
-    if (change < tolerance) return nullptr;
+    if (change < tolerance) {
+      field.markCurrent();  // the shown value still holds
+      return nullptr;
+    }
   }
   field.SetSIValue(value);
   field.setColor(markColour);
@@ -95,7 +98,7 @@ double EvaluateIfGiven(const std::vector<Control*>& fields,
 }
 
 Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour, double startValue,
-                         const ResidualFunction& residual) {
+                         const ResidualFunction& residual, bool warn) {
   int emptyCount = 0, lastEmpty = -1, lastSolved = -1;
   for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
     const Control& f = *fields[static_cast<size_t>(i)];
@@ -124,7 +127,7 @@ Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour
     double x = NewtonSolve(values, 200, lastSolved, residual, 0.0001, values[static_cast<size_t>(lastSolved)]);
     return StoreSolved(solved, markColour, 2e-6, x);
   } catch (...) {
-    ShowSolverWarning(fields);
+    if (warn) ShowSolverWarning(fields);
     throw;
   }
 }
