@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "core/app/main_model.h"
 #include "core/app/main_window_table.h"
@@ -27,6 +28,23 @@ constexpr std::string_view kNoRecalcOnExit[] = {
     "asD", "afD", "UempD", "UmaxD", "atD", "UtD", "QaD", "AdtD",
     "AcD", "ArD", "KaD",   "AwrD",  "Us2D", "Ut2D", "dipSD", "DipTD",
 };
+
+// Warnings shown together in status panel 1, in this order.
+constexpr std::string_view kWarnings[] = {msg::kCorrection, msg::kLaminar};
+constexpr std::string_view kWarningGap = "  ";
+
+// The warnings status panel 1 shows, or nullopt when it shows anything else.
+std::optional<std::vector<std::string_view>> ShownWarnings(std::string_view panel) {
+  std::vector<std::string_view> shown;
+  while (!panel.empty()) {
+    const size_t gap = panel.find(kWarningGap);
+    const std::string_view part = panel.substr(0, gap);
+    if (std::find(std::begin(kWarnings), std::end(kWarnings), part) == std::end(kWarnings)) return std::nullopt;
+    shown.push_back(part);
+    panel = gap == std::string_view::npos ? std::string_view() : panel.substr(gap + kWarningGap.size());
+  }
+  return shown;
+}
 
 template <typename List>
 bool Contains(const List& list, std::string_view s) {
@@ -66,9 +84,37 @@ void Engine::InstallHandlers() {
   f_.MROpt1->onClick = opt;
 }
 
+void Engine::RaiseWarning(std::string_view warning) {
+  const std::string panel = form_.status(1);
+  auto shown = ShownWarnings(panel);
+  if (!shown) shown.emplace();  // another text gives way, as it always has
+  std::string text;
+  for (std::string_view w : kWarnings) {
+    if (w != warning && std::find(shown->begin(), shown->end(), w) == shown->end()) continue;
+    if (!text.empty()) text += kWarningGap;
+    text += w;
+  }
+  form_.setStatus(1, std::move(text));
+}
+
+void Engine::DropWarning(std::string_view warning) {
+  const std::string panel = form_.status(1);
+  auto shown = ShownWarnings(panel);
+  if (!shown || std::find(shown->begin(), shown->end(), warning) == shown->end()) return;
+  std::string text;
+  for (std::string_view w : *shown) {
+    if (w == warning) continue;
+    if (!text.empty()) text += kWarningGap;
+    text += w;
+  }
+  form_.setStatus(1, std::move(text));
+}
+
 void Engine::WsDExit(Control* sender) {
   project_.modified = true;
   f_.MFSave->setEnabled(true);
+  // The warnings of the previous calculation go; this one raises its own.
+  for (std::string_view w : kWarnings) DropWarning(w);
   // A failed attempt (an empty field, an arithmetic error, the input check)
   // is retried from the balance; after the last one the run ends silently.
   complete_ = false;
@@ -144,7 +190,7 @@ double Engine::Conductivity(const Control* c) const {
 
 void Engine::Write(Control* c, double si) {
   Fin(si);
-  Fin(si / c->exchange());
+  Showable(si / c->exchange());
   c->SetSIValue(si);
 }
 

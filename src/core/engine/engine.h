@@ -85,6 +85,10 @@ class Engine {
   void TraceLine(std::string line);
   double RequestedTubeCount();
   void MarkStaleResults(uint64_t epoch);
+  // Warnings that do not end the attempt (laminar flow, correction factor):
+  // status panel 1 shows every one raised, until the next calculation.
+  void RaiseWarning(std::string_view warning);
+  void DropWarning(std::string_view warning);
   // Optimiser: calculations repeated until the balance and heat loss settle.
   bool SettledCalculation(Control* sender, const std::vector<Control*>& watch, int passes);
 

@@ -41,7 +41,7 @@ double Engine::Lmtd(double e1, double e2, double e3, double e4) {
 double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
   // One side without temperature change, or the sides the wrong way round.
   if (Fin((ta - tb) * (td - tc)) < 1e-8) {
-    form_.clearStatusIf(1, msg::kCorrection);
+    DropWarning(msg::kCorrection);
     return 1;
   }
   try {
@@ -64,10 +64,10 @@ double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc
     }
     // A single tube pass lies halfway between the formula and pure counterflow.
     if (passes == 1) f = (f + 1) * 0.5;
-    form_.clearStatusIf(1, msg::kCorrection);
+    DropWarning(msg::kCorrection);
     return f;
   } catch (const ArithmeticError&) {
-    form_.setStatus(1, std::string(msg::kCorrection));
+    RaiseWarning(msg::kCorrection);
     return 0.5;
   }
 }
@@ -95,7 +95,7 @@ void Engine::MeanTempDifference() {
   const int n = static_cast<int>(std::clamp<long long>(bay, -1000000000, 1000000000));
   const int np = static_cast<int>(std::clamp<long long>(passes, -1000000000, 1000000000));
   const double f = LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
-  f_.CdtD->setText(FormatCorrection(f));
+  f_.CdtD->setText(FormatCorrection(Showable(f)));
   const double lmtd = Lmtd(e[0], e[1], e[2], e[3]);
   Write(f_.AdtD, f * lmtd);
 }

@@ -118,11 +118,11 @@ void Engine::ShellSideStep() {
     const double ab = Fin(fins * g.d_o * (g.pf - g.tf));
     const double af = Fin(fins * (2 * g.hf * (g.d_o + g.hf) + g.tf * (g.d_o + 2 * g.hf)));
     const double bta = Div(ab + af, kPi * g.d_o);
-    f_.btaD->setText(FormatGeneral(bta, 7, 4));
+    f_.btaD->setText(FormatGeneral(Showable(bta), 7, 4));
     Trace("bta=", bta);
     const double spacing = Div(g.pf, g.hf);
     const double yta = Div(Fin(Pow(Fin(0.4 * Pow(g.kFin, 0.15)), Div(2 * g.hf, g.d_o)) * spacing), spacing + 0.017);
-    f_.ytaD->setText(FormatGeneral(yta, 7, 4));
+    f_.ytaD->setText(FormatGeneral(Showable(yta), 7, 4));
     Trace("yta=", yta);
     kso = Div(Fin(kf * (ab + yta * af)), kPi * g.d_o);
   }

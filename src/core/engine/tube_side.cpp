@@ -86,12 +86,12 @@ void Engine::TubeSideStep() {
 
   double at;
   if (!condensing) {
-    form_.clearStatusIf(1, msg::kLaminar);
+    DropWarning(msg::kLaminar);
     // A cooled viscous liquid has a lower coefficient near the wall.
     const double psi = f_.HTtD->text() == msg::kHot ? 0.95 : 1.05;
     bool laminar = false;
     at = SinglePhaseFilm(ret, prt, ldt, g.d_i, mu, ls, psi, laminar);
-    if (laminar) form_.setStatus(1, std::string(msg::kLaminar));
+    if (laminar) RaiseWarning(msg::kLaminar);
   } else {
     // Condensation inside tubes on an equivalent liquid mass flux.
     const double x1 = ReadNumber(f_.Xt1D), x2 = ReadNumber(f_.Xt2D);

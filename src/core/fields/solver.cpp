@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/fields/form.h"
+#include "core/fields/number_format.h"
 
 namespace tharvex {
 
@@ -51,7 +52,7 @@ double NewtonSolve(const ValueArray& input, int last, int index, const ResidualF
 
 Control* StoreSolved(Control& field, int32_t markColour, double tolerance, double value) {
   // A value the field cannot show in its unit would put "INF" into the text.
-  if (!std::isfinite(value) || !std::isfinite(value / field.exchange()))
+  if (!std::isfinite(value) || !(std::fabs(value / field.exchange()) <= kLargestComputed))
     throw SolveError("value cannot be shown in the field's unit");
   if (!field.isEmpty()) {
     double old = field.GetSIValue();
