@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
 #include "core/fields/number_format.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex::engine {
 

@@ -1,9 +1,9 @@
 #include "core/output/report.h"
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
 #include "core/fields/colors.h"
 #include "core/fields/number_format.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/output/report_format.h"
 
 namespace tharvex::report {
