@@ -21,6 +21,9 @@ nlohmann::json DumpForm(const Form& form, const std::vector<Message>& messages) 
     j["visible"] = c.visible();
     j["color"] = c.color();
     j["cursor"] = CursorName(c.cursor());
+    // Marks that only a few controls carry.
+    if (c.stale()) j["stale"] = true;
+    if (c.unreadable()) j["unreadable"] = true;
     switch (c.kind()) {
       case ControlKind::TEditD:
         j["display"] = c.OverlayText();
@@ -49,7 +52,10 @@ nlohmann::json DumpForm(const Form& form, const std::vector<Message>& messages) 
     controls[c.name()] = std::move(j);
   }
   json out;
+  bool stale = false;
+  for (const auto& up : form.controls()) stale = stale || up->stale();
   out["controls"] = std::move(controls);
+  out["resultsStale"] = stale;
   out["status"] = json::array({form.status(0), form.status(1)});
   json msgs = json::array();
   for (const auto& m : messages) msgs.push_back(m.text);

@@ -33,7 +33,12 @@ void TEditD::pull() {
   setEnabled(c.enabled());
   setVisible(c.visible());
   setCursor(c.cursor() == CursorKind::No ? Qt::ForbiddenCursor : Qt::IBeamCursor);
-  setToolTip(Qs(c.hint()));
+  // The tooltip also says why a field looks marked.
+  QString tip = Qs(c.hint());
+  auto addNote = [&tip](const QString& note) { tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + note; };
+  if (c.stale()) addNote(QString::fromUtf8(kStaleNote));
+  if (c.unreadable()) addNote(QString::fromUtf8(kUnreadableNote));
+  setToolTip(tip);
   setStatusTip(Qs(c.hint()));
   applyLook();
   update();
@@ -43,7 +48,7 @@ void TEditD::applyLook() {
   const Control& c = control();
   QPalette p = palette();
   const QColor bg = WindowColour(c.color());
-  const QColor fg = WindowColour(c.fontColor());
+  const QColor fg = textColour();
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     p.setColor(group, QPalette::Base, bg);
     p.setColor(group, QPalette::Text, fg);
@@ -51,8 +56,19 @@ void TEditD::applyLook() {
   p.setColor(QPalette::Disabled, QPalette::Base, bg);
   p.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
   setPalette(p);
+  // A result left by an earlier calculation is grey and italic.
+  QFont f = font();
+  if (f.italic() != c.stale()) {
+    f.setItalic(c.stale());
+    setFont(f);
+  }
   // A field the user must supply has a flat border; paintEvent draws it.
   setFrame(c.ctl3d() || c.kind() != ControlKind::TEditD);
+}
+
+QColor TEditD::textColour() const {
+  const Control& c = control();
+  return c.stale() ? QColor(128, 128, 128) : WindowColour(c.fontColor());
 }
 
 void TEditD::commitAndLeave() {
@@ -88,9 +104,23 @@ void TEditD::paintEvent(QPaintEvent* e) {
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
   }
-  if (!overlay_ || hasFocus()) return;
+  // A text that cannot be read as a number: a red frame until it is
+  // corrected or emptied.
+  auto markUnreadable = [&] {
+    if (!c.unreadable()) return;
+    p.setPen(QPen(QColor(255, 0, 0), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
+  };
+  if (!overlay_ || hasFocus()) {
+    markUnreadable();
+    return;
+  }
   const QString d = Qs(c.OverlayText());
-  if (d == text()) return;
+  if (d == text()) {
+    markUnreadable();
+    return;
+  }
   QStyleOptionFrame opt;
   initStyleOption(&opt);
   QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &opt, this);
@@ -99,9 +129,10 @@ void TEditD::paintEvent(QPaintEvent* e) {
   const QRect inner = rect().adjusted(1, 1, -1, -1);
   p.fillRect(inner, WindowColour(c.color()));
   p.setFont(font());
-  p.setPen(isEnabled() ? WindowColour(c.fontColor()) : QColor(128, 128, 128));
+  p.setPen(isEnabled() ? textColour() : QColor(128, 128, 128));
   r.adjust(2, 0, -2, 0);  // the edit's own horizontal text margin
   p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, d);
+  markUnreadable();
 }
 
 void CommitFocusedEdit(QWidget* window) {

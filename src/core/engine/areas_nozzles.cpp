@@ -47,7 +47,11 @@ void Engine::AreasStep() {
   Write(f_.AwrD, Fin(ReadNumber(f_.btaD) * ar));
   // Surplus of the installed over the required area, per cent, to 0.01.
   const double cs = Fin(Div(ar - ac, ac) * 100);
-  f_.CsD->setText(FormatGeneral(Fin(Round(cs * 100) * 0.01)));
+  const double shown = Showable(Round(cs * 100) * 0.01);
+  f_.CsD->setText(FormatGeneral(shown));
+  // Red while the surplus falls short of the required one.
+  const auto required = ParseLenient(f_.CsrD->text());
+  f_.CsD->setFontColor(required && shown < *required ? colors::Red : colors::Blue);
 }
 
 void Engine::NozzleStep() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "core/app/main_model.h"
 #include "core/engine/checked_math.h"
@@ -28,6 +29,23 @@ constexpr std::string_view kNoRecalcOnExit[] = {
     "AcD", "ArD", "KaD",   "AwrD",  "Us2D", "Ut2D", "dipSD", "DipTD",
 };
 
+// Warnings shown together in status panel 1, in this order.
+constexpr std::string_view kWarnings[] = {msg::kCorrection, msg::kLaminar};
+constexpr std::string_view kWarningGap = "  ";
+
+// The warnings status panel 1 shows, or nullopt when it shows anything else.
+std::optional<std::vector<std::string_view>> ShownWarnings(std::string_view panel) {
+  std::vector<std::string_view> shown;
+  while (!panel.empty()) {
+    const size_t gap = panel.find(kWarningGap);
+    const std::string_view part = panel.substr(0, gap);
+    if (std::find(std::begin(kWarnings), std::end(kWarnings), part) == std::end(kWarnings)) return std::nullopt;
+    shown.push_back(part);
+    panel = gap == std::string_view::npos ? std::string_view() : panel.substr(gap + kWarningGap.size());
+  }
+  return shown;
+}
+
 template <typename List>
 bool Contains(const List& list, std::string_view s) {
   return std::find(std::begin(list), std::end(list), s) != std::end(list);
@@ -37,6 +55,7 @@ bool Contains(const List& list, std::string_view s) {
 
 Engine::Engine(Form& form, ProjectState& project) : form_(form), project_(project), f_(form) {
   balanceResidual_ = [this](const ValueArray& v, int last) { return HeatBalanceResidual(v, last); };
+  wetBalanceResidual_ = [this](const ValueArray& v, int last) { return WetBalanceResidual(v, last); };
 }
 
 void Engine::InstallHandlers() {
@@ -66,21 +85,74 @@ void Engine::InstallHandlers() {
   f_.MROpt1->onClick = opt;
 }
 
+void Engine::RaiseWarning(std::string_view warning) {
+  const std::string panel = form_.status(1);
+  auto shown = ShownWarnings(panel);
+  if (!shown) shown.emplace();  // another text gives way, as it always has
+  std::string text;
+  for (std::string_view w : kWarnings) {
+    if (w != warning && std::find(shown->begin(), shown->end(), w) == shown->end()) continue;
+    if (!text.empty()) text += kWarningGap;
+    text += w;
+  }
+  form_.setStatus(1, std::move(text));
+}
+
+void Engine::DropWarning(std::string_view warning) {
+  const std::string panel = form_.status(1);
+  auto shown = ShownWarnings(panel);
+  if (!shown || std::find(shown->begin(), shown->end(), warning) == shown->end()) return;
+  std::string text;
+  for (std::string_view w : *shown) {
+    if (w == warning) continue;
+    if (!text.empty()) text += kWarningGap;
+    text += w;
+  }
+  form_.setStatus(1, std::move(text));
+}
+
 void Engine::WsDExit(Control* sender) {
   project_.modified = true;
   f_.MFSave->setEnabled(true);
   form_.clearStatusLog();
+  // The warnings of the previous calculation go; this one raises its own.
+  for (std::string_view w : kWarnings) DropWarning(w);
   // A failed attempt (an empty field, an arithmetic error, the input check)
   // is retried from the balance; after the last one the run ends silently.
+  complete_ = false;
   st_.lastRunSucceeded = false;
-  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+  uint64_t epoch = 0;
+  for (int attempt = 0; attempt < kAttempts && !complete_; ++attempt) {
+    epoch = form_.BeginWriteEpoch();
     try {
       Attempt(sender);
+      complete_ = true;
       st_.lastRunSucceeded = true;
-      return;
     } catch (const std::exception&) {
     }
   }
+  MarkStaleResults(epoch);
+}
+
+void Engine::MarkStaleResults(uint64_t epoch) {
+  // A result the last attempt did not write (or confirm) still shows an
+  // earlier calculation. A complete attempt clears every mark.
+  for (Control* c : f_.resultCandidates) {
+    bool stale = false;
+    if (!complete_ && !c->isEmpty() && !c->writtenSince(epoch)) {
+      const int32_t colour = c->color();
+      const bool solved = c->readOnly() && c->myResolved() &&
+                          (colour == colors::BtnFace || colour == colors::SkyBlue || colour == colors::MoneyGreen);
+      stale = solved || f_.IsResult(c);
+    }
+    c->setStale(stale);
+  }
+}
+
+bool Engine::AnyStale() const {
+  for (const Control* c : f_.resultCandidates)
+    if (c->stale()) return true;
+  return false;
 }
 
 void Engine::Attempt(Control* sender) {
@@ -128,7 +200,7 @@ double Engine::Conductivity(const Control* c) const {
 
 void Engine::Write(Control* c, double si) {
   Fin(si);
-  Fin(si / c->exchange());
+  Showable(si / c->exchange());
   c->SetSIValue(si);
 }
 

@@ -23,6 +23,12 @@ inline double Fin(double x) {
   return x;
 }
 
+// A value fit to be shown in a field: finite and of a sane magnitude.
+inline double Showable(double x) {
+  if (!(std::fabs(Fin(x)) <= kLargestComputed)) throw ArithmeticError("value out of range");
+  return x;
+}
+
 inline double Div(double a, double b) {
   Fin(a);
   if (Fin(b) == 0.0) throw ArithmeticError("division by zero");

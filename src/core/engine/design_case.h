@@ -76,6 +76,12 @@ struct CaseFields {
   std::vector<Control*> balance8, balance9;  // heat balance, single phase / condensing tube side
   std::vector<Control*> heatLoss;            // casing heat loss
   std::vector<Control*> wetAir;              // wet-air condensation heat
+  // Fields a calculation writes: the results, and the members of the solver
+  // lists, which are results while they show a solved value.
+  std::vector<Control*> resultCandidates;
+  // A field the calculation always writes (the casing size while it is
+  // read-only, that is in design mode).
+  bool IsResult(const Control* c) const;
 };
 
 // Calculation state kept between runs.

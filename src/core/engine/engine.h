@@ -19,6 +19,12 @@ struct ProjectState;
 
 namespace tharvex::engine {
 
+// Humidity ratios (kg water per kg dry air) and condensation heat (W) of wet air.
+struct WetAir {
+  double x1 = 0, x2 = 0, heat = 0;
+};
+WetAir WetAirOf(double ws, double ts1, double ts2, double phi, double pw);
+
 class Engine {
  public:
   Engine(Form& form, ProjectState& project);
@@ -30,6 +36,10 @@ class Engine {
 
   // The calculation run: up to three attempts of steps 3 to 11.
   void WsDExit(Control* sender);
+  // Whether the last run ended with a complete attempt.
+  bool complete() const { return complete_; }
+  // Whether a result field shows a value an earlier calculation left.
+  bool AnyStale() const;
   // The optimiser: sweeps face and tube velocity.
   void BtOpt1Click(Control* sender);
 
@@ -63,6 +73,8 @@ class Engine {
 
   double WetCondensationHeat();         // and the humidity ratios x1, x2
   double HeatBalanceResidual(const ValueArray& v, int last);
+  // The balance residual with the wet-air condensation heat of the trial values.
+  double WetBalanceResidual(const ValueArray& v, int last);
   double TubeDuty(const ValueArray& v, int last) const;
   double TubeDutyOf(double wt, double cpt, double tt1, double tt2, double dht) const;
   double ShellHeatLoss(const ValueArray& v, int last) const;
@@ -87,12 +99,19 @@ class Engine {
   std::optional<double> OptionalSI(const Control* c) const;
   // Correction factor of the engineering method from the bundle's rows.
   double RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind);
+  void MarkStaleResults(uint64_t epoch);
+  // Warnings that do not end the attempt (laminar flow, correction factor):
+  // status panel 1 shows every one raised, until the next calculation.
+  void RaiseWarning(std::string_view warning);
+  void DropWarning(std::string_view warning);
+  // Optimiser: calculations repeated until the balance and heat loss settle.
+  bool SettledCalculation(Control* sender, const std::vector<Control*>& watch, int passes);
 
   Form& form_;
   ProjectState& project_;
   CaseFields f_;
   CalcState st_;
-  ResidualFunction balanceResidual_;
+  ResidualFunction balanceResidual_, wetBalanceResidual_;
   // Values read by step 6 for the later steps.
   struct Geometry {
     double d_o = 0, d_i = 0, pt = 0, hf = 0, pf = 0, tf = 0;
@@ -117,6 +136,7 @@ class Engine {
   std::array<CorrectionMemo, 8> correctionMemo_{};
   size_t correctionNext_ = 0;
   SweepGrid sweep_;
+  bool complete_ = false;
 };
 
 }  // namespace tharvex::engine

@@ -1,6 +1,7 @@
 // Heat balance: wet-air condensation heat, the balance residual with shell
 // heat, tube duty and casing heat loss, the tube heat shown, the input check
 // and the hot/cold labels.
+#include <algorithm>
 #include <cmath>
 
 #include "core/engine/checked_math.h"
@@ -12,6 +13,7 @@ namespace tharvex::engine {
 namespace {
 
 constexpr int kMaxBalancePasses = 1000;
+constexpr int kMaxGrowingPasses = 4;  // passes in a row whose step does not shrink
 constexpr int kMaxWallPasses = 1000;
 constexpr double kStandardPressure = 101325;  // Pa
 constexpr double kLatentHeatWater = 2491.3;   // kJ/kg
@@ -21,23 +23,32 @@ double SaturationPressure(double t) { return Exp(23.1962 - Div(3816.44, t + 273.
 
 }  // namespace
 
+// Humidity ratios and condensation heat of wet air: flow ws (kg/s) from ts1 to
+// ts2 (°C) at relative humidity phi (fraction) and operating pressure pw (Pa).
+WetAir WetAirOf(double ws, double ts1, double ts2, double phi, double pw) {
+  const double p1 = SaturationPressure(ts1);
+  const double p2 = SaturationPressure(ts2);
+  WetAir w;
+  // Inlet at the relative humidity and standard pressure; outlet saturated at
+  // the operating pressure.
+  w.x1 = Div(0.622 * phi * p1, kStandardPressure - phi * p1);
+  w.x2 = Div(0.622 * p2, pw - p2);
+  // Dry-air mass fraction of the flow.
+  const double a = Div(29 * (kStandardPressure - p1), 18 * p1 + 29 * (kStandardPressure - p1));
+  const double wa = Fin(ws * a);
+  if (w.x1 - w.x2 > 0) w.heat = Fin((w.x1 - w.x2) * wa * kLatentHeatWater * 1000);
+  return w;
+}
+
 double Engine::WetCondensationHeat() {
   st_.x1 = st_.x2 = 0;
   if (!f_.CBWater->checked() || !AllGiven(f_.wetAir)) return 0;
   const double phi = Fin(ReadNumber(f_.rh1D) * 0.01);
-  const double p1 = SaturationPressure(f_.Ts1D->GetSIValue());
-  const double p2 = SaturationPressure(f_.Ts2D->GetSIValue());
-  // Inlet at the relative humidity and standard pressure; outlet saturated at
-  // the operating pressure.
-  const double x1 = Div(0.622 * phi * p1, kStandardPressure - phi * p1);
-  const double x2 = Div(0.622 * p2, f_.PwD->GetSIValue() - p2);
-  // Dry-air mass fraction of the flow.
-  const double a = Div(29 * (kStandardPressure - p1), 18 * p1 + 29 * (kStandardPressure - p1));
-  const double wa = Fin(f_.WsD->GetSIValue() * a);
-  st_.x1 = x1;
-  st_.x2 = x2;
-  if (x1 - x2 > 0) return Fin((x1 - x2) * wa * kLatentHeatWater * 1000);
-  return 0;
+  const double ts1 = f_.Ts1D->GetSIValue(), ts2 = f_.Ts2D->GetSIValue();
+  const WetAir w = WetAirOf(f_.WsD->GetSIValue(), ts1, ts2, phi, f_.PwD->GetSIValue());
+  st_.x1 = w.x1;
+  st_.x2 = w.x2;
+  return w.heat;
 }
 
 double Engine::TubeDuty(const ValueArray& v, int) const { return TubeDutyOf(v[0], v[1], v[2], v[3], v[4]); }
@@ -84,23 +95,94 @@ double Engine::HeatBalanceResidual(const ValueArray& v, int) {
   return Fin(qs - qt - qe);
 }
 
+double Engine::WetBalanceResidual(const ValueArray& v, int last) {
+  // The condensation heat of the trial flow and temperatures, not of the
+  // previous pass.
+  st_.WetCondensationHeat = 0;
+  if (f_.CBWater->checked() && !f_.rh1D->isEmpty() && !f_.PwD->isEmpty()) {
+    const double phi = Fin(ReadNumber(f_.rh1D) * 0.01);
+    st_.WetCondensationHeat = WetAirOf(v[0], v[2], v[3], phi, f_.PwD->GetSIValue()).heat;
+  }
+  return HeatBalanceResidual(v, last);
+}
+
 void Engine::BalanceStep() {
-  for (int pass = 1;; ++pass) {
+  const int phase = f_.PhtD->itemIndex();
+  const bool solving = phase == kLiquid || phase == kGas || phase == kCondensing;
+  const std::vector<Control*>& fields = phase == kCondensing ? f_.balance9 : f_.balance8;
+  // What the balance may write, as it was before the first pass.
+  std::vector<Control::State> before;
+  if (solving) {
+    for (Control* c : fields) before.push_back(c->state());
+    before.push_back(f_.QsD->state());
+    before.push_back(f_.QeD->state());
+  }
+  auto restore = [&] {
+    for (size_t i = 0; i < fields.size(); ++i) fields[i]->restore(before[i]);
+    f_.QsD->restore(before[fields.size()]);
+    f_.QeD->restore(before[fields.size() + 1]);
+  };
+
+  // Each pass feeds the condensation heat of the previous one into the solve.
+  // That settles while the latent heat is small against the sensible heat;
+  // otherwise it grows or alternates, and the balance is solved once more with
+  // the condensation heat inside the residual.
+  Control* unknown = nullptr;
+  double lastValue = 0, lastStep = 0;
+  int growing = 0;
+  bool settled = false;
+  for (int pass = 1; pass <= kMaxBalancePasses; ++pass) {
     if (st_.InteractiveOutput) f_.MemoMessage->clearLines();
-    st_.WetCondensationHeat = WetCondensationHeat();
-    if (st_.InteractiveOutput) TraceLine("QH=" + FormatGeneral(st_.WetCondensationHeat) + " W");
-    const int phase = f_.PhtD->itemIndex();
     Control* changed = nullptr;
-    if (phase == kLiquid || phase == kGas)
-      changed = SolveOneUnknown(f_.balance8, colors::BtnFace, 1.2345, balanceResidual_);
-    else if (phase == kCondensing)
-      changed = SolveOneUnknown(f_.balance9, colors::BtnFace, 1.2345, balanceResidual_);
-    if (!changed) break;
-    // With wet air every pass recomputes the condensation heat, which can
-    // make the solved field alternate for ever.
-    if (pass >= kMaxBalancePasses) {
+    try {
+      st_.WetCondensationHeat = WetCondensationHeat();
+      if (st_.InteractiveOutput) TraceLine("QH=" + FormatGeneral(st_.WetCondensationHeat) + " W");
+      // Only the first pass shows the solver's warning: a later failure is the
+      // loop running away.
+      if (solving) changed = SolveOneUnknown(fields, colors::BtnFace, 1.2345, balanceResidual_, pass == 1);
+    } catch (const std::exception&) {
+      if (pass == 1) throw;
+      break;
+    }
+    if (!changed) {
+      settled = true;
+      break;
+    }
+    if (pass == 1) unknown = changed;
+    if (changed != unknown || changed->isEmpty()) continue;
+    const double value = changed->GetSIValue();
+    const double step = value - lastValue;
+    // Steps that do not shrink: growing or alternating.
+    growing = pass > 2 && std::fabs(step) >= 0.999 * std::fabs(lastStep) ? growing + 1 : 0;
+    if (growing >= kMaxGrowingPasses) break;
+    lastValue = value;
+    lastStep = step;
+  }
+  if (!settled) {
+    restore();
+    try {
+      for (int pass = 1;; ++pass) {
+        if (pass > kMaxBalancePasses) throw ArithmeticError("heat balance does not settle");
+        if (!SolveOneUnknown(fields, colors::BtnFace, 1.2345, wetBalanceResidual_, false)) break;
+      }
+      // The secant steps can also stop where the residual merely flattens:
+      // only a root counts.
+      ValueArray v{};
+      for (size_t i = 0; i < fields.size(); ++i) v[i] = fields[i]->GetSIValue();
+      const double scale = std::max({1.0, std::fabs(v[0] * v[1] * (v[2] - v[3])), std::fabs(TubeDuty(
+                                                                                    ValueArray{v[4], v[5], v[6], v[7], v[8]}, 4))});
+      if (!(std::fabs(WetBalanceResidual(v, 200)) <= 1e-6 * scale)) throw ArithmeticError("no root");
+      st_.WetCondensationHeat = WetCondensationHeat();
+    } catch (const std::exception&) {
+      restore();
+      if (unknown) ReleaseSolved(*unknown);
+      st_.WetCondensationHeat = 0;
       form_.setStatus(1, std::string(msg::kBalanceDiverges));
       throw AttemptStopped("heat balance does not settle");
+    }
+    if (st_.InteractiveOutput) {
+      f_.MemoMessage->clearLines();
+      TraceLine("QH=" + FormatGeneral(st_.WetCondensationHeat) + " W");
     }
   }
   form_.clearStatusIf(1, msg::kBalanceDiverges);

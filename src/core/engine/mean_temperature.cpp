@@ -42,7 +42,7 @@ double Engine::Lmtd(double e1, double e2, double e3, double e4) {
 double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
   // One side without temperature change, or the sides the wrong way round.
   if (Fin((ta - tb) * (td - tc)) < 1e-8) {
-    form_.clearStatusIf(1, msg::kCorrection);
+    DropWarning(msg::kCorrection);
     return 1;
   }
   try {
@@ -65,17 +65,17 @@ double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc
     }
     // A single tube pass lies halfway between the formula and pure counterflow.
     if (passes == 1) f = (f + 1) * 0.5;
-    form_.clearStatusIf(1, msg::kCorrection);
+    DropWarning(msg::kCorrection);
     return f;
   } catch (const ArithmeticError&) {
-    form_.setStatus(1, std::string(msg::kCorrection));
+    RaiseWarning(msg::kCorrection);
     return 0.5;
   }
 }
 
 double Engine::RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
   if (Fin((ta - tb) * (td - tc)) < 1e-8) {
-    form_.clearStatusIf(1, msg::kCorrection);
+    DropWarning(msg::kCorrection);
     Used(method::Role::Correction, {method::Corr::RowByRow, false});
     return 1;
   }
@@ -99,11 +99,11 @@ double Engine::RowByRowCorrection(int n, int passes, double ta, double tb, doubl
     hit->ok = method::CrossCounterflowF(p, r, rows, np, hit->f);
   }
   if (!hit->ok) {
-    form_.setStatus(1, std::string(msg::kCorrection));
+    RaiseWarning(msg::kCorrection);
     Used(method::Role::Correction, {method::Corr::RowByRow, true});
     return 0.5;
   }
-  form_.clearStatusIf(1, msg::kCorrection);
+  DropWarning(msg::kCorrection);
   Used(method::Role::Correction, {method::Corr::RowByRow, false});
   return hit->f;
 }
@@ -133,7 +133,7 @@ void Engine::MeanTempDifference() {
   const double f = Method().kind() == method::Kind::Engineering
                        ? RowByRowCorrection(n, np, e[0], e[1], e[2], e[3], kind)
                        : LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
-  f_.CdtD->setText(FormatCorrection(f));
+  f_.CdtD->setText(FormatCorrection(Showable(f)));
   const double lmtd = Lmtd(e[0], e[1], e[2], e[3]);
   Write(f_.AdtD, f * lmtd);
 }

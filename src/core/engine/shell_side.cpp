@@ -95,12 +95,12 @@ void Engine::ShellSideStep() {
     Write(f_.afD, kf);
     const method::FinAreas fins = m.Fins(bank);
     const double bta = Div(fins.root + fins.fins, kPi * g.d_o);
-    f_.btaD->setText(FormatGeneral(bta, 7, 4));
+    f_.btaD->setText(FormatGeneral(Showable(bta), 7, 4));
     Trace("bta=", bta);
     const method::Result eff = m.FinEfficiency(bank, g.kFin, kf);
     Used(method::Role::FinEfficiency, eff.use);
     const double yta = eff.value;
-    f_.ytaD->setText(FormatGeneral(yta, 7, 4));
+    f_.ytaD->setText(FormatGeneral(Showable(yta), 7, 4));
     Trace("yta=", yta);
     kso = Div(Fin(kf * (fins.root + yta * fins.fins)), kPi * g.d_o);
   }

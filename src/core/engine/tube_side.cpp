@@ -88,13 +88,13 @@ void Engine::TubeSideStep() {
   const method::Correlations& m = Method();
   double at;
   if (!condensing) {
-    form_.clearStatusIf(1, msg::kLaminar);
+    DropWarning(msg::kLaminar);
     method::TubeFlow flow{ret, prt, ldt, g.d_i, mu, ls, f_.HTtD->text() == msg::kHot};
     bool laminar = false;
     const method::Result film = m.TubeFilm(flow, laminar);
     Used(method::Role::TubeFilm, film.use);
     at = film.value;
-    if (laminar) form_.setStatus(1, std::string(msg::kLaminar));
+    if (laminar) RaiseWarning(msg::kLaminar);
   } else {
     method::Condensing c;
     c.ut = ut, c.re = ret, c.pr = prt, c.lambda = ldt, c.mu = mu, c.di = g.d_i;

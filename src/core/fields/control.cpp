@@ -39,6 +39,7 @@ Control::Control(Form* owner, std::string name, ControlKind kind)
     // Construction writes MyResolved true, which also makes the text blue.
     ctl3d_ = true;
     fontColor_ = colors::Blue;
+    numeric_ = true;
   }
 }
 
@@ -48,9 +49,47 @@ void Control::touch() {
 }
 
 void Control::setText(std::string v) {
+  markCurrent();
   if (v == text_) return;
   text_ = std::move(v);
+  checkReadable();
   touch();
+}
+void Control::markCurrent() {
+  if (owner_) writeStamp_ = owner_->writeEpoch();
+}
+void Control::checkReadable() {
+  unreadable_ = numeric_ && !isEmpty() && !ParseLenient(text_);
+}
+void Control::setNumeric(bool v) {
+  if (v == numeric_) return;
+  numeric_ = v;
+  checkReadable();
+  touch();
+}
+void Control::setStale(bool v) {
+  if (v == stale_) return;
+  stale_ = v;
+  touch();
+}
+Control::State Control::state() const {
+  return State{text_,  caption_, enabled_,   readOnly_, visible_, checked_, stale_,
+               color_, fontColor_, cursor_, itemIndex_, lines_, writeStamp_};
+}
+void Control::restore(const State& s) {
+  setItemIndex(s.itemIndex);
+  setText(s.text);
+  setCaption(s.caption);
+  setEnabled(s.enabled);
+  setReadOnly(s.readOnly);
+  setVisible(s.visible);
+  setChecked(s.checked);
+  setStale(s.stale);
+  setColor(s.color);
+  setFontColor(s.fontColor);
+  setCursor(s.cursor);
+  if (s.lines != lines_) setLines(s.lines);
+  writeStamp_ = s.writeStamp;  // putting a text back is not writing it
 }
 void Control::setEnabled(bool v) {
   if (v == enabled_) return;

@@ -104,6 +104,35 @@ class Control {
   void setAssociated(std::string v) { associated_ = std::move(v); }
   std::string GetUnit() const;
 
+  // A field whose text the calculation reads as a number (every TEditD, and
+  // the plain edits of numeric inputs): a text that cannot be read marks it
+  // unreadable until it is corrected or emptied.
+  bool numeric() const { return numeric_; }
+  void setNumeric(bool v);
+  bool unreadable() const { return unreadable_; }
+  // A result left over from an earlier calculation: the last attempt ended
+  // before it rewrote this field.
+  bool stale() const { return stale_; }
+  void setStale(bool v);
+  // Whether the text was written (or confirmed unchanged) since the owner's
+  // write epoch `epoch` began.
+  bool writtenSince(uint64_t epoch) const { return writeStamp_ >= epoch; }
+  void markCurrent();
+
+  // Everything about the control that a calculation or the optimiser can
+  // change, to put it back as it was.
+  struct State {
+    std::string text, caption;
+    bool enabled, readOnly, visible, checked, stale;
+    int32_t color, fontColor;
+    CursorKind cursor;
+    int itemIndex;
+    std::vector<std::string> lines;
+    uint64_t writeStamp;
+  };
+  State state() const;
+  void restore(const State& s);
+
   // Layout facts of the window design used by the desktop program.
   std::string parent;  // group box, tab or menu that holds the control
 
@@ -114,6 +143,7 @@ class Control {
 
  private:
   void touch();
+  void checkReadable();
 
   Form* owner_;
   std::string name_;
@@ -138,6 +168,10 @@ class Control {
   bool myResolved_ = true;
   std::string myLabel_;
   std::string associated_;
+  bool numeric_ = false;
+  bool unreadable_ = false;
+  bool stale_ = false;
+  uint64_t writeStamp_ = 0;
 };
 
 }  // namespace tharvex

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/fields/number_format.h"
 #include "core/fields/units.h"
 
 namespace tharvex {
@@ -74,6 +75,32 @@ void Form::NotifyChanged(const Control& c) {
   if (observer_) observer_(c);
 }
 
+Form::Snapshot Form::TakeSnapshot() const {
+  Snapshot s;
+  s.reserve(controls_.size());
+  for (const auto& c : controls_) s.push_back(c->state());
+  return s;
+}
+
+void Form::Restore(const Snapshot& s) {
+  for (size_t i = 0; i < s.size() && i < controls_.size(); ++i) controls_[i]->restore(s[i]);
+}
+
+void Form::ShowUnreadableInput() {
+  std::string note;
+  for (const auto& c : controls_) {
+    if (!c->unreadable() || !c->enabled() || !c->visible()) continue;
+    // The caption of the field's label: its MyLabel, or <base>L.
+    const Control* label = c->myLabel();
+    if (!label && !c->name().empty()) label = FindNoCase(c->name().substr(0, c->name().size() - 1) + "L");
+    note = std::string(kUnreadableInput) + (label ? label->caption() : c->name()) + " " +
+           std::string(TrimBlanks(c->text()));
+    break;
+  }
+  if (!note.empty()) setStatus(1, std::move(note));
+  else if (status(1).starts_with(kUnreadableInput)) setStatus(1, "");
+}
+
 void Form::EnterText(Control& c, std::string text) {
   c.setText(std::move(text));
   Leave(c);
@@ -81,6 +108,7 @@ void Form::EnterText(Control& c, std::string text) {
 
 void Form::Leave(Control& c) {
   if (c.onExit) c.onExit(&c);
+  ShowUnreadableInput();
 }
 
 void Form::PickUnit(Control& c, int index) {

@@ -50,6 +50,20 @@ class Form {
   void RequestFocus(const Control* c) { focusRequest_ = c; }
   const Control* TakeFocusRequest() { return std::exchange(focusRequest_, nullptr); }
 
+  // Write epochs: a calculation attempt begins one and then asks which
+  // controls it wrote (Control::writtenSince).
+  uint64_t writeEpoch() const { return writeEpoch_; }
+  uint64_t BeginWriteEpoch() { return ++writeEpoch_; }
+
+  // The state of every control, to put the window back as it was.
+  using Snapshot = std::vector<Control::State>;
+  Snapshot TakeSnapshot() const;
+  void Restore(const Snapshot& s);
+
+  // Status panel 1 names the first field whose text cannot be read as a
+  // number, while there is one; otherwise that note goes.
+  void ShowUnreadableInput();
+
   // Observers: called after any property of a control changes.
   using Observer = std::function<void(const Control&)>;
   void setObserver(Observer o) { observer_ = std::move(o); }
@@ -83,7 +97,11 @@ class Form {
   Observer observer_;
   uint64_t revision_ = 0;
   const Control* focusRequest_ = nullptr;
+  uint64_t writeEpoch_ = 1;
 };
+
+// Start of the status note about a field that cannot be read as a number.
+inline constexpr std::string_view kUnreadableInput = "无法识别的输入：";
 
 std::string AsciiLower(std::string_view s);
 

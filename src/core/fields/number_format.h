@@ -28,6 +28,10 @@ std::optional<long long> ParseInteger(std::string_view text);
 // Nearest integer, exact halves to the even neighbour.
 double RoundHalfEven(double x);
 
+// No quantity the program calculates comes near this magnitude: a computed
+// value beyond it is a calculation that ran away, and is never shown.
+inline constexpr double kLargestComputed = 1e100;
+
 // Blanks (space characters) removed at both ends.
 std::string_view TrimBlanks(std::string_view s);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/fields/form.h"
+#include "core/fields/number_format.h"
 
 namespace tharvex {
 
@@ -12,7 +13,7 @@ namespace {
 void ShowSolverWarning(const std::vector<Control*>& fields) {
   for (Control* f : fields) {
     if (f && f->owner()) {
-      f->owner()->messages().Show({kSolverWarning, "Warning", MessageIcon::Warning, MessageButtons::Ok});
+      f->owner()->messages().Show({kSolverWarning, kSolverWarningTitle, MessageIcon::Warning, MessageButtons::Ok});
       return;
     }
   }
@@ -51,12 +52,15 @@ double NewtonSolve(const ValueArray& input, int last, int index, const ResidualF
 
 Control* StoreSolved(Control& field, int32_t markColour, double tolerance, double value) {
   // A value the field cannot show in its unit would put "INF" into the text.
-  if (!std::isfinite(value) || !std::isfinite(value / field.exchange()))
+  if (!std::isfinite(value) || !(std::fabs(value / field.exchange()) <= kLargestComputed))
     throw SolveError("value cannot be shown in the field's unit");
   if (!field.isEmpty()) {
     double old = field.GetSIValue();
     double change = old != 0 ? std::fabs((value - old) / old) : std::fabs(value - old);
-    if (change < tolerance) return nullptr;
+    if (change < tolerance) {
+      field.markCurrent();  // the shown value still holds
+      return nullptr;
+    }
   }
   field.SetSIValue(value);
   field.setColor(markColour);
@@ -95,7 +99,7 @@ double EvaluateIfGiven(const std::vector<Control*>& fields,
 }
 
 Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour, double startValue,
-                         const ResidualFunction& residual) {
+                         const ResidualFunction& residual, bool warn) {
   int emptyCount = 0, lastEmpty = -1, lastSolved = -1;
   for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
     const Control& f = *fields[static_cast<size_t>(i)];
@@ -124,7 +128,7 @@ Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour
     double x = NewtonSolve(values, 200, lastSolved, residual, 0.0001, values[static_cast<size_t>(lastSolved)]);
     return StoreSolved(solved, markColour, 2e-6, x);
   } catch (...) {
-    ShowSolverWarning(fields);
+    if (warn) ShowSolverWarning(fields);
     throw;
   }
 }

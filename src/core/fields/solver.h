@@ -23,11 +23,13 @@ class SolveError : public std::runtime_error {
 inline constexpr double kMissingValue = -32767.0;
 inline constexpr int kNewtonMaxIterations = 5000;
 inline constexpr const char* kSolverWarning = "发现错误，可能是输入数据错误！";
+inline constexpr const char* kSolverWarningTitle = "警告";
 
 // Returns the field it wrote or released, or nullptr. On any error it shows
-// the solver warning through the fields' form and rethrows.
+// the solver warning through the fields' form (unless `warn` is false, for a
+// caller that has a better way out) and rethrows.
 Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour, double startValue,
-                         const ResidualFunction& residual);
+                         const ResidualFunction& residual, bool warn = true);
 
 // Secant iteration with a relative perturbation. Throws SolveError on a
 // non-finite residual or trial value, or when it runs past its bound.

@@ -469,6 +469,7 @@ void Build(Form& form) {
         e.parent = std::string(d.parent);
         e.setText(std::string(d.text));
         if (d.flags & Result) e.setFontColor(colors::Blue);
+        if (d.role == Role::In) e.setNumeric(true);  // typed numbers: khw, Bay, Csr, rh1, ...
         ApplyEditState(e, d);
         if (!d.unitLabel.empty()) AddLabel(form, d, d.unit(), d.unitLabel);
         break;

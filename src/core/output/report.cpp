@@ -1,6 +1,7 @@
 #include "core/output/report.h"
 
 #include "core/app/main_model.h"
+#include "core/fields/colors.h"
 #include "core/fields/number_format.h"
 #include "core/mainwin/main_window_table.h"
 #include "core/output/report_format.h"
@@ -138,7 +139,11 @@ void AppendRow(const Form& form, const Row& row, std::vector<StyledLine>& out) {
                           : row.material      ? MaterialName(TextOf(form, row.valueOf))
                                               : TextOf(form, row.valueOf);
       std::string unit = row.unitOf.empty() ? std::string(row.unitText) : CaptionOf(form, row.unitOf);
-      out.push_back(Body(ReportRow(CaptionOf(form, row.labelOf), value, unit)));
+      std::string line = ReportRow(CaptionOf(form, row.labelOf), value, unit);
+      // The window shows a surplus short of the required one in red.
+      const Control* shown = form.FindNoCase(row.valueOf);
+      if (shown && shown->isEdit() && shown->fontColor() == colors::Red) line += kShortfall;
+      out.push_back(Body(std::move(line)));
       break;
     }
     case RowKind::Separator: out.push_back(Body(std::string(kSeparator))); break;
@@ -198,6 +203,9 @@ std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFi
   std::vector<StyledLine> out;
   out.push_back(StyledLine{"", kTitleSize, true});
   out.push_back(StyledLine{Title(projectFile), kTitleSize, true});
+  bool stale = false;
+  for (const auto& c : form.controls()) stale = stale || c->stale();
+  if (stale) out.push_back(StyledLine{std::string(kStaleWarning), kHeadingSize, true});
   out.push_back(StyledLine{"", kHeadingSize, true});
   const auto& sections = Sections();
   for (size_t i = 0; i < sections.size(); ++i) {

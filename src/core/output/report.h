@@ -31,6 +31,11 @@ inline constexpr int kHeadingSize = 10;
 inline constexpr int kBodySize = 9;  // the report control's default format
 inline constexpr int kValueDecimals = 4;
 
+// Under the title while some result fields show an earlier calculation.
+inline constexpr std::string_view kStaleWarning = "      注意：部分结果来自先前的计算（最近一次计算未能完成），请核对输入后重新计算！";
+// At the end of the surplus row while the surplus is below the required one.
+inline constexpr std::string_view kShortfall = "(不足)";
+
 // Builds the whole report from the main window's controls. `projectFile` is
 // the current project's full path, empty while the case was never saved.
 // With the correlations of an engineering-method calculation, the sections

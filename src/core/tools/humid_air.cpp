@@ -61,7 +61,7 @@ bool RepeatSolves(Form& form, const std::function<Control*()>& first, const std:
     first();
     if (!second()) return true;
   }
-  form.messages().Show({kSolverWarning, "Warning", MessageIcon::Warning, MessageButtons::Ok});
+  form.messages().Show({kSolverWarning, kSolverWarningTitle, MessageIcon::Warning, MessageButtons::Ok});
   return false;
 }
 

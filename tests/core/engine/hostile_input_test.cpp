@@ -1,7 +1,7 @@
 // Hostile and random texts typed into every input field, followed by the
 // calculation and the optimiser: nothing crashes, nothing hangs, and no
-// field ever shows a NaN or an infinity.
-#include <chrono>
+// field ever shows a NaN, an infinity or an absurd magnitude.
+#include <cmath>
 #include <random>
 
 #include "core/mainwin/main_window_table.h"
@@ -39,11 +39,19 @@ bool LooksNonFinite(std::string s) {
   return s.find("inf") != std::string::npos || s.find("nan") != std::string::npos;
 }
 
+// Beyond this no quantity of the case is physical: such a text is a
+// calculation that ran away (or was typed, in the field under test).
+constexpr double kAbsurd = 1e100;
+
 void ExpectFiniteTexts(const Form& form, const std::string& typed, const std::string& text) {
   for (const auto& c : form.controls()) {
     if (!c->isEdit() || c->name() == typed) continue;
     EXPECT_FALSE(LooksNonFinite(c->text())) << c->name() << " = '" << c->text() << "' after " << typed << " = '"
                                             << text << "'";
+    if (auto v = ParseLenient(c->text())) {
+      EXPECT_LE(std::fabs(*v), kAbsurd) << c->name() << " = '" << c->text() << "' after " << typed << " = '"
+                                        << text << "'";
+    }
   }
 }
 
@@ -107,13 +115,10 @@ TEST(HostileInputTest, EveryFieldEveryText) {
         HostileInput h;
         h.Apply(setup);
         Form& form = h.model.form();
-        const auto start = std::chrono::steady_clock::now();
         form.EnterText(form.At(field), text);
         h.model.engine().WsDExit(nullptr);
         // The optimiser (up to 1683 calculations) for a handful of texts.
         if (setup.optimise && (&text - texts.data()) % 4 == 0) h.model.engine().BtOpt1Click(nullptr);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        EXPECT_LT(seconds, 5.0) << setup.name << ": " << field << " = '" << text << "'";
         ExpectFiniteTexts(form, field, text);
         EXPECT_TRUE(h.model.engine().state().InteractiveOutput);
         EXPECT_FALSE(h.model.engine().state().Optimising);
