@@ -6,6 +6,7 @@
 #include "core/app/date_time_format.h"
 #include "core/app/main_model.h"
 #include "core/mainwin/main_window_table.h"
+#include "core/engine/method/method.h"
 #include "core/fields/number_format.h"
 #include "core/help/about.h"
 #include "core/output/export_data.h"
@@ -266,6 +267,31 @@ std::string DrawingCaption(const Form& form) {
   return s;
 }
 
+// A method other than the standard one names its correlations in the
+// engine's log of the last calculation: one line per coefficient, with the
+// log's flag when the correlation ran outside its published data.
+method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::string name) {
+  using engine::method::Role;
+  static constexpr std::pair<Role, const char*> kRoles[] = {
+      {Role::ShellFilm, "壳程膜系数"}, {Role::FinEfficiency, "翅片效率"}, {Role::ShellDp, "壳程压力降"},
+      {Role::TubeFilm, "管内膜系数"},   {Role::Correction, "温差校正系数"},
+  };
+  method::MethodDescription m;
+  m.name = std::move(name);
+  for (auto [role, caption] : kRoles) {
+    const auto& use = log.At(role);
+    if (use.corr == engine::method::Corr::None) continue;
+    method::Correlation c;
+    c.quantity = caption;
+    c.name = std::string(engine::method::Name(use.corr));
+    c.formula = "见所列文献";
+    c.note = use.outside ? "超出已发表数据的范围" : "在已发表数据的范围内";
+    c.outsideData = use.outside;
+    m.correlations.push_back(std::move(c));
+  }
+  return m;
+}
+
 }  // namespace
 
 Document BuildSheet(const MainModel& model, const std::tm& when) {
@@ -282,7 +308,9 @@ Document BuildSheet(const MainModel& model, const std::tm& when) {
 
   const auto rows = exportdata::CollectRows(form);
   const auto check = exportdata::DesignCheck(form);
-  const auto m = method::DescribeMethod(form);
+  const auto& log = model.engine().state().correlations;
+  const auto m = log.method == engine::method::Kind::Standard ? method::DescribeMethod(form)
+                                                               : FromUseLog(log, method::MethodName(form));
   Inputs(form, rows, doc.blocks);
   Results(form, rows, doc.blocks);
   Method(m, doc.blocks);

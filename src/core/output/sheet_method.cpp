@@ -254,6 +254,7 @@ std::string Bound::text() const {
 }
 
 bool Correlation::outside() const {
+  if (outsideData) return true;
   for (const Bound& b : range)
     if (b.outside()) return true;
   return false;

@@ -35,7 +35,8 @@ struct Correlation {
   std::vector<InputValue> inputs;
   std::vector<Bound> range;  // empty: no stated range
   std::string note;          // what the range means when it is not a bound ("按流态选用")
-  bool outside() const;      // any bound broken
+  bool outsideData = false;  // the method says it ran outside its published data
+  bool outside() const;      // that, or any bound broken
   std::string rangeText() const;
 };
 
