@@ -18,7 +18,7 @@ void BM_Study100Steps(benchmark::State& state) {
   RecordingMessageSink sink;
   MainModel m(sink);
   bench::TypicalCase(m);
-  const study::StudySpec spec{"WsD", 4, 6, 100, {"CsD", "KaD", "DpsD", "NtD"}};
+  const study::StudySpec spec{"WsD", 4, 6, 100, {"CsD", "KaD", "DpsD", "NtD"}, {}};
   size_t rows = 0;
   for (auto _ : state) rows = study::RunStudy(m, spec).rows.size();
   state.counters["rows"] = static_cast<double>(rows);

@@ -93,7 +93,7 @@ class Project {
     auto it = actions.find(name);
     if (it == actions.end()) throw UsageFailure("unknown action '" + name + "'");
     std::ostringstream out, err;
-    cli::Context ctx{model_, sink_, out, err};
+    cli::Context ctx{model_, sink_, out, err, {}, {}};
     try {
       it->second.run(ctx, arg);
     } catch (const cli::UsageError& e) {

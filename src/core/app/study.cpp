@@ -120,9 +120,16 @@ std::string CheckSpec(const MainModel& source, const StudySpec& spec) {
   if (!in) return "unknown field '" + spec.input + "'";
   if (!in->isEdit()) return "'" + spec.input + "' is not a value field";
   if (!in->enabled() || in->readOnly()) return "'" + spec.input + "' is not an input in this case";
-  if (!std::isfinite(spec.from) || !std::isfinite(spec.to)) return "the range must be finite numbers";
-  if (spec.steps < 1 || spec.steps > kMaxSteps)
-    return "the number of steps must be 1 to " + std::to_string(kMaxSteps);
+  if (!spec.values.empty()) {
+    if (spec.values.size() > static_cast<size_t>(kMaxSteps))
+      return "the number of steps must be 1 to " + std::to_string(kMaxSteps);
+    for (double v : spec.values)
+      if (!std::isfinite(v)) return "the values must be finite numbers";
+  } else {
+    if (!std::isfinite(spec.from) || !std::isfinite(spec.to)) return "the range must be finite numbers";
+    if (spec.steps < 1 || spec.steps > kMaxSteps)
+      return "the number of steps must be 1 to " + std::to_string(kMaxSteps);
+  }
   if (spec.outputs.empty()) return "no result field to follow";
   for (const std::string& name : spec.outputs) {
     const Control* c = f.Find(name);
@@ -148,12 +155,14 @@ StudyResult RunStudy(const MainModel& source, const StudySpec& spec) {
   std::vector<const Control*> outputs;
   for (const std::string& o : spec.outputs) outputs.push_back(&form.At(o));
 
-  result.rows.reserve(static_cast<size_t>(spec.steps));
-  for (int k = 0; k < spec.steps; ++k) {
+  const int steps = spec.values.empty() ? spec.steps : static_cast<int>(spec.values.size());
+  result.rows.reserve(static_cast<size_t>(steps));
+  for (int k = 0; k < steps; ++k) {
     if (k > 0) CopyState(source, model, false);  // each step starts from the case as it is
-    const double v = spec.steps == 1 ? spec.from
-                     : k == spec.steps - 1 ? spec.to
-                                           : spec.from + (spec.to - spec.from) * k / (spec.steps - 1);
+    const double v = !spec.values.empty() ? spec.values[static_cast<size_t>(k)]
+                     : steps == 1          ? spec.from
+                     : k == steps - 1      ? spec.to
+                                           : spec.from + (spec.to - spec.from) * k / (steps - 1);
     StudyRow row;
     row.input = v;
     row.inputText = FormatGeneral(v);

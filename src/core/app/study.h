@@ -20,6 +20,7 @@ struct StudySpec {
   double from = 0, to = 0;           // in the unit the field shows
   int steps = 0;                     // values from `from` to `to`, both included
   std::vector<std::string> outputs;  // fields read after each step
+  std::vector<double> values;        // when not empty, the input's values instead of the range
 };
 
 struct StudyRow {

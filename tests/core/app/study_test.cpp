@@ -43,7 +43,7 @@ TEST(Study, ElevenStepsOfTheShellFlowEqualSingleCalculations) {
   AirWaterCase(source);
   const std::vector<std::string> before = AllTexts(source);
 
-  StudySpec spec{"WsD", 4, 6, 11, kOutputs};
+  StudySpec spec{"WsD", 4, 6, 11, kOutputs, {}};
   ASSERT_EQ(CheckSpec(source, spec), "");
   const StudyResult r = RunStudy(source, spec);
   ASSERT_EQ(r.rows.size(), 11u);
@@ -77,7 +77,7 @@ TEST(Study, FailedStepsAreMarkedAndNoMessageBoxOpens) {
   MainModel source(sink);
   AirWaterCase(source);
   // Outlet air from 50 to 130 °C: above the inlet the temperatures cross.
-  const StudyResult r = RunStudy(source, {"Ts2D", 50, 130, 9, {"CsD", "KaD"}});
+  const StudyResult r = RunStudy(source, {"Ts2D", 50, 130, 9, {"CsD", "KaD"}, {}});
   ASSERT_EQ(r.rows.size(), 9u);
   int failed = 0;
   for (const StudyRow& row : r.rows) {
@@ -105,13 +105,14 @@ TEST(Study, SpecificationsThatCannotRun) {
     const char* why;
   };
   const Case cases[] = {
-      {{"NoSuch", 1, 2, 3, {"CsD"}}, "unknown field 'NoSuch'"},
-      {{"PnD", 1, 2, 3, {"CsD"}}, "'PnD' is not a value field"},
-      {{"KaD", 1, 2, 3, {"CsD"}}, "'KaD' is not an input in this case"},
-      {{"WsD", 1, 2, 0, {"CsD"}}, "the number of steps must be 1 to 10000"},
-      {{"WsD", 1, std::nan(""), 3, {"CsD"}}, "the range must be finite numbers"},
-      {{"WsD", 1, 2, 3, {}}, "no result field to follow"},
-      {{"WsD", 1, 2, 3, {"CsD", "Nope"}}, "unknown field 'Nope'"},
+      {{"NoSuch", 1, 2, 3, {"CsD"}, {}}, "unknown field 'NoSuch'"},
+      {{"PnD", 1, 2, 3, {"CsD"}, {}}, "'PnD' is not a value field"},
+      {{"KaD", 1, 2, 3, {"CsD"}, {}}, "'KaD' is not an input in this case"},
+      {{"WsD", 1, 2, 0, {"CsD"}, {}}, "the number of steps must be 1 to 10000"},
+      {{"WsD", 1, std::nan(""), 3, {"CsD"}, {}}, "the range must be finite numbers"},
+      {{"WsD", 1, 2, 3, {}, {}}, "no result field to follow"},
+      {{"WsD", 1, 2, 3, {"CsD", "Nope"}, {}}, "unknown field 'Nope'"},
+      {{"WsD", 0, 0, 0, {"CsD"}, {4.0, INFINITY}}, "the values must be finite numbers"},
   };
   for (const Case& c : cases) EXPECT_EQ(CheckSpec(m, c.spec), c.why);
 
