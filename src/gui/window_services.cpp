@@ -295,8 +295,8 @@ void WindowServices::propertyWindow(const std::string& button) {
   if (d_->props->showFor(button, window_.model().form())) window_.binder().refresh();
 }
 
-void WindowServices::calculate() { window_.model().engine().WsDExit(nullptr); }
+void WindowServices::calculate() { window_.model().Calculate(nullptr); }
 bool WindowServices::optimiserAvailable() const { return true; }
-void WindowServices::optimise() { window_.model().engine().BtOpt1Click(nullptr); }
+void WindowServices::optimise() { window_.model().Optimise(nullptr); }
 
 }  // namespace tharvex::gui

@@ -1,14 +1,12 @@
 // The calculation run: three attempts of the whole case, the reads and
-// writes every step shares, and the wiring of the handlers to the window.
+// writes every step shares.
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
-#include "core/app/main_model.h"
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
 #include "core/fields/number_format.h"
-#include "core/mainwin/main_window_table.h"
 
 namespace tharvex::engine {
 
@@ -16,58 +14,14 @@ namespace {
 
 constexpr int kAttempts = 3;
 
-// Groups of the process tab whose quantity fields recalculate on exit.
-constexpr std::string_view kCaseGroups[] = {
-    "GBShellBlanace", "GBTubeBlanace", "GBFinStru", "GBBaseStru", "GBBoxStru",
-    "GBBoxRes",       "GBTubeRes",     "GBShare",   "GBGeneral",  "GBEnters",
-};
-
-// Result fields and optimiser limits whose exit does not recalculate.
-constexpr std::string_view kNoRecalcOnExit[] = {
-    "asD", "afD", "UempD", "UmaxD", "atD", "UtD", "QaD", "AdtD",
-    "AcD", "ArD", "KaD",   "AwrD",  "Us2D", "Ut2D", "dipSD", "DipTD",
-};
-
-template <typename List>
-bool Contains(const List& list, std::string_view s) {
-  return std::find(std::begin(list), std::end(list), s) != std::end(list);
-}
-
 }  // namespace
 
-Engine::Engine(Form& form, ProjectState& project) : form_(form), project_(project), f_(form) {
+Engine::Engine(Form& form) : form_(form), f_(form) {
   balanceResidual_ = [this](const ValueArray& v, int last) { return HeatBalanceResidual(v, last); };
 }
 
-void Engine::InstallHandlers() {
-  auto calc = [this](Control* s) { WsDExit(s); };
-  for (const auto& d : mainwin::Table()) {
-    if (d.entry != mainwin::Entry::Quantity || !Contains(kCaseGroups, d.parent)) continue;
-    std::string name = d.value();
-    if (Contains(kNoRecalcOnExit, name)) continue;
-    form_.At(name).onExit = calc;
-  }
-  for (const char* name : {"khwD", "BayD", "LatD", "PnD", "FmD", "TmD", "SmD"}) form_.At(name).onExit = calc;
-  for (const char* name : {"FmD", "TmD", "SmD", "PmD"}) form_.At(name).onChange = calc;
-  f_.CBRoate->onClick = calc;
-
-  auto calType = [this](Control* s) { CalTypeDChange(s); };
-  f_.CalTypeD->onChange = calType;
-  f_.OMD->onChange = calType;
-  auto phase = [this](Control* s) { PhsDChange(s); };
-  f_.PhsD->onChange = phase;
-  f_.PhtD->onChange = phase;
-  f_.CBWater->onClick = [this](Control* s) { CBWaterClick(s); };
-  f_.CBTType->onClick = [this](Control* s) { CBTTypeClick(s); };
-  f_.CBTubArr->onClick = [this](Control* s) { CBTubArrClick(s); };
-  auto opt = [this](Control* s) { BtOpt1Click(s); };
-  f_.tbOpt1->onClick = opt;
-  f_.MROpt1->onClick = opt;
-}
-
 void Engine::WsDExit(Control* sender) {
-  project_.modified = true;
-  f_.MFSave->setEnabled(true);
+  ++runs_;
   // A failed attempt (an empty field, an arithmetic error, the input check)
   // is retried from the balance; after the last one the run ends silently.
   for (int attempt = 0; attempt < kAttempts; ++attempt) {

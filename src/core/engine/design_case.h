@@ -66,7 +66,7 @@ struct CaseFields {
   // Nozzles.
   Control *DppSD, *UpSD, *dipSD, *DppTD, *UpTD, *DipTD;
   // Others.
-  Control *MemoMessage, *MFSave, *tbOpt1, *MROpt1, *SBP4;
+  Control *MemoMessage, *tbOpt1, *MROpt1, *SBP4;
   Control *SLState, *SVState, *TLState, *TVState;
 
   // Field lists of the relations.

@@ -1,6 +1,8 @@
 #pragma once
 // The thermal calculation of the main window: the run WsDExit with its
-// steps, the mode handlers and the optimiser, wired to the window's controls.
+// steps, the mode handlers and the optimiser. The session (app/) wires them
+// to the window's controls and marks the project modified when they ran.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,23 +11,18 @@
 #include "core/fields/form.h"
 #include "core/fields/solver.h"
 
-namespace tharvex {
-struct ProjectState;
-}
-
 namespace tharvex::engine {
 
 class Engine {
  public:
-  Engine(Form& form, ProjectState& project);
+  explicit Engine(Form& form);
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
 
-  // Installs the exit, change and click handlers on the window's controls.
-  void InstallHandlers();
-
   // The calculation run: up to three attempts of steps 3 to 11.
   void WsDExit(Control* sender);
+  // Calculation runs so far (the optimiser's included).
+  uint64_t runs() const { return runs_; }
   // The optimiser: sweeps face and tube velocity.
   void BtOpt1Click(Control* sender);
 
@@ -74,7 +71,6 @@ class Engine {
   double RequestedTubeCount();
 
   Form& form_;
-  ProjectState& project_;
   CaseFields f_;
   CalcState st_;
   ResidualFunction balanceResidual_;
@@ -91,6 +87,7 @@ class Engine {
   } g_;
   double kso_ = 0;  // effective shell coefficient of this run
   double at_ = 0;   // tube film coefficient of this run
+  uint64_t runs_ = 0;
 };
 
 }  // namespace tharvex::engine
