@@ -35,6 +35,9 @@ class AttemptStopped : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Which fluid is the hot one; unknown while the temperatures do not tell.
+enum class HotSide { Unknown, Shell, Tube };
+
 // Item indices of the phase lists.
 enum Phase { kLiquid = 0, kGas = 1, kCondensing = 2, kEvaporating = 3 };
 

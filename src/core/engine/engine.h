@@ -43,7 +43,7 @@ class Engine {
   void BalanceStep();                   // step 3
   void TubeHeatStep();                  // step 4
   void CheckInput(Control* sender);     // step 5
-  void LabelHotCold();                  // step 5
+  HotSide LabelHotCold();               // step 5
   void MeanTempDifference();            // step 5
   void LayoutStep();                    // step 6
   void OptimisingLengthStep();          // step 7
@@ -57,8 +57,6 @@ class Engine {
   double TubeDuty(const ValueArray& v, int last) const;
   double TubeDutyOf(double wt, double cpt, double tt1, double tt2, double dht) const;
   double ShellHeatLoss(const ValueArray& v, int last) const;
-  double Lmtd(double e1, double e2, double e3, double e4);
-  double LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind);
 
  private:
   // Reading and writing fields.
@@ -85,6 +83,7 @@ class Engine {
     bool rotated = false;
     int phaseS = 0, phaseT = 0;
   } g_;
+  HotSide hot_ = HotSide::Unknown;  // hot fluid of this run, as HTsD and HTtD show it
   double kso_ = 0;  // effective shell coefficient of this run
   double at_ = 0;   // tube film coefficient of this run
   uint64_t runs_ = 0;

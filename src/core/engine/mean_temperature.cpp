@@ -29,21 +29,14 @@ std::string FormatCorrection(double f) {
   return s;
 }
 
-double Engine::Lmtd(double e1, double e2, double e3, double e4) {
-  // The optimiser's sweep keeps the difference of its first calculation.
-  if (st_.Optimising) return st_.CachedLmtd;
+double Lmtd(double e1, double e2, double e3, double e4) {
   const double da = Fin(e2 - e3), db = Fin(e1 - e4);
-  const double lmtd = da == db ? da : Div(da - db, Ln(Div(da, db)));
-  st_.CachedLmtd = lmtd;
-  return lmtd;
+  return da == db ? da : Div(da - db, Ln(Div(da, db)));
 }
 
-double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
+LmtdCorrectionResult LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
   // One side without temperature change, or the sides the wrong way round.
-  if (Fin((ta - tb) * (td - tc)) < 1e-8) {
-    form_.clearStatusIf(1, msg::kCorrection);
-    return 1;
-  }
+  if (Fin((ta - tb) * (td - tc)) < 1e-8) return {1, true};
   try {
     double r, p;
     if (kind == 'C') {
@@ -64,11 +57,9 @@ double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc
     }
     // A single tube pass lies halfway between the formula and pure counterflow.
     if (passes == 1) f = (f + 1) * 0.5;
-    form_.clearStatusIf(1, msg::kCorrection);
-    return f;
+    return {f, true};
   } catch (const ArithmeticError&) {
-    form_.setStatus(1, std::string(msg::kCorrection));
-    return 0.5;
+    return {0.5, false};
   }
 }
 
@@ -79,7 +70,7 @@ void Engine::MeanTempDifference() {
   const long long passes = ReadInt(f_.PnD);
   const double ts1 = f_.Ts1D->GetSIValue(), ts2 = f_.Ts2D->GetSIValue();
   const double tt1 = f_.Tt1D->GetSIValue(), tt2 = f_.Tt2D->GetSIValue();
-  const bool shellHot = f_.HTsD->text() == msg::kHot;
+  const bool shellHot = hot_ == HotSide::Shell;
   const int ps = f_.PhsD->itemIndex();
   const bool shellChange = ps == kCondensing || ps == kEvaporating;
   // Hot side first; a shell that changes phase is held at one temperature.
@@ -94,10 +85,16 @@ void Engine::MeanTempDifference() {
   }
   const int n = static_cast<int>(std::clamp<long long>(bay, -1000000000, 1000000000));
   const int np = static_cast<int>(std::clamp<long long>(passes, -1000000000, 1000000000));
-  const double f = LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
+  const LmtdCorrectionResult correction = LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
+  if (correction.computed)
+    form_.clearStatusIf(1, msg::kCorrection);
+  else
+    form_.setStatus(1, std::string(msg::kCorrection));
+  const double f = correction.factor;
   f_.CdtD->setText(FormatCorrection(f));
-  const double lmtd = Lmtd(e[0], e[1], e[2], e[3]);
-  Write(f_.AdtD, f * lmtd);
+  // The optimiser's sweep keeps the difference of its first calculation.
+  if (!st_.Optimising) st_.CachedLmtd = Lmtd(e[0], e[1], e[2], e[3]);
+  Write(f_.AdtD, f * st_.CachedLmtd);
 }
 
 }  // namespace tharvex::engine

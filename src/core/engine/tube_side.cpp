@@ -88,7 +88,7 @@ void Engine::TubeSideStep() {
   if (!condensing) {
     form_.clearStatusIf(1, msg::kLaminar);
     // A cooled viscous liquid has a lower coefficient near the wall.
-    const double psi = f_.HTtD->text() == msg::kHot ? 0.95 : 1.05;
+    const double psi = hot_ == HotSide::Tube ? 0.95 : 1.05;
     bool laminar = false;
     at = SinglePhaseFilm(ret, prt, ldt, g.d_i, mu, ls, psi, laminar);
     if (laminar) form_.setStatus(1, std::string(msg::kLaminar));
