@@ -73,6 +73,7 @@ void MainModel::InstallHandlers() {
   for (const char* name : {"khwD", "BayD", "LatD", "PnD", "FmD", "TmD", "SmD"}) form_.At(name).onExit = calc;
   for (const char* name : {"FmD", "TmD", "SmD", "PmD"}) form_.At(name).onChange = calc;
   form_.At("CBRoate").onClick = calc;
+  form_.At("MethodD").onChange = calc;
 
   auto calType = wire(&Engine::CalTypeDChange);
   form_.At("CalTypeD").onChange = calType;

@@ -11,7 +11,7 @@ std::vector<StyledLine> MOReportClick(MainModel& model) {
   const auto& tabs = pages.items();
   for (size_t i = 0; i < tabs.size(); ++i)
     if (tabs[i] == "TabSheetReport") pages.setItemIndex(static_cast<int>(i));
-  std::vector<StyledLine> lines = BuildReport(form, model.project().fileName);
+  std::vector<StyledLine> lines = BuildReport(form, model.project().fileName, &model.engine().state().correlations);
   Control& re = form.At("ReReport");
   re.clearLines();
   re.setLines(Texts(lines));

@@ -1,5 +1,7 @@
 // The calculation run: three attempts of the whole case, the reads and
 // writes every step shares.
+#include <cmath>
+
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
 #include "core/fields/number_format.h"
@@ -30,12 +32,18 @@ void Engine::WsDExit(Control* sender) {
 }
 
 void Engine::Attempt(Control* sender) {
+  st_.correlations = method::UseLog{};
+  st_.correlations.method = Method().kind();
   BalanceStep();
   TubeHeatStep();
   CheckInput(sender);
   LabelHotCold();
-  MeanTempDifference();
+  // The engineering correction factor depends on the tube columns, which the
+  // layout settles.
+  const bool rowsFirst = st_.correlations.method == method::Kind::Engineering;
+  if (!rowsFirst) MeanTempDifference();
   LayoutStep();
+  if (rowsFirst) MeanTempDifference();
   OptimisingLengthStep();
   ShellSideStep();
   TubeSideStep();
@@ -70,6 +78,32 @@ void Engine::Write(Control* c, double si) {
   Fin(si);
   Fin(si / c->exchange());
   c->SetSIValue(si);
+}
+
+const method::Correlations& Engine::Method() const {
+  return method::For(f_.MethodD->itemIndex() == 1 ? method::Kind::Engineering : method::Kind::Standard);
+}
+
+void Engine::Used(method::Role role, method::Use use) {
+  st_.correlations.Set(role, use);
+  // The standard method keeps its trace as it always was.
+  if (st_.correlations.method != method::Kind::Engineering || !st_.InteractiveOutput) return;
+  static constexpr std::string_view kWhat[] = {"kf", "yta", "Dps", "at", "F"};
+  std::string line(kWhat[static_cast<size_t>(role)]);
+  line += ": ";
+  line += method::Name(use.corr);
+  if (use.outside) line += " [超出适用范围]";
+  f_.MemoMessage->addLine(std::move(line));
+}
+
+std::optional<double> Engine::OptionalSI(const Control* c) const {
+  if (c->isEmpty()) return std::nullopt;
+  try {
+    const double v = c->GetSIValue();
+    if (std::isfinite(v)) return v;
+  } catch (const std::exception&) {
+  }
+  return std::nullopt;
 }
 
 void Engine::Trace(std::string_view label, double value) {

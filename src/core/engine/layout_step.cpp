@@ -65,6 +65,7 @@ void Engine::LayoutStep() {
   }
   in.lengthM = st_.currentLength;
   in.interactive = st_.InteractiveOutput;
+  in.drawnWidth = Method().kind() == method::Kind::Engineering;
 
   layout::LayoutResult res = layout::DrawTubeLayout(in, st_.InteractiveOutput ? &st_.drawing : nullptr);
   if (res.tooManyTubes) {
