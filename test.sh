@@ -2,7 +2,8 @@
 # Sets up, builds and runs every test. Ends with CTest's summary line.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
-"$root/scripts/build.sh"
+# The test build treats warnings as errors.
+"$root/scripts/build.sh" -DTHARVEX_WERROR=ON
 build="${THARVEX_BUILD_DIR:-$root/build}"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"

@@ -14,7 +14,7 @@ void BM_Calculation(benchmark::State& state) {
   RecordingMessageSink sink;
   MainModel m(sink);
   TypicalCase(m);
-  for (auto _ : state) m.engine().WsDExit(nullptr);
+  for (auto _ : state) m.Calculate(nullptr);
   state.counters["Cs"] = std::stod(m.form().At("CsD").text());
 }
 BENCHMARK(BM_Calculation)->Unit(benchmark::kMicrosecond);
@@ -24,7 +24,7 @@ void BM_CalculationQuiet(benchmark::State& state) {
   MainModel m(sink);
   TypicalCase(m);
   m.engine().state().InteractiveOutput = false;
-  for (auto _ : state) m.engine().WsDExit(nullptr);
+  for (auto _ : state) m.Calculate(nullptr);
 }
 BENCHMARK(BM_CalculationQuiet)->Unit(benchmark::kMicrosecond);
 
@@ -36,7 +36,7 @@ void BM_OptimiserBestSweep(benchmark::State& state) {
   m.form().SelectItem(m.form().At("OMD"), 1);
   for (auto _ : state) {
     m.form().EnterText(m.form().At("UtmD"), "0.5");
-    m.engine().BtOpt1Click(nullptr);
+    m.Optimise(nullptr);
   }
   state.SetLabel(m.form().status(1));
 }
@@ -48,7 +48,7 @@ void BM_CalculationEngineering(benchmark::State& state) {
   MainModel m(sink);
   TypicalCase(m);
   m.form().SelectItem(m.form().At("MethodD"), 1);
-  for (auto _ : state) m.engine().WsDExit(nullptr);
+  for (auto _ : state) m.Calculate(nullptr);
   state.counters["Cs"] = std::stod(m.form().At("CsD").text());
   state.counters["F"] = std::stod(m.form().At("CdtD").text());
 }
@@ -62,7 +62,7 @@ void BM_OptimiserBestSweepEngineering(benchmark::State& state) {
   m.form().SelectItem(m.form().At("OMD"), 1);
   for (auto _ : state) {
     m.form().EnterText(m.form().At("UtmD"), "0.5");
-    m.engine().BtOpt1Click(nullptr);
+    m.Optimise(nullptr);
   }
   state.SetLabel(m.form().status(1));
 }

@@ -7,13 +7,13 @@
 namespace tharvex::cli {
 
 void RegisterEngineActions(ActionTable& t) {
-  t["--calc"] = {0, [](Context& ctx, const std::string&) { ctx.model.engine().WsDExit(nullptr); },
+  t["--calc"] = {0, [](Context& ctx, const std::string&) { ctx.model.Calculate(nullptr); },
                  "run the calculation, as opening the drawing tab does"};
 
   t["--optimise"] = {0, [](Context& ctx, const std::string&) {
     Control& button = NeedControl(ctx.model.form(), "tbOpt1");
     if (!button.enabled()) throw UsageError("control 'tbOpt1' is disabled (the optimiser needs the design mode)");
-    ctx.model.engine().BtOpt1Click(&button);
+    ctx.model.Optimise(&button);
   }, "run the optimiser (design mode)"};
 
   t["--layout-svg"] = {1, [](Context& ctx, const std::string& path) {

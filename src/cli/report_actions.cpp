@@ -1,6 +1,7 @@
 // The calculation report on the command line: as plain text, or as the RTF
 // report file.
 #include "cli/registry.h"
+#include "core/app/report_commands.h"
 #include "core/output/report.h"
 #include "core/output/rtf_writer.h"
 

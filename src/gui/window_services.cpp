@@ -11,12 +11,12 @@
 #include "core/app/paths.h"
 #include "core/app/project_session.h"
 #include "core/app/recent_files.h"
+#include "core/app/report_commands.h"
 #include "core/app/session_ui.h"
 #include "core/help/about.h"
 #include "core/help/manual_index.h"
 #include "core/output/export_commands.h"
 #include "core/output/report.h"
-#include "core/output/report_save.h"
 #include "core/props/prop_library.h"
 #include "gui/bound_widgets.h"
 #include "gui/dialogs.h"
@@ -310,8 +310,8 @@ void WindowServices::propertyWindow(const std::string& button) {
   if (d_->props->showFor(button, window_.model().form())) window_.binder().refresh();
 }
 
-void WindowServices::calculate() { window_.model().engine().WsDExit(nullptr); }
+void WindowServices::calculate() { window_.model().Calculate(nullptr); }
 bool WindowServices::optimiserAvailable() const { return true; }
-void WindowServices::optimise() { window_.model().engine().BtOpt1Click(nullptr); }
+void WindowServices::optimise() { window_.model().Optimise(nullptr); }
 
 }  // namespace tharvex::gui

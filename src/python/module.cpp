@@ -17,6 +17,7 @@
 
 #include "cli/dump.h"
 #include "cli/registry.h"
+#include "core/app/report_commands.h"
 #include "core/output/report.h"
 
 namespace py = pybind11;

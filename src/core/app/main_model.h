@@ -30,7 +30,19 @@ class MainModel {
   engine::Engine& engine() { return *engine_; }
   const engine::Engine& engine() const { return *engine_; }
 
+  // The calculation run and the optimiser as the window's commands start
+  // them: a run marks the project modified.
+  void Calculate(Control* sender);
+  void Optimise(Control* sender);
+  // The modified flag, shown by the save command's enabled state.
+  void SetModified(bool modified);
+
  private:
+  void InstallHandlers();
+  // Runs `step`; when the calculation ran, the project has changed.
+  template <typename Step>
+  void Calculating(Step&& step);
+
   Form form_;
   ProjectState project_;
   std::unique_ptr<engine::Engine> engine_;

@@ -55,10 +55,7 @@ void ProjectSession::Report(const std::string& text) {
   model_.form().messages().Show(m);
 }
 
-void ProjectSession::SetModified(bool v) {
-  model_.project().modified = v;
-  if (Control* save = model_.form().Find("MFSave")) save->setEnabled(v);
-}
+void ProjectSession::SetModified(bool v) { model_.SetModified(v); }
 
 bool ProjectSession::Write(const std::string& file) {
   try {

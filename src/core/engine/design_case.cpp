@@ -25,7 +25,7 @@ CaseFields::CaseFields(Form& form) {
   OMD = at("OMD"), Ut1D = at("Ut1D"), MethodD = at("MethodD");
   DppSD = at("DppSD"), UpSD = at("UpSD"), dipSD = at("dipSD"), DppTD = at("DppTD"), UpTD = at("UpTD");
   DipTD = at("DipTD");
-  MemoMessage = at("MemoMessage"), MFSave = at("MFSave"), tbOpt1 = at("tbOpt1"), MROpt1 = at("MROpt1");
+  MemoMessage = at("MemoMessage"), tbOpt1 = at("tbOpt1"), MROpt1 = at("MROpt1");
   SBP4 = at("SBP4");
   SLState = at("SLState"), SVState = at("SVState"), TLState = at("TLState"), TVState = at("TVState");
 

@@ -38,6 +38,9 @@ class AttemptStopped : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Which fluid is the hot one; unknown while the temperatures do not tell.
+enum class HotSide { Unknown, Shell, Tube };
+
 // Item indices of the phase lists.
 enum Phase { kLiquid = 0, kGas = 1, kCondensing = 2, kEvaporating = 3 };
 
@@ -69,7 +72,7 @@ struct CaseFields {
   // Nozzles.
   Control *DppSD, *UpSD, *dipSD, *DppTD, *UpTD, *DipTD;
   // Others.
-  Control *MemoMessage, *MFSave, *tbOpt1, *MROpt1, *SBP4;
+  Control *MemoMessage, *tbOpt1, *MROpt1, *SBP4;
   Control *SLState, *SVState, *TLState, *TVState;
 
   // Field lists of the relations.

@@ -1,21 +1,20 @@
 #pragma once
 // The thermal calculation of the main window: the run WsDExit with its
-// steps, the mode handlers and the optimiser, wired to the window's controls.
+// steps, the mode handlers and the optimiser. The session (app/) wires them
+// to the window's controls and marks the project modified when they ran.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/engine/design_case.h"
+#include "core/engine/mean_temperature.h"
 #include "core/engine/method/method.h"
 #include "core/engine/sweep_grid.h"
 #include "core/fields/form.h"
 #include "core/fields/solver.h"
-
-namespace tharvex {
-struct ProjectState;
-}
 
 namespace tharvex::engine {
 
@@ -27,12 +26,9 @@ WetAir WetAirOf(double ws, double ts1, double ts2, double phi, double pw);
 
 class Engine {
  public:
-  Engine(Form& form, ProjectState& project);
+  explicit Engine(Form& form);
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
-
-  // Installs the exit, change and click handlers on the window's controls.
-  void InstallHandlers();
 
   // The calculation run: up to three attempts of steps 3 to 11.
   void WsDExit(Control* sender);
@@ -40,6 +36,8 @@ class Engine {
   bool complete() const { return complete_; }
   // Whether a result field shows a value an earlier calculation left.
   bool AnyStale() const;
+  // Calculation runs so far (the optimiser's included).
+  uint64_t runs() const { return runs_; }
   // The optimiser: sweeps face and tube velocity.
   void BtOpt1Click(Control* sender);
 
@@ -62,7 +60,7 @@ class Engine {
   void BalanceStep();                   // step 3
   void TubeHeatStep();                  // step 4
   void CheckInput(Control* sender);     // step 5
-  void LabelHotCold();                  // step 5
+  HotSide LabelHotCold();               // step 5
   void MeanTempDifference();            // step 5
   void LayoutStep();                    // step 6
   void OptimisingLengthStep();          // step 7
@@ -78,8 +76,6 @@ class Engine {
   double TubeDuty(const ValueArray& v, int last) const;
   double TubeDutyOf(double wt, double cpt, double tt1, double tt2, double dht) const;
   double ShellHeatLoss(const ValueArray& v, int last) const;
-  double Lmtd(double e1, double e2, double e3, double e4);
-  double LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind);
 
  private:
   // Reading and writing fields.
@@ -98,7 +94,7 @@ class Engine {
   // SI value of an optional field; nothing when it is empty or unreadable.
   std::optional<double> OptionalSI(const Control* c) const;
   // Correction factor of the engineering method from the bundle's rows.
-  double RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind);
+  LmtdCorrectionResult RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind);
   void MarkStaleResults(uint64_t epoch);
   // Warnings that do not end the attempt (laminar flow, correction factor):
   // status panel 1 shows every one raised, until the next calculation.
@@ -108,7 +104,6 @@ class Engine {
   bool SettledCalculation(Control* sender, const std::vector<Control*>& watch, int passes);
 
   Form& form_;
-  ProjectState& project_;
   CaseFields f_;
   CalcState st_;
   ResidualFunction balanceResidual_, wetBalanceResidual_;
@@ -123,8 +118,10 @@ class Engine {
     bool rotated = false;
     int phaseS = 0, phaseT = 0;
   } g_;
+  HotSide hot_ = HotSide::Unknown;  // hot fluid of this run, as HTsD and HTtD show it
   double kso_ = 0;  // effective shell coefficient of this run
   double at_ = 0;   // tube film coefficient of this run
+  uint64_t runs_ = 0;
   // Last correction factors of the engineering method: the row-by-row model
   // runs once per distinct duty and bundle.
   struct CorrectionMemo {

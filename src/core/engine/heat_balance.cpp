@@ -243,18 +243,21 @@ void Engine::CheckInput(Control* sender) {
   }
 }
 
-void Engine::LabelHotCold() {
+HotSide Engine::LabelHotCold() {
   f_.HTsD->setText("");
   f_.HTtD->setText("");
+  hot_ = HotSide::Unknown;
   bool shellHot;
   if (!f_.Ts1D->isEmpty() && !f_.Tt2D->isEmpty())
     shellHot = f_.Tt2D->GetSIValue() < f_.Ts1D->GetSIValue();
   else if (!f_.Ts2D->isEmpty() && !f_.Tt1D->isEmpty())
     shellHot = f_.Tt1D->GetSIValue() < f_.Ts2D->GetSIValue();
   else
-    return;
+    return hot_;
+  hot_ = shellHot ? HotSide::Shell : HotSide::Tube;
   f_.HTsD->setText(std::string(shellHot ? msg::kHot : msg::kCold));
   f_.HTtD->setText(std::string(shellHot ? msg::kCold : msg::kHot));
+  return hot_;
 }
 
 }  // namespace tharvex::engine

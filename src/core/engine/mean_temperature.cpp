@@ -30,21 +30,14 @@ std::string FormatCorrection(double f) {
   return s;
 }
 
-double Engine::Lmtd(double e1, double e2, double e3, double e4) {
-  // The optimiser's sweep keeps the difference of its first calculation.
-  if (st_.Optimising) return st_.CachedLmtd;
+double Lmtd(double e1, double e2, double e3, double e4) {
   const double da = Fin(e2 - e3), db = Fin(e1 - e4);
-  const double lmtd = da == db ? da : Div(da - db, Ln(Div(da, db)));
-  st_.CachedLmtd = lmtd;
-  return lmtd;
+  return da == db ? da : Div(da - db, Ln(Div(da, db)));
 }
 
-double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
+LmtdCorrectionResult LmtdCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
   // One side without temperature change, or the sides the wrong way round.
-  if (Fin((ta - tb) * (td - tc)) < 1e-8) {
-    DropWarning(msg::kCorrection);
-    return 1;
-  }
+  if (Fin((ta - tb) * (td - tc)) < 1e-8) return {1, true};
   try {
     double r, p;
     if (kind == 'C') {
@@ -65,19 +58,17 @@ double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc
     }
     // A single tube pass lies halfway between the formula and pure counterflow.
     if (passes == 1) f = (f + 1) * 0.5;
-    DropWarning(msg::kCorrection);
-    return f;
+    return {f, true};
   } catch (const ArithmeticError&) {
-    RaiseWarning(msg::kCorrection);
-    return 0.5;
+    return {0.5, false};
   }
 }
 
-double Engine::RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
+LmtdCorrectionResult Engine::RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td,
+                                                char kind) {
   if (Fin((ta - tb) * (td - tc)) < 1e-8) {
-    DropWarning(msg::kCorrection);
     Used(method::Role::Correction, {method::Corr::RowByRow, false});
-    return 1;
+    return {1, true};
   }
   // Hot side a -> b, cold side c -> d; the shell is the hot side for kind C.
   const double tubeChange = kind == 'C' ? td - tc : ta - tb;
@@ -99,13 +90,11 @@ double Engine::RowByRowCorrection(int n, int passes, double ta, double tb, doubl
     hit->ok = method::CrossCounterflowF(p, r, rows, np, hit->f);
   }
   if (!hit->ok) {
-    RaiseWarning(msg::kCorrection);
     Used(method::Role::Correction, {method::Corr::RowByRow, true});
-    return 0.5;
+    return {0.5, false};
   }
-  DropWarning(msg::kCorrection);
   Used(method::Role::Correction, {method::Corr::RowByRow, false});
-  return hit->f;
+  return {hit->f, true};
 }
 
 void Engine::MeanTempDifference() {
@@ -115,7 +104,7 @@ void Engine::MeanTempDifference() {
   const long long passes = ReadInt(f_.PnD);
   const double ts1 = f_.Ts1D->GetSIValue(), ts2 = f_.Ts2D->GetSIValue();
   const double tt1 = f_.Tt1D->GetSIValue(), tt2 = f_.Tt2D->GetSIValue();
-  const bool shellHot = f_.HTsD->text() == msg::kHot;
+  const bool shellHot = hot_ == HotSide::Shell;
   const int ps = f_.PhsD->itemIndex();
   const bool shellChange = ps == kCondensing || ps == kEvaporating;
   // Hot side first; a shell that changes phase is held at one temperature.
@@ -130,12 +119,18 @@ void Engine::MeanTempDifference() {
   }
   const int n = static_cast<int>(std::clamp<long long>(bay, -1000000000, 1000000000));
   const int np = static_cast<int>(std::clamp<long long>(passes, -1000000000, 1000000000));
-  const double f = Method().kind() == method::Kind::Engineering
-                       ? RowByRowCorrection(n, np, e[0], e[1], e[2], e[3], kind)
-                       : LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
+  const LmtdCorrectionResult correction = Method().kind() == method::Kind::Engineering
+                                               ? RowByRowCorrection(n, np, e[0], e[1], e[2], e[3], kind)
+                                               : LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
+  if (correction.computed)
+    DropWarning(msg::kCorrection);
+  else
+    RaiseWarning(msg::kCorrection);
+  const double f = correction.factor;
   f_.CdtD->setText(FormatCorrection(Showable(f)));
-  const double lmtd = Lmtd(e[0], e[1], e[2], e[3]);
-  Write(f_.AdtD, f * lmtd);
+  // The optimiser's sweep keeps the difference of its first calculation.
+  if (!st_.Optimising) st_.CachedLmtd = Lmtd(e[0], e[1], e[2], e[3]);
+  Write(f_.AdtD, f * st_.CachedLmtd);
 }
 
 }  // namespace tharvex::engine

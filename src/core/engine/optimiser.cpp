@@ -49,11 +49,13 @@ void Engine::BtOpt1Click(Control* sender) {
   // A sweep that finds nothing, or fails, gives the window back as it was.
   const Form::Snapshot before = form_.TakeSnapshot();
   const CalcState stateBefore = st_;
-  const bool modifiedBefore = project_.modified;
+  // A sweep given back counts as no calculation: the project stays as
+  // modified as it was.
+  const uint64_t runsBefore = runs_;
   auto giveBack = [&] {
     form_.Restore(before);
     st_ = stateBefore;
-    project_.modified = modifiedBefore;
+    runs_ = runsBefore;
   };
   form_.setStatus(1, std::string(msg::kOptStart));
   try {

@@ -89,7 +89,8 @@ void Engine::TubeSideStep() {
   double at;
   if (!condensing) {
     DropWarning(msg::kLaminar);
-    method::TubeFlow flow{ret, prt, ldt, g.d_i, mu, ls, f_.HTtD->text() == msg::kHot};
+    // The tube fluid is cooled when it is the hot one.
+    method::TubeFlow flow{ret, prt, ldt, g.d_i, mu, ls, hot_ == HotSide::Tube};
     bool laminar = false;
     const method::Result film = m.TubeFilm(flow, laminar);
     Used(method::Role::TubeFilm, film.use);

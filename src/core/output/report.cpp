@@ -1,6 +1,5 @@
 #include "core/output/report.h"
 
-#include "core/app/main_model.h"
 #include "core/fields/colors.h"
 #include "core/fields/number_format.h"
 #include "core/mainwin/main_window_table.h"
@@ -223,19 +222,6 @@ std::vector<std::string> Texts(const std::vector<StyledLine>& lines) {
   texts.reserve(lines.size());
   for (const auto& l : lines) texts.push_back(l.text);
   return texts;
-}
-
-std::vector<StyledLine> MOReportClick(MainModel& model) {
-  Form& form = model.form();
-  Control& pages = form.At("PageControl1");
-  const auto& tabs = pages.items();
-  for (size_t i = 0; i < tabs.size(); ++i)
-    if (tabs[i] == "TabSheetReport") pages.setItemIndex(static_cast<int>(i));
-  std::vector<StyledLine> lines = BuildReport(form, model.project().fileName, &model.engine().state().correlations);
-  Control& re = form.At("ReReport");
-  re.clearLines();
-  re.setLines(Texts(lines));
-  return lines;
 }
 
 std::vector<StyledLine> ReportContent(const Control& reReport, const std::vector<StyledLine>& built) {

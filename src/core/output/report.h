@@ -9,10 +9,6 @@
 #include "core/engine/method/method.h"
 #include "core/fields/form.h"
 
-namespace tharvex {
-class MainModel;
-}
-
 namespace tharvex::report {
 
 // One line of the report with its character format. Title and blank lines
@@ -49,11 +45,6 @@ std::vector<StyledLine> FieldRows(const Form& form, const std::vector<std::strin
 
 // The texts of styled lines, one per line.
 std::vector<std::string> Texts(const std::vector<StyledLine>& lines);
-
-// The report command: makes the report tab the active page, rebuilds the
-// report and writes its lines into the report control `ReReport`. Returns the
-// styled lines so that a front end can show the formats.
-std::vector<StyledLine> MOReportClick(MainModel& model);
 
 // What the report control holds now, with the user's hand edits: its lines,
 // each carrying the format of the built line at the same place when the text

@@ -12,39 +12,60 @@
 namespace tharvex::engine::testing {
 namespace {
 
-using MeanTemperature = EngineTest;
+using MeanTemperatureStep = EngineTest;
 
-TEST_F(MeanTemperature, LogarithmicMean) {
-  EXPECT_DOUBLE_EQ(engine().Lmtd(120, 60, 20, 80), 40);  // equal terminal differences
-  EXPECT_DOUBLE_EQ(engine().Lmtd(150, 70, 20, 50), 50 / std::log(2.0));
-  EXPECT_DOUBLE_EQ(engine().state().CachedLmtd, 50 / std::log(2.0));
-  engine().state().Optimising = true;  // the sweep reuses the cached value
-  EXPECT_DOUBLE_EQ(engine().Lmtd(1, 2, 3, 4), 50 / std::log(2.0));
-  engine().state().Optimising = false;
-  EXPECT_THROW(engine().Lmtd(100, 60, 20, 100), ArithmeticError);  // one difference zero
+TEST(MeanTemperature, LogarithmicMean) {
+  EXPECT_DOUBLE_EQ(Lmtd(120, 60, 20, 80), 40);  // equal terminal differences
+  EXPECT_DOUBLE_EQ(Lmtd(150, 70, 20, 50), 50 / std::log(2.0));
+  EXPECT_THROW(Lmtd(100, 60, 20, 100), ArithmeticError);  // one difference zero
 }
 
-TEST_F(MeanTemperature, CorrectionFactor) {
+TEST(MeanTemperature, CorrectionFactor) {
   // R = 1: (1.414214 P/(1-P)) / ln((2/P - 0.58578)/(2/P - 3.41421)) with P = 0.5.
   const double special = 1.414214 / std::log((4 - 0.58578) / (4 - 3.41421));
-  EXPECT_NEAR(engine().LmtdCorrection(1, 2, 100, 60, 20, 60, 'C'), special, 1e-12);
+  EXPECT_NEAR(LmtdCorrection(1, 2, 100, 60, 20, 60, 'C').factor, special, 1e-12);
   // One tube pass lies halfway to 1.
-  EXPECT_NEAR(engine().LmtdCorrection(1, 1, 100, 60, 20, 60, 'C'), (special + 1) / 2, 1e-12);
-  // Constant temperature on one side: 1, and the warning goes.
-  form().setStatus(1, "温差校正系数<0.8，如可能请调整工艺数据!");
-  EXPECT_EQ(engine().LmtdCorrection(1, 2, 100, 100, 20, 60, 'C'), 1);
-  EXPECT_EQ(Status(), "");
-  // No real value for this R and P: 0.5 and the warning.
-  EXPECT_EQ(engine().LmtdCorrection(1, 2, 100, 50, 10, 90, 'C'), 0.5);
-  EXPECT_EQ(Status(), "温差校正系数<0.8，如可能请调整工艺数据!");
-  // A computed factor clears it again, even when below 0.8.
-  EXPECT_LT(engine().LmtdCorrection(1, 2, 100, 60, 20, 60, 'C'), 0.81);
-  EXPECT_EQ(Status(), "");
+  EXPECT_NEAR(LmtdCorrection(1, 1, 100, 60, 20, 60, 'C').factor, (special + 1) / 2, 1e-12);
+  // Constant temperature on one side: 1.
+  EXPECT_EQ(LmtdCorrection(1, 2, 100, 100, 20, 60, 'C'), (LmtdCorrectionResult{1, true}));
+  // No real value for this R and P: 0.5, not computed.
+  EXPECT_EQ(LmtdCorrection(1, 2, 100, 50, 10, 90, 'C'), (LmtdCorrectionResult{0.5, false}));
+  // A factor below 0.8 is still computed.
+  const LmtdCorrectionResult low = LmtdCorrection(1, 2, 100, 60, 20, 60, 'C');
+  EXPECT_LT(low.factor, 0.81);
+  EXPECT_TRUE(low.computed);
   // Zero units in series divide by zero: also the failure value.
-  EXPECT_EQ(engine().LmtdCorrection(0, 2, 150, 70, 20, 50, 'C'), 0.5);
+  EXPECT_EQ(LmtdCorrection(0, 2, 150, 70, 20, 50, 'C'), (LmtdCorrectionResult{0.5, false}));
 }
 
-TEST_F(MeanTemperature, CorrectionFactorText) {
+// The step reads the terminal temperatures as the labels say (shell hot
+// here), shows the correction warning and keeps the sweep's difference.
+TEST_F(MeanTemperatureStep, WarningAndTheSweepsCachedDifference) {
+  auto step = [&](const char* ts1, const char* ts2, const char* tt1, const char* tt2) {
+    C("Ts1D").setText(ts1);
+    C("Ts2D").setText(ts2);
+    C("Tt1D").setText(tt1);
+    C("Tt2D").setText(tt2);
+    EXPECT_EQ(engine().LabelHotCold(), HotSide::Shell);
+    engine().MeanTempDifference();
+  };
+  form().SelectItem(C("PnD"), 1);  // two passes
+  step("100", "50", "10", "90");   // no real correction factor
+  EXPECT_EQ(Text("CdtD"), "0.5000");
+  EXPECT_EQ(Status(), "温差校正系数<0.8，如可能请调整工艺数据!");
+  step("150", "70", "20", "50");  // a computed factor clears it again
+  EXPECT_EQ(Status(), "");
+  const double lmtd = 50 / std::log(2.0);
+  EXPECT_DOUBLE_EQ(engine().state().CachedLmtd, lmtd);
+  const double f = LmtdCorrection(1, 2, 150, 70, 20, 50, 'C').factor;
+  EXPECT_NEAR(SI("AdtD"), f * lmtd, 1e-9);
+  engine().state().Optimising = true;  // the sweep reuses the cached value
+  step("160", "60", "20", "50");
+  EXPECT_DOUBLE_EQ(engine().state().CachedLmtd, lmtd);
+  EXPECT_NEAR(SI("AdtD"), LmtdCorrection(1, 2, 160, 60, 20, 50, 'C').factor * lmtd, 1e-9);
+}
+
+TEST(MeanTemperature, CorrectionFactorText) {
   EXPECT_EQ(FormatCorrection(0.95123456), "0.9512");
   EXPECT_EQ(FormatCorrection(1), "1.0000");
   EXPECT_EQ(FormatCorrection(0.5), "0.5000");
@@ -54,7 +75,7 @@ TEST_F(MeanTemperature, CorrectionFactorText) {
   EXPECT_EQ(FormatCorrection(-0.00001), "0.0000");
 }
 
-TEST_F(MeanTemperature, CondensingTubeAtConstantTemperatureHasNoCorrection) {
+TEST_F(MeanTemperatureStep, CondensingTubeAtConstantTemperatureHasNoCorrection) {
   SteamHeaterCase();
   EXPECT_EQ(Text("CdtD"), "1.0000");
   // Cold shell, "H" row: (Tt1, Tt2, Ts1, Ts2): differences 40 and 80.

@@ -28,7 +28,7 @@ class EngineTest : public ::testing::Test {
   double SI(const std::string& name) { return C(name).GetSIValue(); }
   double Number(const std::string& name) { return ParseLenient(Text(name)).value(); }
   std::string Status() { return form().status(1); }
-  void Calc() { engine().WsDExit(nullptr); }
+  void Calc() { model.Calculate(nullptr); }
 
   // Air 5 kg/s cooled from 120 to 60 °C by water heated from 20 to 40 °C;
   // the water flow is left to the heat balance.

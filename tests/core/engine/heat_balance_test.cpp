@@ -156,17 +156,17 @@ TEST_F(HeatBalance, TubeWallAndCollisionChecks) {
 TEST_F(HeatBalance, HotAndColdLabels) {
   C("Ts1D").setText("120");
   C("Tt2D").setText("40");
-  engine().LabelHotCold();
+  EXPECT_EQ(engine().LabelHotCold(), HotSide::Shell);
   EXPECT_EQ(Text("HTsD"), "热流体");
   EXPECT_EQ(Text("HTtD"), "冷流体");
   C("Tt2D").setText("");
   C("Ts2D").setText("30");
   C("Tt1D").setText("80");
-  engine().LabelHotCold();
+  EXPECT_EQ(engine().LabelHotCold(), HotSide::Tube);
   EXPECT_EQ(Text("HTsD"), "冷流体");
   EXPECT_EQ(Text("HTtD"), "热流体");
   C("Tt1D").setText("");
-  engine().LabelHotCold();
+  EXPECT_EQ(engine().LabelHotCold(), HotSide::Unknown);
   EXPECT_EQ(Text("HTsD"), "");
   EXPECT_EQ(Text("HTtD"), "");
 }

@@ -1,29 +1,20 @@
 // A complete case typed in through the command-line driver, every result
 // checked against values worked out by hand from the design formulas.
-#include "test_paths.h"
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "core/fields/colors.h"
 #include "core/fields/number_format.h"
+#include "tests/cli_runner.h"
 
 namespace {
 
 using nlohmann::json;
 using namespace tharvex;
 
-json RunCli(const std::string& args) {
-  std::string cmd = std::string(THARVEX_CLI) + " " + args + " --dump";
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(cmd.c_str(), "r"), pclose);
-  std::string out;
-  char buf[4096];
-  while (size_t n = fread(buf, 1, sizeof buf, pipe.get())) out.append(buf, n);
-  return json::parse(out);
-}
+json RunCli(const std::string& args) { return json::parse(tharvex::testing::RunCliLine(args + " --dump").out); }
 
 // Air (3 kg/s, cp 1005) cooled from 150 to 70 °C by water heated from 20 to
 // 50 °C in two tube passes; the water flow is left to the heat balance. The

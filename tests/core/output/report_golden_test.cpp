@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/app/main_model.h"
+#include "core/app/report_commands.h"
 #include "core/output/report.h"
 
 namespace tharvex::report {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/app/main_model.h"
+#include "core/app/report_commands.h"
 #include "core/output/report.h"
 #include "core/output/rtf_writer.h"
 #include "tests/pdf_words.h"

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/app/main_model.h"
+#include "core/app/report_commands.h"
 #include "core/output/report.h"
 #include "core/output/report_format.h"
 

@@ -1,23 +1,17 @@
 // The tools driven through the command-line program, as a script would.
-#include "test_paths.h"
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "tests/cli_runner.h"
 
 namespace {
 
 nlohmann::json RunCli(const std::string& args) {
-  std::string cmd = std::string(THARVEX_CLI) + " " + args;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return {};
-  std::string out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  EXPECT_EQ(pclose(p), 0) << cmd;
-  return nlohmann::json::parse(out, nullptr, false);
+  const tharvex::testing::CliResult r = tharvex::testing::RunCliLine(args);
+  EXPECT_EQ(r.status, 0) << args;
+  return tharvex::testing::Dumped(r);
 }
 
 TEST(ToolsCli, SetFiresTheToolHandlers) {

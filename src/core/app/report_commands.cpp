@@ -1,9 +1,22 @@
-#include "core/output/report_save.h"
+#include "core/app/report_commands.h"
 
 #include "core/app/main_model.h"
 #include "core/output/rtf_writer.h"
 
 namespace tharvex::report {
+
+std::vector<StyledLine> MOReportClick(MainModel& model) {
+  Form& form = model.form();
+  Control& pages = form.At("PageControl1");
+  const auto& tabs = pages.items();
+  for (size_t i = 0; i < tabs.size(); ++i)
+    if (tabs[i] == "TabSheetReport") pages.setItemIndex(static_cast<int>(i));
+  std::vector<StyledLine> lines = BuildReport(form, model.project().fileName, &model.engine().state().correlations);
+  Control& re = form.At("ReReport");
+  re.clearLines();
+  re.setLines(Texts(lines));
+  return lines;
+}
 
 FileDialogSpec ReportSaveDialog(std::string_view projectFile, std::string_view fallbackFolder) {
   FileDialogSpec spec;

@@ -1,10 +1,16 @@
 #pragma once
-// Runs tharvex-cli as a user would and captures what it prints.
+// Runs tharvex-cli as a user would and captures what it prints: the one
+// runner of the driver for every test program.
 #include "test_paths.h"
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
 #include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace tharvex::testing {
@@ -41,5 +47,16 @@ inline CliResult RunCli(const std::vector<std::string>& args) {
   std::remove(errFile.c_str());
   return r;
 }
+
+// The arguments of a command line without quotes, split at blanks.
+inline CliResult RunCliLine(const std::string& args) {
+  std::vector<std::string> split;
+  std::istringstream in(args);
+  for (std::string a; in >> a;) split.push_back(a);
+  return RunCli(split);
+}
+
+// What --dump printed, as JSON (a discarded value when it is not JSON).
+inline nlohmann::json Dumped(const CliResult& r) { return nlohmann::json::parse(r.out, nullptr, false); }
 
 }  // namespace tharvex::testing

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "core/app/main_model.h"
-#include "core/output/report_save.h"
+#include "core/app/report_commands.h"
 
 namespace tharvex::report {
 namespace {

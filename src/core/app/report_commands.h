@@ -1,6 +1,6 @@
 #pragma once
-// Saving the report: the save dialog's settings and the command that asks
-// for the file and writes the report control's content as RTF.
+// The report's commands: building it into the report tab, and saving it
+// with the dialog's settings as RTF.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +13,11 @@ class MainModel;
 }
 
 namespace tharvex::report {
+
+// The report command: makes the report tab the active page, rebuilds the
+// report and writes its lines into the report control `ReReport`. Returns the
+// styled lines so that a front end can show the formats.
+std::vector<StyledLine> MOReportClick(MainModel& model);
 
 // The save dialog: title "保存报表文件", filter "报表文件(*.doc)|*.doc",
 // default extension "doc", the proposed name from the project file, and the
