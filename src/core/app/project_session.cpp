@@ -102,6 +102,9 @@ void ProjectSession::UpdateTitle(bool addToRecent) {
 
 void ProjectSession::RefreshModes() {
   Form& form = model_.form();
+  // The phase lists show or hide the two-phase state labels, which no
+  // record holds.
+  if (Control* c = form.Find("PhtD"); c && c->onChange) c->onChange(c);
   if (Control* c = form.Find("CalTypeD"); c && c->onChange) c->onChange(c);
   if (Control* c = form.Find("CBTType"); c && c->onClick) c->onClick(c);
   // The arrangement list was restored without notification; its handler
@@ -121,13 +124,15 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
   // A missing file or one without the header loads nothing but still
   // becomes the project's file.
   model_.project().fileName = file;
-  if (plan) ApplyFormRecord(model_.form(), *plan);
+  // The mode handlers run between the records and their second pass, so
+  // the loaded window shows every recorded value exactly.
+  if (plan) ApplyFormRecord(model_.form(), *plan, [this] { RefreshModes(); });
+  else RefreshModes();
   if (status) {
     std::error_code ec;
     *status = plan ? ReadStatus::Applied
                    : (std::filesystem::exists(file, ec) ? ReadStatus::WrongHeader : ReadStatus::Missing);
   }
-  RefreshModes();
   UpdateTitle(addToRecent);
   return true;
 }
@@ -161,9 +166,9 @@ bool ProjectSession::New() {
   }
   for (const auto& c : form.controls())
     if (c->kind() == ControlKind::TEditD) ReleaseSolved(*c);
-  if (plan) ApplyFormRecord(form, *plan);
   model_.project().fileName = *file;
-  RefreshModes();
+  if (plan) ApplyFormRecord(form, *plan, [this] { RefreshModes(); });
+  else RefreshModes();
   UpdateTitle(false);
   return true;
 }
