@@ -11,7 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 asan="${THARVEX_ASAN_BUILD_DIR:-$root/build-asan}"
 if [[ "${THARVEX_SKIP_SANITIZE:-0}" != 1 ]]; then
   THARVEX_BUILD_DIR="$asan" "$root/scripts/build.sh" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DTHARVEX_SANITIZE=ON -DTHARVEX_GUI=OFF -DTHARVEX_BENCH=OFF
+    -DTHARVEX_SANITIZE=ON -DTHARVEX_GUI=OFF -DTHARVEX_BENCH=OFF -DTHARVEX_PYTHON=OFF
   (
     cd "$asan"
     export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:strict_string_checks=1"

@@ -6,7 +6,7 @@
 #include <random>
 #include <sstream>
 
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/app/project_session.h"
 #include "core/fields/number_format.h"
 #include "core/files/form_record.h"

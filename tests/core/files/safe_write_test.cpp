@@ -16,7 +16,7 @@
 
 #include "core/app/ini_file.h"
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/files/file_error.h"
 #include "core/files/form_record.h"
 #include "core/files/safe_write.h"
