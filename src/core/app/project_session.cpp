@@ -126,8 +126,12 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
   model_.project().fileName = file;
   // The mode handlers run between the records and their second pass, so
   // the loaded window shows every recorded value exactly.
-  if (plan) ApplyFormRecord(model_.form(), *plan, [this] { RefreshModes(); });
-  else RefreshModes();
+  if (plan) {
+    mainwin::ResetLaterControls(model_.form());
+    ApplyFormRecord(model_.form(), *plan, [this] { RefreshModes(); });
+  } else {
+    RefreshModes();
+  }
   if (status) {
     std::error_code ec;
     *status = plan ? ReadStatus::Applied
@@ -167,8 +171,12 @@ bool ProjectSession::New() {
   for (const auto& c : form.controls())
     if (c->kind() == ControlKind::TEditD) ReleaseSolved(*c);
   model_.project().fileName = *file;
-  if (plan) ApplyFormRecord(form, *plan, [this] { RefreshModes(); });
-  else RefreshModes();
+  if (plan) {
+    mainwin::ResetLaterControls(form);
+    ApplyFormRecord(form, *plan, [this] { RefreshModes(); });
+  } else {
+    RefreshModes();
+  }
   UpdateTitle(false);
   return true;
 }
