@@ -1,6 +1,7 @@
 #include "cli/actions.h"
 
 #include "cli/registry.h"
+#include "core/files/gbk_text.h"
 
 namespace tharvex::cli {
 
@@ -29,6 +30,16 @@ ActionTable AllActions() {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  // Every text the driver takes is UTF-8; bytes that are not are refused
+  // here, before any of them reaches a field, a file or the JSON output.
+  for (size_t i = 0; i < args.size(); ++i) {
+    size_t at = 0;
+    if (!IsValidUtf8(args[i], &at)) {
+      err << "tharvex-cli: argument " << i + 1 << " is not valid UTF-8 text (byte " << at + 1 << " of '"
+          << std::string_view(args[i]).substr(0, at) << "...')\n";
+      return 2;
+    }
+  }
   SubcommandTable subcommands;
   RegisterPropertySubcommands(subcommands);
   if (!args.empty()) {

@@ -1,8 +1,8 @@
 // The drawing to scale, the optimiser's sweep and the parametric study on
 // the command line.
-#include <fstream>
-
 #include "cli/registry.h"
+#include "core/files/file_error.h"
+#include "core/files/safe_write.h"
 #include "core/app/study.h"
 #include "core/engine/sweep_grid.h"
 #include "core/output/section_geometry.h"
@@ -13,10 +13,11 @@ namespace tharvex::cli {
 namespace {
 
 void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  if (!out) throw ActionFailed("cannot write '" + path + "'");
-  out << text;
-  if (!out.flush()) throw ActionFailed("cannot write '" + path + "'");
+  try {
+    SafeWriteFile(path, text);
+  } catch (const FileError& e) {
+    throw ActionFailed(e.what());
+  }
 }
 
 section::SectionScene Section(Context& ctx) {

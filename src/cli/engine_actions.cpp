@@ -1,7 +1,7 @@
 // Actions of the thermal calculation: run it, optimise, write the layout.
-#include <fstream>
-
 #include "cli/registry.h"
+#include "core/files/file_error.h"
+#include "core/files/safe_write.h"
 #include "core/output/tube_layout.h"
 
 namespace tharvex::cli {
@@ -17,10 +17,11 @@ void RegisterEngineActions(ActionTable& t) {
   }, "run the optimiser (design mode)"};
 
   t["--layout-svg"] = {1, [](Context& ctx, const std::string& path) {
-    std::ofstream out(path, std::ios::binary);
-    if (!out) throw ActionFailed("cannot write '" + path + "'");
-    out << layout::ToSvg(ctx.model.engine().drawing());
-    if (!out.flush()) throw ActionFailed("cannot write '" + path + "'");
+    try {
+      SafeWriteFile(path, layout::ToSvg(ctx.model.engine().drawing()));
+    } catch (const FileError& e) {
+      throw ActionFailed(e.what());
+    }
   }, "FILE  write the last tube layout drawing as SVG"};
 }
 

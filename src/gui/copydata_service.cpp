@@ -2,11 +2,23 @@
 
 #include <QFile>
 #include <QLocalSocket>
-#include <QVariant>
 
+#include "core/app/request_buffer.h"
 #include "core/app/split_numbers.h"
 
 namespace tharvex::gui {
+
+namespace {
+
+// The bytes a connection has sent towards its next request; lives and dies
+// with the socket.
+struct RequestBufferHolder : QObject {
+  explicit RequestBufferHolder(QObject* parent) : QObject(parent) { setObjectName(kName); }
+  static constexpr const char* kName = "tharvexRequestBuffer";
+  RequestBuffer buffer;
+};
+
+}  // namespace
 
 CopyDataService::CopyDataService(QObject* parent) : QObject(parent) {
   server_.setSocketOptions(QLocalServer::UserAccessOption);
@@ -30,12 +42,14 @@ bool CopyDataService::listen(const QString& path) {
 }
 
 void CopyDataService::serve(QLocalSocket* s) {
-  QByteArray buffer = s->property("pending").toByteArray() + s->readAll();
-  qsizetype zero;
-  while ((zero = buffer.indexOf('\0')) >= 0) {
-    const QByteArray text = buffer.left(zero);
-    buffer.remove(0, zero + 1);
-    const CopyDataRequest r = AnswerCopyData(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+  // Only this code makes children of that name, so the cast is sound.
+  auto* buffer = static_cast<RequestBufferHolder*>(
+      s->findChild<QObject*>(QString::fromLatin1(RequestBufferHolder::kName), Qt::FindDirectChildrenOnly));
+  if (!buffer) buffer = new RequestBufferHolder(s);
+  const QByteArray bytes = s->readAll();
+  const RequestBuffer::Fed fed = buffer->buffer.Feed(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  for (const std::string& text : fed.requests) {
+    const CopyDataRequest r = AnswerCopyData(text);
     if (r.handle == 0) {
       if (targetNotFound) targetNotFound();
       continue;
@@ -45,12 +59,8 @@ void CopyDataService::serve(QLocalSocket* s) {
     s->write(reply);
     s->flush();
   }
-  if (buffer.size() > kMaxRequest) {
-    // No zero byte in sight: not a request of this service.
-    s->disconnectFromServer();
-    return;
-  }
-  s->setProperty("pending", buffer);
+  // No zero byte in sight: not a request of this service.
+  if (fed.overflow) s->disconnectFromServer();
 }
 
 }  // namespace tharvex::gui

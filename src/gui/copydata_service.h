@@ -24,7 +24,7 @@ class CopyDataService : public QObject {
   std::function<void()> targetNotFound;
 
   // Longest request kept while waiting for its zero byte.
-  static constexpr qint64 kMaxRequest = 64 * 1024;
+  static constexpr qint64 kMaxRequest = 64 * 1024;  // RequestBuffer::kMaxRequest
 
  private:
   void serve(class QLocalSocket* socket);

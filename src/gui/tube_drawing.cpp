@@ -1,6 +1,8 @@
 #include "gui/tube_drawing.h"
 
+#include <QBuffer>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QMenu>
@@ -10,11 +12,28 @@
 #include <QPolygon>
 #include <QSvgGenerator>
 
+#include "core/files/file_error.h"
+#include "core/files/safe_write.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
 
 using layout::DrawItem;
+
+namespace {
+
+// Every export goes through the program's one file writer.
+bool WriteBytes(const QString& file, const QByteArray& bytes) {
+  try {
+    SafeWriteFile(QFile::encodeName(file).toStdString(),
+                  std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    return true;
+  } catch (const FileError&) {
+    return false;
+  }
+}
+
+}  // namespace
 
 TubeDrawing::TubeDrawing(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("PaintBox1"));
@@ -87,8 +106,10 @@ void TubeDrawing::paintEvent(QPaintEvent*) {
 bool TubeDrawing::exportSvg(const QString& file) const {
   const layout::DisplayList* list = source_ ? source_() : nullptr;
   if (!list) return false;
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
   QSvgGenerator gen;
-  gen.setFileName(file);
+  gen.setOutputDevice(&bytes);
   gen.setSize(QSize(list->width, list->height));
   gen.setViewBox(QRect(0, 0, list->width, list->height));
   gen.setTitle(QStringLiteral("布管图"));
@@ -96,7 +117,7 @@ bool TubeDrawing::exportSvg(const QString& file) const {
   if (!p.begin(&gen)) return false;
   p.fillRect(QRect(0, 0, list->width, list->height), Qt::white);
   Paint(p, *list, QRectF(0, 0, list->width, list->height));
-  return p.end();
+  return p.end() && WriteBytes(file, bytes.data());
 }
 
 bool TubeDrawing::exportPng(const QString& file) const {
@@ -108,7 +129,9 @@ bool TubeDrawing::exportPng(const QString& file) const {
   QPainter p(&img);
   Paint(p, *list, QRectF(0, 0, img.width(), img.height()));
   p.end();
-  return img.save(file, "PNG");
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  return img.save(&bytes, "PNG") && WriteBytes(file, bytes.data());
 }
 
 bool TubeDrawing::exportPdf(const QString& file) const {

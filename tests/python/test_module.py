@@ -91,7 +91,6 @@ def test_bad_calls_raise_with_the_program_message(tmp_path):
     assert issubclass(tharvex.UsageError, tharvex.Error)
 
 
-@pytest.mark.skip(reason="issue 18: a reopened project recalculates with another heat loss")
 def test_save_and_open_round_trip(tmp_path):
     p = apply(tharvex.Project(), TYPICAL)
     path = str(tmp_path / "case.zrf")
@@ -129,7 +128,7 @@ def _texts_of(project):
     return [project[n].text for n in ("WtD", "KaD", "ArD", "CsD")]
 
 
-@pytest.mark.skip(reason="issue 18: a reopened project recalculates with another heat loss")
+@pytest.mark.skip(reason="a project file records neither the message pane nor the solved fields' no-entry cursor")
 def test_projects_pickle_through_the_project_file():
     p = apply(tharvex.Project(), TYPICAL)
     q = pickle.loads(pickle.dumps(p))

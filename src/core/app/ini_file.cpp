@@ -3,6 +3,7 @@
 #include "core/fields/form.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
+#include "core/files/safe_write.h"
 
 namespace tharvex {
 
@@ -40,6 +41,7 @@ IniFile IniFile::Parse(std::string_view text) {
       std::string name(Trim(line.substr(1, close == std::string_view::npos ? line.size() - 1 : close - 1)));
       current = ini.FindSection(name);
       if (!current) {
+        if (ini.sections_.size() >= kMaxSections) break;  // not a settings file of ours
         ini.sections_.push_back({name, {}});
         current = &ini.sections_.back();
       }
@@ -55,7 +57,7 @@ IniFile IniFile::Parse(std::string_view text) {
         found = true;  // the first occurrence wins, as profile readers do
         break;
       }
-    if (!found) current->entries.push_back({key, value});
+    if (!found && current->entries.size() < kMaxEntries) current->entries.push_back({key, value});
   }
   return ini;
 }
@@ -103,6 +105,6 @@ std::string IniFile::Text() const {
   return out;
 }
 
-void IniFile::Save(const std::string& file) const { WriteFileAtomic(file, Text()); }
+void IniFile::Save(const std::string& file) const { SafeWriteFile(file, Text()); }
 
 }  // namespace tharvex

@@ -99,6 +99,9 @@ void ProjectSession::UpdateTitle(bool addToRecent) {
 
 void ProjectSession::RefreshModes() {
   Form& form = model_.form();
+  // The phase lists show or hide the two-phase state labels, which no
+  // record holds.
+  if (Control* c = form.Find("PhtD"); c && c->onChange) c->onChange(c);
   if (Control* c = form.Find("CalTypeD"); c && c->onChange) c->onChange(c);
   if (Control* c = form.Find("CBTType"); c && c->onClick) c->onClick(c);
   // The arrangement list was restored without notification; its handler
@@ -118,16 +121,19 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
   // A missing file or one without the header loads nothing but still
   // becomes the project's file.
   model_.project().fileName = file;
+  // The mode handlers run between the records and their second pass, so
+  // the loaded window shows every recorded value exactly.
   if (plan) {
     mainwin::ResetLaterControls(model_.form());
-    ApplyFormRecord(model_.form(), *plan);
+    ApplyFormRecord(model_.form(), *plan, [this] { RefreshModes(); });
+  } else {
+    RefreshModes();
   }
   if (status) {
     std::error_code ec;
     *status = plan ? ReadStatus::Applied
                    : (std::filesystem::exists(file, ec) ? ReadStatus::WrongHeader : ReadStatus::Missing);
   }
-  RefreshModes();
   UpdateTitle(addToRecent);
   return true;
 }
@@ -161,12 +167,13 @@ bool ProjectSession::New() {
   }
   for (const auto& c : form.controls())
     if (c->kind() == ControlKind::TEditD) ReleaseSolved(*c);
+  model_.project().fileName = *file;
   if (plan) {
     mainwin::ResetLaterControls(form);
-    ApplyFormRecord(form, *plan);
+    ApplyFormRecord(form, *plan, [this] { RefreshModes(); });
+  } else {
+    RefreshModes();
   }
-  model_.project().fileName = *file;
-  RefreshModes();
   UpdateTitle(false);
   return true;
 }

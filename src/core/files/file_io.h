@@ -1,5 +1,6 @@
 #pragma once
-// Whole-file reads with a size bound, and atomic whole-file writes.
+// Whole-file reads with a size bound. Files are written by SafeWriteFile
+// (core/files/safe_write.h).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,13 +9,9 @@
 namespace tharvex {
 
 // The file's bytes, or nothing when it does not exist. Throws FileError when
-// it exists but cannot be read or is larger than maxBytes.
+// it exists but cannot be read, is not a regular file (NotRegular: a FIFO, a
+// device or a folder is refused without waiting on it) or is larger than
+// maxBytes.
 std::optional<std::string> ReadWholeFile(const std::string& file, int64_t maxBytes);
-
-// Writes a temporary file in the target's folder, flushes it to disk and
-// renames it over the target. On any failure the previous file stays as it
-// was, the temporary file is removed, and FileError (CannotCreate) is thrown
-// with the message "Cannot create file "<file>". <reason>".
-void WriteFileAtomic(const std::string& file, std::string_view bytes);
 
 }  // namespace tharvex

@@ -3,6 +3,7 @@
 // control, as records of four lines (control name, type tag, property,
 // value) and an empty line. Projects and templates are such files.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,13 @@ std::vector<CheckListItem> DecodeCheckListValue(std::string_view value);
 
 // ---- reading ----
 
+// What a real project needs, many times over: the main window writes about
+// 600 records, a memo a few dozen lines, a value a few hundred bytes. A file
+// beyond these bounds is refused as damaged before its records take memory.
+inline constexpr size_t kMaxRecords = 20000;
+inline constexpr size_t kMaxMemoLines = 10000;
+inline constexpr size_t kMaxValueBytes = 256 * 1024;
+
 // One checked property assignment, ready to apply.
 struct RecordStep {
   enum class Op { Text, Caption, Exchange, Enabled, ReadOnly, Visible, Checked, Color, ItemIndex, Lines };
@@ -78,10 +86,15 @@ enum class ReadStatus { Applied, Missing, WrongHeader };
 // undecodable text, a value that does not fit its property).
 std::optional<FormRecordPlan> PlanFormRecord(Form& form, std::string_view bytes, const std::string& file = {});
 
-// Applies a checked plan in file order, as the window sets properties: a
-// factor re-expresses the field's text, an item index does not notify, a
-// check mark that changes runs the check box's click handler.
-void ApplyFormRecord(Form& form, const FormRecordPlan& plan);
+// Applies a checked plan so that every recorded property ends as recorded:
+// first every record in file order, as the window sets properties (a factor
+// re-expresses the field's text, an item index does not notify), but without
+// running any handler; then the click handlers of the check boxes whose mark
+// changed, in file order, and `afterwards` (the mode handlers of the loaded
+// selections); then every record once more, so that nothing a handler wrote
+// over a recorded value stays. What the handlers set and no record holds (a
+// caption, a hidden label, the message pane, the drawing) stays theirs.
+void ApplyFormRecord(Form& form, const FormRecordPlan& plan, const std::function<void()>& afterwards = {});
 
 // Plan, then apply. A damaged file throws and changes nothing.
 ReadStatus ReadFormRecordBytes(Form& form, std::string_view bytes, const std::string& file = {});

@@ -1,4 +1,5 @@
 // Reading form record files: decode and check everything, then apply.
+#include <algorithm>
 #include <limits>
 
 #include "core/fields/number_format.h"
@@ -67,6 +68,22 @@ struct Record {
   size_t number = 0;  // 1-based, for messages
 };
 
+[[noreturn]] void TooMuch(const std::string& file, const std::string& why) {
+  std::string where = file.empty() ? std::string("The data") : "The file \"" + file + "\"";
+  throw FileError(FileErrorCode::TooMuch, file, where + " is damaged: " + why + ".");
+}
+
+// Line breaks a memo value decodes to, counted without decoding it.
+size_t MemoLineCount(std::string_view v) {
+  size_t n = 1;
+  for (size_t i = 0; i < v.size(); ++i) {
+    if (v[i] == '\n') ++n;
+    else if (v[i] == '\r' && !(i + 1 < v.size() && v[i + 1] == '\n')) ++n;
+    else if (v.compare(i, kLineEnd.size(), kLineEnd) == 0) ++n;
+  }
+  return n;
+}
+
 [[noreturn]] void BadValue(const std::string& file, const Record& r, const std::string& why) {
   std::string where = file.empty() ? std::string("The data") : "The file \"" + file + "\"";
   throw FileError(FileErrorCode::BadValue, file,
@@ -109,7 +126,12 @@ RecordStep Check(Control& c, Op op, const Record& r, const std::string& file) {
       else if (SameNoCase(v, "False")) s.flag = false;
       else BadValue(file, r, "'" + v + "' is not a valid value of " + std::string(r.property));
       break;
-    case Op::Lines: s.lines = DecodeMemoValue(v); break;
+    case Op::Lines:
+      if (MemoLineCount(v) > kMaxMemoLines)
+        TooMuch(file, "record " + std::to_string(r.number) + " (" + std::string(r.name) + ") holds more than " +
+                          std::to_string(kMaxMemoLines) + " lines");
+      s.lines = DecodeMemoValue(v);
+      break;
   }
   return s;
 }
@@ -189,6 +211,11 @@ std::optional<FormRecordPlan> PlanFormRecord(Form& form, std::string_view bytes,
     r.value = ReadStreamLine(in);
     SkipStreamLine(in);
     r.number = ++plan.records;
+    if (plan.records > kMaxRecords)
+      TooMuch(file, "it holds more than " + std::to_string(kMaxRecords) + " records");
+    if (r.value.size() > kMaxValueBytes)
+      TooMuch(file, "record " + std::to_string(r.number) + " (" + std::string(r.name) + ") holds a value of " +
+                        std::to_string(r.value.size()) + " bytes");
     Control* c = form.FindNoCase(r.name);
     std::optional<Op> op = c ? PropertyOf(c->kind(), r.tag, r.property) : std::nullopt;
     if (!op) {
@@ -200,22 +227,52 @@ std::optional<FormRecordPlan> PlanFormRecord(Form& form, std::string_view bytes,
   return plan;
 }
 
-void ApplyFormRecord(Form& form, const FormRecordPlan& plan) {
-  for (const RecordStep& s : plan.steps) {
-    Control& c = *s.control;
-    switch (s.op) {
-      case Op::Text: c.setText(s.text); break;
-      case Op::Caption: c.setCaption(s.text); break;
-      case Op::Exchange: c.setExchange(s.number); break;  // re-expresses the current text
-      case Op::Enabled: c.setEnabled(s.flag); break;
-      case Op::ReadOnly: c.setReadOnly(s.flag); break;
-      case Op::Visible: c.setVisible(s.flag); break;
-      case Op::Checked: form.SetChecked(c, s.flag); break;  // a change runs the click handler
-      case Op::Color: c.setColor(s.integer); break;
-      case Op::ItemIndex: c.setItemIndex(s.integer); break;  // no change notification
-      case Op::Lines: c.setLines(s.lines); break;
-    }
+namespace {
+
+// Sets one recorded property as the window would, without any handler.
+void ApplyStep(const RecordStep& s) {
+  Control& c = *s.control;
+  switch (s.op) {
+    case Op::Text: c.setText(s.text); break;
+    case Op::Caption: c.setCaption(s.text); break;
+    case Op::Exchange: c.setExchange(s.number); break;  // re-expresses the current text
+    case Op::Enabled: c.setEnabled(s.flag); break;
+    case Op::ReadOnly: c.setReadOnly(s.flag); break;
+    case Op::Visible: c.setVisible(s.flag); break;
+    case Op::Checked: c.setChecked(s.flag); break;
+    case Op::Color: c.setColor(s.integer); break;
+    case Op::ItemIndex: c.setItemIndex(s.integer); break;  // no change notification
+    case Op::Lines: c.setLines(s.lines); break;
   }
+}
+
+}  // namespace
+
+void ApplyFormRecord(Form&, const FormRecordPlan& plan, const std::function<void()>& afterwards) {
+  // A check box's click handler may run the calculation. Run in the middle
+  // of the file, it would compute from a half-loaded window (a mode still at
+  // its default) and overwrite values recorded before it; so the handlers
+  // run once everything is in place, and the records are laid over their
+  // results again.
+  std::vector<Control*> clicked;
+  for (const RecordStep& s : plan.steps) {
+    if (s.op == Op::Checked && s.control->checked() != s.flag &&
+        std::find(clicked.begin(), clicked.end(), s.control) == clicked.end())
+      clicked.push_back(s.control);
+    ApplyStep(s);
+  }
+  bool ranHandler = false;
+  for (Control* c : clicked)
+    if (c->onClick) {
+      c->onClick(c);
+      ranHandler = true;
+    }
+  if (afterwards) {
+    afterwards();
+    ranHandler = true;
+  }
+  if (ranHandler)
+    for (const RecordStep& s : plan.steps) ApplyStep(s);
 }
 
 ReadStatus ReadFormRecordBytes(Form& form, std::string_view bytes, const std::string& file) {

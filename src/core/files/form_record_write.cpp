@@ -4,6 +4,7 @@
 #include "core/fields/number_format.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
+#include "core/files/safe_write.h"
 #include "core/files/form_record.h"
 #include "core/files/gbk_text.h"
 #include "core/files/stream_tools.h"
@@ -160,7 +161,7 @@ void WriteFormRecord(const Form& form, const std::string& file, bool saveLabelCa
     // Name the file the text was meant for.
     throw FileError(e.code(), file, "Cannot create file \"" + file + "\". " + e.what());
   }
-  WriteFileAtomic(file, bytes);
+  SafeWriteFile(file, bytes);
 }
 
 }  // namespace tharvex

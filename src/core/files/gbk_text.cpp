@@ -57,4 +57,36 @@ std::string GbkToUtf8(std::string_view gbk, const std::string& file) {
   return Convert(gbk, "UTF-8", "GB18030", file, "GBK to UTF-8");
 }
 
+bool IsValidUtf8(std::string_view text, size_t* badAt) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const size_t n = text.size();
+  for (size_t i = 0; i < n;) {
+    const unsigned c = p[i];
+    size_t len = 0;
+    unsigned lo = 0x80, hi = 0xBF;  // range of the second byte
+    if (c < 0x80) len = 1;
+    else if (c >= 0xC2 && c <= 0xDF) len = 2;
+    else if (c >= 0xE0 && c <= 0xEF) {
+      len = 3;
+      if (c == 0xE0) lo = 0xA0;       // no overlong forms
+      else if (c == 0xED) hi = 0x9F;  // no surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      len = 4;
+      if (c == 0xF0) lo = 0x90;
+      else if (c == 0xF4) hi = 0x8F;  // nothing beyond U+10FFFF
+    }
+    bool ok = len > 0 && i + len <= n;
+    for (size_t k = 1; ok && k < len; ++k) {
+      const unsigned b = p[i + k];
+      ok = k == 1 ? (b >= lo && b <= hi) : (b >= 0x80 && b <= 0xBF);
+    }
+    if (!ok) {
+      if (badAt) *badAt = i;
+      return false;
+    }
+    i += len;
+  }
+  return true;
+}
+
 }  // namespace tharvex

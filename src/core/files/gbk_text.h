@@ -12,4 +12,9 @@ namespace tharvex {
 std::string Utf8ToGbk(std::string_view utf8, const std::string& file = {});
 std::string GbkToUtf8(std::string_view gbk, const std::string& file = {});
 
+// Whether `text` is well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing beyond U+10FFFF). The byte offset of the first fault goes to
+// `badAt` when it is not.
+bool IsValidUtf8(std::string_view text, size_t* badAt = nullptr);
+
 }  // namespace tharvex

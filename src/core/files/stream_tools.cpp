@@ -6,6 +6,7 @@
 
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
+#include "core/files/safe_write.h"
 
 namespace tharvex {
 
@@ -132,7 +133,7 @@ std::string DecompressFromBytes(std::string_view stored, const std::string& file
   return out;
 }
 
-void CompressToFile(std::string_view text, const std::string& file) { WriteFileAtomic(file, CompressToBytes(text)); }
+void CompressToFile(std::string_view text, const std::string& file) { SafeWriteFile(file, CompressToBytes(text)); }
 
 std::string DecompressFromFile(const std::string& file) {
   auto bytes = ReadWholeFile(file, kMaxPlainTextBytes + 1024 * 1024);

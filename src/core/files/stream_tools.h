@@ -8,9 +8,10 @@
 
 namespace tharvex {
 
-// The plain text of a project is at most this long; a stored length beyond it
-// marks a damaged file before any memory is reserved for it.
-inline constexpr int64_t kMaxPlainTextBytes = 64 * 1024 * 1024;
+// The plain text of a project is at most this long (a real project is about
+// 30 KB); a stored length beyond it marks a damaged file before any memory is
+// reserved for it.
+inline constexpr int64_t kMaxPlainTextBytes = 8 * 1024 * 1024;
 
 // Reading position in a byte buffer.
 struct StreamReader {

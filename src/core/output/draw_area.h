@@ -38,4 +38,9 @@ void TextAtWorld(const DrawArea& area, DisplayList* canvas, bool interactive, in
 // Nearest integer (halves to even) clamped into the int range; NaN gives 0.
 int RoundToInt(double x);
 
+// Canvas pixels a drawing may use: far beyond any paint box, and far enough
+// inside the int range that offsets of a few hundred pixels cannot overflow.
+inline constexpr double kMaxCanvasCoordinate = 1.0e6;
+inline bool InCanvasRange(double pixel) { return pixel >= -kMaxCanvasCoordinate && pixel <= kMaxCanvasCoordinate; }
+
 }  // namespace tharvex::layout

@@ -8,6 +8,7 @@
 
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
+#include "core/files/safe_write.h"
 
 namespace tharvex::exportdata {
 
@@ -32,7 +33,7 @@ std::string MakeTempFile() {
 
 bool WriteBytesSafely(const std::string& path, std::string_view bytes, std::string* error) {
   try {
-    WriteFileAtomic(path, bytes);
+    SafeWriteFile(path, bytes);
     return true;
   } catch (const FileError& e) {
     if (error) *error = e.what();

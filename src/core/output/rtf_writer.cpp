@@ -3,10 +3,10 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+
+#include "core/files/file_error.h"
+#include "core/files/safe_write.h"
 
 namespace tharvex::report {
 
@@ -204,29 +204,11 @@ std::string ProposedReportName(std::string_view projectFile) {
 }
 
 SaveResult SaveReportRtf(const std::string& path, const std::vector<StyledLine>& lines) {
-  namespace fs = std::filesystem;
   if (path.empty()) return {false, "没有给出报表文件名"};
-  std::string data = WriteRtf(lines);
-  fs::path target(path);
-  fs::path temp = target;
-  temp += ".tmp~";
-  std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return {false, "无法写入文件 " + path + "：" + std::strerror(errno)};
-  bool ok = std::fwrite(data.data(), 1, data.size(), f) == data.size();
-  int err = errno;
-  ok = (std::fflush(f) == 0) && ok;
-  if (std::fclose(f) != 0) ok = false;
-  if (!ok) {
-    std::error_code ec;
-    fs::remove(temp, ec);
-    return {false, "无法写入文件 " + path + "：" + std::strerror(err ? err : EIO)};
-  }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    return {false, "无法写入文件 " + path + "：" + ec.message()};
+  try {
+    SafeWriteFile(path, WriteRtf(lines));
+  } catch (const FileError& e) {
+    return {false, "无法写入文件 " + path + "：" + e.reason()};
   }
   return {};
 }

@@ -187,15 +187,30 @@ LayoutResult DrawTubeLayout(const LayoutInput& in, DisplayList* drawing) {
     if (placed > 0) {
       CanvasPoint A = WorldToCanvas(area, minX - in.sw, minY - in.sh1);
       CanvasPoint B = WorldToCanvas(area, maxX + in.sw, maxY + in.sh1);
+      // The wavy far edge lies at fractions of the width set off by the
+      // height ratio. Pixels are whole numbers within the drawable range: a
+      // corner or wave point beyond it (an absurd ratio or size) ends the
+      // attempt like any arithmetic error.
+      const double span = static_cast<double>(B.x) - A.x;
+      int waveX[3] = {};
+      const double fractions[3] = {0.2, 0.45, 0.65};
+      bool drawable = InCanvasRange(A.x) && InCanvasRange(A.y) && InCanvasRange(B.x) && InCanvasRange(B.y);
+      for (int k = 0; k < 3 && drawable; ++k) {
+        const double x = A.x + 40.0 + RoundHalfEven((fractions[k] - 0.025 * in.khw) * span);
+        drawable = InCanvasRange(x);
+        if (drawable) waveX[k] = static_cast<int>(x);
+      }
+      if (!drawable) {
+        drawing->clear();  // no half picture of a failed attempt
+        res.arithmeticError = true;
+        return res;
+      }
       AddItem(drawing, DrawItem::Kind::Rectangle, {minX - in.sw, minY - in.sh1, maxX + in.sw, maxY + in.sh1},
               {A.x, A.y, B.x, B.y}, true);
       AddItem(drawing, DrawItem::Kind::Line, {}, {A.x, B.y, A.x + 40, B.y - 40});
       AddItem(drawing, DrawItem::Kind::Line, {}, {B.x, B.y, B.x + 40, B.y - 40});
-      const double span = static_cast<double>(B.x) - A.x;
-      auto wave = [&](double f) { return A.x + 40 + RoundToInt((f - 0.025 * in.khw) * span); };
       AddItem(drawing, DrawItem::Kind::Polyline, {},
-              {A.x + 40, B.y - 40, wave(0.2), B.y - 25, wave(0.45), B.y - 35, wave(0.65), B.y - 25, B.x + 40,
-               B.y - 40});
+              {A.x + 40, B.y - 40, waveX[0], B.y - 25, waveX[1], B.y - 35, waveX[2], B.y - 25, B.x + 40, B.y - 40});
       AddItem(drawing, DrawItem::Kind::Line, {}, {B.x, A.y, B.x + 40, A.y - 40});
 
       double lengthMm = ck.round(in.lengthM * 1000.0);

@@ -3,9 +3,13 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <memory>
+#include <optional>
+
+#include "core/files/file_error.h"
+#include "core/files/file_io.h"
+#include "core/files/safe_write.h"
 
 namespace tharvex::props {
 
@@ -55,25 +59,59 @@ void SortByNo(std::vector<PropRecord>& records) {
 
 PropLibLoad LoadPropLib(const std::string& path) {
   PropLibLoad out;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
+  std::optional<std::string> bytes;
+  try {
+    bytes = ReadWholeFile(path, kMaxPropLibBytes);
+  } catch (const FileError& e) {
+    out.error = "无法读取物性库文件：" + path + "（" + e.what() + "）";
+    return out;
+  }
+  if (!bytes) {
     out.error = "找不到物性库文件：" + path;
     return out;
   }
+  return LoadPropLibBytes(*bytes, path);
+}
+
+PropLibLoad LoadPropLibBytes(std::string_view bytes, const std::string& path) {
+  PropLibLoad out;
+  auto failed = [&](sqlite3* db) {
+    out.error = "无法读取物性库文件：" + path + "（" + DbError(db) + "）";
+    return out;
+  };
+  // The file is read once and handed to SQLite as an image in memory: the
+  // library is small, and nothing on disk is opened by SQLite itself.
   sqlite3* raw = nullptr;
-  int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+  int rc = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   Db db(raw);
-  std::string sql = "SELECT " + ColumnList() + " FROM PropLib ORDER BY NO";
-  sqlite3_stmt* rawStmt = nullptr;
-  if (rc == SQLITE_OK) rc = sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &rawStmt, nullptr);
-  Stmt stmt(rawStmt);
-  if (rc != SQLITE_OK) {
-    out.error = "无法读取物性库文件：" + path + "（" + DbError(db.get()) + "）";
+  if (rc != SQLITE_OK) return failed(db.get());
+  if (bytes.empty()) {
+    out.error = "无法读取物性库文件：" + path + "（文件是空的）";
     return out;
   }
+  auto* image = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
+  if (!image) return failed(nullptr);
+  std::memcpy(image, bytes.data(), bytes.size());
+  rc = sqlite3_deserialize(db.get(), "main", image, static_cast<sqlite3_int64>(bytes.size()),
+                           static_cast<sqlite3_int64>(bytes.size()),
+                           SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
+  if (rc != SQLITE_OK) return failed(db.get());
+  // A damaged image must not make a query run away: bound the work.
+  long steps = 0;
+  sqlite3_progress_handler(
+      db.get(), 1000, [](void* n) { return ++*static_cast<long*>(n) > 100000 ? 1 : 0; }, &steps);
+  std::string sql = "SELECT " + ColumnList() + " FROM PropLib ORDER BY NO";
+  sqlite3_stmt* rawStmt = nullptr;
+  rc = sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &rawStmt, nullptr);
+  Stmt stmt(rawStmt);
+  if (rc != SQLITE_OK) return failed(db.get());
   std::vector<PropRecord> records;
   std::string skipped;
   while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+    if (records.size() >= kMaxPropLibRecords) {
+      out.error = "无法读取物性库文件：" + path + "（记录多于 " + std::to_string(kMaxPropLibRecords) + " 条，文件已损坏）";
+      return out;
+    }
     PropRecord r;
     for (int i = 0; i < kPropFieldCount; ++i) {
       if (sqlite3_column_type(stmt.get(), i) == SQLITE_NULL) continue;
@@ -82,15 +120,12 @@ PropLibLoad LoadPropLib(const std::string& path) {
       r.values[static_cast<size_t>(i)] = std::string(reinterpret_cast<const char*>(t), static_cast<size_t>(n));
     }
     if (auto why = CheckLengths(r)) {
-      skipped += (skipped.empty() ? "" : "；") + r.Text(PropField::NO) + " " + *why;
+      if (skipped.size() < 4096) skipped += (skipped.empty() ? "" : "；") + r.Text(PropField::NO) + " " + *why;
       continue;
     }
     records.push_back(std::move(r));
   }
-  if (rc != SQLITE_DONE) {
-    out.error = "无法读取物性库文件：" + path + "（" + DbError(db.get()) + "）";
-    return out;
-  }
+  if (rc != SQLITE_DONE) return failed(db.get());
   SortByNo(records);
   out.records = std::move(records);
   if (!skipped.empty()) out.error = "物性库中有记录超长，未载入：" + skipped;
@@ -103,16 +138,13 @@ std::string SavePropLib(const std::string& path, const std::vector<PropRecord>& 
   std::vector<PropRecord> sorted = records;
   SortByNo(sorted);
 
-  std::string tmp = path + ".tmp";
-  std::error_code ec;
-  std::filesystem::remove(tmp, ec);
-  auto fail = [&](const std::string& what) {
-    std::filesystem::remove(tmp, ec);
-    return "无法保存物性库文件：" + path + "（" + what + "）";
-  };
+  auto fail = [&](const std::string& what) { return "无法保存物性库文件：" + path + "（" + what + "）"; };
+  // The database is built in memory and written as one image through the
+  // program's file writer.
+  std::string image;
   {
     sqlite3* raw = nullptr;
-    int rc = sqlite3_open_v2(tmp.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     Db db(raw);
     if (rc != SQLITE_OK) return fail(DbError(db.get()));
     auto exec = [&](const std::string& sql) {
@@ -135,9 +167,17 @@ std::string SavePropLib(const std::string& path, const std::vector<PropRecord>& 
     }
     stmt.reset();
     if (!exec("COMMIT")) return fail(DbError(db.get()));
+    sqlite3_int64 size = 0;
+    unsigned char* data = sqlite3_serialize(db.get(), "main", &size, 0);
+    if (!data) return fail("out of memory");
+    image.assign(reinterpret_cast<const char*>(data), static_cast<size_t>(size));
+    sqlite3_free(data);
   }
-  std::filesystem::rename(tmp, path, ec);
-  if (ec) return fail(ec.message());
+  try {
+    SafeWriteFile(path, image);
+  } catch (const FileError& e) {
+    return fail(e.reason());
+  }
   return {};
 }
 

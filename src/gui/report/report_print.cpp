@@ -1,16 +1,17 @@
 #include "gui/report/report_print.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QTextDocument>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <string_view>
+
+#include "core/files/file_error.h"
+#include "core/files/safe_write.h"
 
 namespace tharvex::gui {
 
@@ -53,16 +54,20 @@ void PreviewReport(QWidget* owner, const QTextDocument& shown) {
 }
 
 bool ExportReportPdf(const QTextDocument& shown, const QString& file, QString* error) {
-  const QString temp = file + QStringLiteral(".tmp~");
   auto fail = [&](const QString& why) {
-    QFile::remove(temp);
     if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(file, why);
     return false;
   };
-  {
-    // Tried first: QPrinter says nothing when it cannot open its file.
-    QFile probe(temp);
-    if (!probe.open(QIODevice::WriteOnly)) return fail(probe.errorString());
+  // The printer writes to a file name of its own choosing; it gets one in a
+  // private folder (mode 0700, made fresh), and the finished bytes go to the
+  // target through the program's one file writer.
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) return fail(scratch.errorString());
+  const QString temp = scratch.filePath(QStringLiteral("report.pdf"));
+  try {
+    CheckSaveTarget(QFile::encodeName(file).toStdString());
+  } catch (const FileError& e) {
+    return fail(QString::fromStdString(e.reason()));
   }
   {
     QPrinter printer(QPrinter::HighResolution);
@@ -72,10 +77,16 @@ bool ExportReportPdf(const QTextDocument& shown, const QString& file, QString* e
     printer.setOutputFileName(temp);
     shown.print(&printer);
   }  // the printer writes the file's end when it goes
-  if (QFileInfo(temp).size() == 0) return fail(QStringLiteral("PDF 没有写成"));
-  // rename() replaces an existing file in one step.
-  if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(file).constData()) != 0)
-    return fail(QString::fromLocal8Bit(std::strerror(errno)));
+  QFile pdf(temp);
+  if (!pdf.open(QIODevice::ReadOnly)) return fail(pdf.errorString());
+  const QByteArray bytes = pdf.readAll();
+  if (bytes.isEmpty()) return fail(QStringLiteral("PDF 没有写成"));
+  try {
+    SafeWriteFile(QFile::encodeName(file).toStdString(),
+                  std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  } catch (const FileError& e) {
+    return fail(QString::fromStdString(e.reason()));
+  }
   return true;
 }
 

@@ -201,5 +201,31 @@ TEST(LayoutBounds, HostileButFiniteInputGivesFiniteResults) {
     }
 }
 
+TEST(LayoutBounds, PixelsBeyondTheDrawableRangeEndTheAttempt) {
+  // Rating mode takes the ratio only for the wavy far edge of the casing
+  // top: an absurd one put it billions of pixels away, past the int range.
+  struct {
+    const char* what;
+    double khw;
+    bool error;
+  } cases[] = {
+      {"khw -1e9", -1e9, true}, {"khw 1e9", 1e9, true}, {"khw -1e300", -1e300, true},
+      {"khw 1000", 1000, false}, {"khw -1000", -1000, false},
+  };
+  for (const auto& c : cases) {
+    LayoutInput in = FirstCase();
+    in.design = false;
+    in.ratingNh = 4;
+    in.ratingNw = 3;
+    in.ratingHeightMm = 500;
+    in.khw = c.khw;
+    DisplayList d;
+    LayoutResult r = DrawTubeLayout(in, &d);
+    EXPECT_EQ(r.arithmeticError, c.error) << c.what;
+    for (const DrawItem& it : d.items)
+      for (int px : it.canvas) EXPECT_LE(std::abs(px), kMaxCanvasCoordinate + 100) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace tharvex::layout
