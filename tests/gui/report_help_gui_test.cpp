@@ -54,6 +54,8 @@ class ScriptedUi : public SessionUi {
     answers.pop_front();
     return a;
   }
+  void Inform(const std::string& text, const std::string&) override { notes.push_back(text); }
+  std::vector<std::string> notes;
   std::vector<FileDialogSpec> shown;
   std::deque<std::optional<std::string>> answers;
 };
