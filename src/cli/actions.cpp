@@ -16,11 +16,15 @@ Control& NeedControl(Form& form, const std::string& name) {
   return *c;
 }
 
-// Subsystems that have no actions yet register nothing.
-[[gnu::weak]] void RegisterEngineActions(ActionTable&) {}
-[[gnu::weak]] void RegisterFileActions(ActionTable&) {}
-[[gnu::weak]] void RegisterReportActions(ActionTable&) {}
-[[gnu::weak]] void RegisterPropertySubcommands(SubcommandTable&) {}
+ActionTable AllActions() {
+  ActionTable actions;
+  RegisterFieldActions(actions);
+  RegisterEngineActions(actions);
+  RegisterFileActions(actions);
+  RegisterReportActions(actions);
+  RegisterInfoActions(actions);
+  return actions;
+}
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   SubcommandTable subcommands;
@@ -37,11 +41,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
   }
 
-  ActionTable actions;
-  RegisterFieldActions(actions);
-  RegisterEngineActions(actions);
-  RegisterFileActions(actions);
-  RegisterReportActions(actions);
+  const ActionTable actions = AllActions();
 
   RecordingMessageSink sink;
   MainModel model(sink);

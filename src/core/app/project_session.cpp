@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "core/app/main_window_table.h"
 #include "core/app/recent_files.h"
 #include "core/fields/solver.h"
 #include "core/files/file_error.h"
 #include "core/files/form_record.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
 
@@ -126,7 +126,10 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
   // A missing file or one without the header loads nothing but still
   // becomes the project's file.
   model_.project().fileName = file;
-  if (plan) ApplyFormRecord(model_.form(), *plan);
+  if (plan) {
+    mainwin::ResetLaterControls(model_.form());
+    ApplyFormRecord(model_.form(), *plan);
+  }
   if (status) {
     std::error_code ec;
     *status = plan ? ReadStatus::Applied
@@ -166,7 +169,10 @@ bool ProjectSession::New() {
   }
   for (const auto& c : form.controls())
     if (c->kind() == ControlKind::TEditD) ReleaseSolved(*c);
-  if (plan) ApplyFormRecord(form, *plan);
+  if (plan) {
+    mainwin::ResetLaterControls(form);
+    ApplyFormRecord(form, *plan);
+  }
   model_.project().fileName = *file;
   RefreshModes();
   UpdateTitle(false);

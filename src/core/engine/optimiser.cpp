@@ -24,6 +24,7 @@ void Engine::BtOpt1Click(Control* sender) {
     const double lsm = f_.LsmD->GetSIValue();
     const double csr = ReadNumber(f_.CsrD);
     const bool best = f_.OMD->itemIndex() == 1;
+    const std::optional<double> lowestTube = OptionalSI(f_.Ut1D);  // 管程速度≥, when given
 
     // The ordinary calculation also stores the mean temperature difference
     // the sweep reuses.
@@ -41,6 +42,7 @@ void Engine::BtOpt1Click(Control* sender) {
         const double length = f_.LsD->GetSIValue();
         const double cs = ReadNumber(f_.CsD);
         if (!(cs >= csr && length <= lsm)) continue;
+        if (lowestTube && !(f_.UtD->GetSIValue() >= *lowestTube)) continue;
         if (!best) {
           found = true;  // the fastest acceptable point ends the sweep
           break;

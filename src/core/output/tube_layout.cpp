@@ -168,8 +168,15 @@ LayoutResult DrawTubeLayout(const LayoutInput& in, DisplayList* drawing) {
   double h = in.design ? 2.0 * ck.round(((nh - 1.0) * s1 + in.df + 2.0 * in.sh1) / 2.0)
                        : ck.finite(in.ratingHeightMm);
   // 4. Casing width, mm; passes are set apart by 0.375 tube pitches.
-  double w = np > 1 ? ck.round((nw - 1.0) * s2 + in.df + 2.0 * in.sw + (c - 1.0) * 0.375 * in.pt)
-                    : 2.0 * ck.round(((nw - 1.0) * s2 + in.df + 2.0 * in.sw) / 2.0);
+  double w;
+  if (np > 1 && in.drawnWidth) {
+    // The drawing shifts each column by the passes completed before it.
+    const double shifts = ic > 1 && inw > 1 ? static_cast<double>((inw - 1) / ic) : 0.0;
+    w = ck.round((nw - 1.0) * s2 + in.df + 2.0 * in.sw + shifts * RoundHalfEven(0.375 * in.pt));
+  } else {
+    w = np > 1 ? ck.round((nw - 1.0) * s2 + in.df + 2.0 * in.sw + (c - 1.0) * 0.375 * in.pt)
+               : 2.0 * ck.round(((nw - 1.0) * s2 + in.df + 2.0 * in.sw) / 2.0);
+  }
   // 5. Map the casing onto the paint box.
   DrawArea area;
   if (!ck.error && !SetDrawArea(area, drawing, 200, 60, 60, 200, w, h, false, true)) ck.error = true;
