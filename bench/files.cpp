@@ -20,6 +20,7 @@ class NoDialogs : public SessionUi {
  public:
   bool AskYesNo(const std::string&, const std::string&) override { return false; }
   std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+  void Inform(const std::string&, const std::string&) override {}
 };
 
 // An air cooler typed in and calculated, with a comment and units changed.

@@ -9,11 +9,19 @@ namespace tharvex::cli {
 
 namespace {
 
-// The CLI never shows a dialog: the file comes with the action.
+// The CLI never shows a dialog: the file comes with the action. A note goes
+// to the messages the dump lists.
 class NoDialogs : public SessionUi {
  public:
+  explicit NoDialogs(MessageSink& sink) : sink_(sink) {}
   bool AskYesNo(const std::string&, const std::string&) override { return false; }
   std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+  void Inform(const std::string& text, const std::string& caption) override {
+    sink_.Show({text, caption, MessageIcon::Information, MessageButtons::Ok});
+  }
+
+ private:
+  MessageSink& sink_;
 };
 
 std::string LastMessage(const Context& ctx, const std::string& fallback) {
@@ -24,7 +32,7 @@ std::string LastMessage(const Context& ctx, const std::string& fallback) {
 
 void RegisterFileActions(ActionTable& t) {
   t["--open"] = {1, [](Context& ctx, const std::string& file) {
-    NoDialogs ui;
+    NoDialogs ui(ctx.sink);
     ProjectSession session(ctx.model, ui, AppPaths{}, nullptr);
     // A headless run has nobody to notice an empty window: a missing file or
     // one that is not a project ends the run.
@@ -39,7 +47,7 @@ void RegisterFileActions(ActionTable& t) {
   }, "FILE  open a project file (.zrf or .zrt), as the open command"};
 
   t["--save"] = {1, [](Context& ctx, const std::string& file) {
-    NoDialogs ui;
+    NoDialogs ui(ctx.sink);
     ProjectSession session(ctx.model, ui, AppPaths{}, nullptr);
     size_t before = ctx.sink.shown.size();
     if (!session.SaveFile(file))

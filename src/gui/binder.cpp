@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <exception>
 
 #include "gui/qt_bridge.h"
@@ -53,6 +54,16 @@ void Binder::refresh() {
     }
   }
   if (afterRefresh) afterRefresh();
+}
+
+void Binder::commitPendingEdits() {
+  // Collected first: a commit runs handlers that refresh the widgets.
+  std::vector<Bound*> bounds;
+  for (const Entry& e : entries_)
+    if (e.bound->hasPendingEdit()) bounds.push_back(e.bound);
+  for (Bound* b : bounds)
+    if (std::find_if(entries_.begin(), entries_.end(), [b](const Entry& e) { return e.bound == b; }) != entries_.end())
+      b->commitPendingEdit();
 }
 
 void Binder::refreshAll() {

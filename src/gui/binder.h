@@ -23,6 +23,10 @@ class Bound {
   Control& control() const { return control_; }
   virtual void pull() = 0;           // model -> widget
   virtual QWidget* widget() { return nullptr; }
+  // What the user typed and the model does not have yet.
+  virtual bool hasPendingEdit() const { return false; }
+  // Hands it to the model as leaving the widget would.
+  virtual void commitPendingEdit() {}
 
  private:
   Control& control_;
@@ -42,6 +46,10 @@ class Binder : public QObject {
 
   // Widgets of controls whose revision changed since the last pass.
   void refresh();
+  // Every widget's pending edit goes to the model, as if the user had left
+  // it: commands (tool buttons take no focus) and closing then see what was
+  // typed last.
+  void commitPendingEdits();
   void refreshAll();
 
   // Runs a user action (normally one core handler), turns any exception into

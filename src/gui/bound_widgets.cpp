@@ -79,6 +79,9 @@ void BoundText::pull() {
 }
 void BoundText::focusOutEvent(QFocusEvent* e) {
   QPlainTextEdit::focusOutEvent(e);
+  commitPendingEdit();
+}
+void BoundText::commitPendingEdit() {
   if (!document()->isModified()) return;
   document()->setModified(false);
   Control& c = control();

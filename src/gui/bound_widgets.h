@@ -45,6 +45,8 @@ class BoundText : public QPlainTextEdit, public Bound {
   void pull() override;
   QWidget* widget() override { return this; }
   bool isRichText() const { return control().kind() == ControlKind::TRichEdit; }
+  bool hasPendingEdit() const override { return document()->isModified(); }
+  void commitPendingEdit() override;
 
  protected:
   void focusOutEvent(QFocusEvent* e) override;

@@ -35,7 +35,7 @@ int TabIndex(std::string_view name) {
 
 }  // namespace
 
-void TFormTharvex::commitFocusedField() { CommitFocusedEdit(this); }
+void TFormTharvex::commitFocusedField() { binder_->commitPendingEdits(); }
 
 void TFormTharvex::command(const std::string& name) {
   Form& form = model_.form();
@@ -45,14 +45,15 @@ void TFormTharvex::command(const std::string& name) {
     clearFocusedField();
     return;
   }
+  // Every command sees what was typed last: a tool button takes no focus, so
+  // the field or comment box being typed in has not been left.
+  commitFocusedField();
   std::string menu = name;
   if (auto it = kToolToMenu.find(name); it != kToolToMenu.end()) menu = it->second;
   if (menu == "MTools") {
     pages_->setCurrentIndex(TabIndex("TabTools"));
     return;
   }
-  // Commands that act on the case see what was typed last.
-  if (menu != "MHDoc" && menu != "MHAbout") commitFocusedField();
 
   if (menu == "MROpt1") {
     optimise(c ? *c : form.At(menu));

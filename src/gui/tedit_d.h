@@ -16,6 +16,8 @@ class TEditD : public QLineEdit, public Bound {
   ~TEditD() override;
   void pull() override;
   QWidget* widget() override { return this; }
+  bool hasPendingEdit() const override { return isModified(); }
+  void commitPendingEdit() override { commitAndLeave(); }
 
   // Commits the typed text to the model and runs the exit handler (what
   // leaving the field does).

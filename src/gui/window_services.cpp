@@ -44,6 +44,9 @@ class QtSessionUi : public SessionUi {
   std::optional<std::string> ChooseFile(const FileDialogSpec& dialog) override {
     return RunFileDialog(owner_, dialog);
   }
+  void Inform(const std::string& text, const std::string& caption) override {
+    QMessageBox::information(owner_, Qs(caption), Qs(text));
+  }
 
  private:
   QWidget* owner_;
@@ -153,6 +156,7 @@ void WindowServices::rebuildRecentMenu(QMenu* m) {
       QObject::connect(a, &QAction::triggered, &window_, [this, entry] {
         // The list and the menu change under this click: act once it is over.
         QTimer::singleShot(0, &window_, [this, entry] {
+          window_.binder().commitPendingEdits();
           window_.binder().run([&] { d_->recent.Pick(entry); });
         });
       });

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -35,6 +36,29 @@ TEST(CliReport, PrintsOneLinePerReportLine) {
   EXPECT_TRUE(found);
   // The report ends with the last nozzle row: no blank line after section 10.
   EXPECT_EQ(lines.back().rfind("        管口内径", 0), 0u);
+}
+
+// Small values keep their digits, counts are whole, in the text and the RTF
+// alike: both are written from the same lines.
+TEST(CliReport, SmallValuesKeepTheirDigitsAndCountsAreWhole) {
+  std::string dir = ::testing::TempDir() + "cli_digits_" + std::to_string(::getpid());
+  std::filesystem::create_directories(dir);
+  std::string file = dir + "/digits.doc";
+  auto r = RunCli({"--select", "CalTypeD=1", "--set", "NwD=6", "--report", "--report-rtf", file});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string rows[] = {"        动力粘度            2.010E-5        N.S/m2              ",
+                              "        壳程污垢            1.700E-4        m2.K/W              ",
+                              "        管程污垢            1.700E-4        m2.K/W              ",
+                              "        管列数              6               列                  "};
+  auto lines = SplitLines(r.out);
+  for (const auto& row : rows) EXPECT_NE(std::find(lines.begin(), lines.end(), row), lines.end()) << row;
+  std::ifstream f(file, std::ios::binary);
+  std::stringstream rtf;
+  rtf << f.rdbuf();
+  EXPECT_NE(rtf.str().find("2.010E-5"), std::string::npos);
+  EXPECT_NE(rtf.str().find("1.700E-4"), std::string::npos);
+  EXPECT_EQ(rtf.str().find("0.0000 "), std::string::npos);
+  std::filesystem::remove_all(dir);
 }
 
 TEST(CliReport, ProjectNameInTheTitleAfterOpening) {

@@ -54,6 +54,8 @@ class ScriptedUi : public SessionUi {
     answers.pop_front();
     return a;
   }
+  void Inform(const std::string& text, const std::string&) override { notes.push_back(text); }
+  std::vector<std::string> notes;
   std::vector<FileDialogSpec> shown;
   std::deque<std::optional<std::string>> answers;
 };
@@ -319,6 +321,25 @@ TEST_F(ReportHelpGui, HelpStaysOneWindowAndOpensAtTheFieldsCaption) {
   ASSERT_GT(glossary->childCount(), 3);
   h.outline()->setCurrentItem(glossary->child(3));
   EXPECT_EQ(TopOfPages(h), glossary->child(3)->text(0));
+}
+
+// The first F1 of a session opens the viewer, which lays its pages out again
+// at its final size: the field's heading must still be at the top.
+TEST_F(ReportHelpGui, FirstF1OfTheSessionLandsOnTheFieldsEntry) {
+  ASSERT_TRUE(helpWindows().empty());
+  window->fieldHelp(edit("WsD"));
+  auto help = helpWindows();
+  ASSERT_EQ(help.size(), 1u);
+  HelpWindow& h = *help[0];
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(TopOfPages(h), QStringLiteral("质量流量"));
+  // A resize keeps it there; scrolling by the user ends that.
+  h.resize(h.width() - 300, h.height());
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(TopOfPages(h), QStringLiteral("质量流量"));
+  window->fieldHelp(edit("WsD"));
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(TopOfPages(h), QStringLiteral("质量流量"));
 }
 
 TEST(HelpWindowPages, BookmarksFindTheirHeadingsPastSetextCodeAndMarkup) {

@@ -34,6 +34,15 @@ MainModel::MainModel(MessageSink& sink) : form_(sink) {
   engine_ = std::make_unique<engine::Engine>(form_);
   InstallHandlers();
   tools::InstallHandlers(form_);
+  // A comment is saved with the project: changing one is an unsaved change,
+  // as a calculation is.
+  for (const auto& d : mainwin::Table()) {
+    if (d.entry != mainwin::Entry::Rich) continue;
+    form_.At(d.value()).onExit = [this](Control*) {
+      project_.modified = true;
+      if (Control* save = form_.Find("MFSave")) save->setEnabled(true);
+    };
+  }
 }
 
 void MainModel::SetModified(bool modified) {

@@ -58,13 +58,18 @@ void ProjectSession::Report(const std::string& text) {
 void ProjectSession::SetModified(bool v) { model_.SetModified(v); }
 
 bool ProjectSession::Write(const std::string& file) {
+  const bool marks = MemoHoldsLineMarks(model_.form(), mainwin::kExcludedFromFile);
   try {
     WriteFormRecord(model_.form(), file, false, mainwin::kExcludedFromFile, true);
-    return true;
   } catch (const FileError& e) {
     Report(e.what());
     return false;
   }
+  if (marks && !toldLineMarks_) {
+    toldLineMarks_ = true;
+    ui_.Inform(kLineMarksNote, kLineMarksCaption);
+  }
+  return true;
 }
 
 bool ProjectSession::QuerySaveChanges() {

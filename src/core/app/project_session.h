@@ -14,6 +14,10 @@ class MostRecentFiles;
 
 inline constexpr const char* kSavePrompt = "数据没有保存，保存吗？";
 inline constexpr const char* kSavePromptCaption = "警告：";
+// Told once per session when a comment's "△" or "▲" is written as its look-alike.
+inline constexpr const char* kLineMarksNote =
+    "注释中的“△”和“▲”在项目文件中用作分行标记，保存时已分别写成外形相近的“∆”和“▴”，其余内容不变。";
+inline constexpr const char* kLineMarksCaption = "保存项目文件";
 
 class ProjectSession {
  public:
@@ -72,6 +76,7 @@ class ProjectSession {
   MostRecentFiles* recent_;
   // File names the dialogs remember between runs.
   std::string openDataName_, saveDataName_, openTempName_, saveTempName_;
+  bool toldLineMarks_ = false;
 };
 
 }  // namespace tharvex

@@ -1,6 +1,6 @@
 #pragma once
-// What the project commands ask of the user: a yes/no question and a file
-// choice. The desktop program answers with real dialogs, the tests and the
+// What the project commands ask of the user: a yes/no question, a file
+// choice and a note to acknowledge. The desktop program answers with real dialogs, the tests and the
 // CLI from a script.
 #include <optional>
 #include <string>
@@ -23,6 +23,8 @@ class SessionUi {
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
   // The chosen file's full path, or nothing when the dialog is cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialogSpec& dialog) = 0;
+  // Something the user should know, answered with OK.
+  virtual void Inform(const std::string& text, const std::string& caption) = 0;
 };
 
 }  // namespace tharvex

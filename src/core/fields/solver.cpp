@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/fields/form.h"
 #include "core/fields/number_format.h"
@@ -24,21 +25,38 @@ bool PreviouslySolved(const Control& f, int32_t markColour) { return f.color() =
 }  // namespace
 
 double NewtonSolve(const ValueArray& input, int last, int index, const ResidualFunction& residual, double step,
-                   double start) {
+                   double start, TrialDomain domain) {
   ValueArray v = input;
   auto& x_at = v[static_cast<size_t>(index)];
   x_at = start;
+  const bool stepBack = domain == TrialDomain::StepBack;
+  double inside = std::numeric_limits<double>::quiet_NaN();  // last trial with a defined residual
   int counter = 0;
   for (int total = 0;; ++total) {
     if (total >= kNewtonMaxIterations) throw SolveError("iteration did not converge");
     ++counter;
     double x = x_at;
     double f0 = residual(v, last);
-    x_at = x * (1 + step);
+    if (stepBack) {
+      // A step that left the domain goes halfway back, as often as needed.
+      for (int k = 0; k < kMaxStepBacks && !std::isfinite(f0) && std::isfinite(inside); ++k) {
+        x = x_at = inside + 0.5 * (x - inside);
+        f0 = residual(v, last);
+      }
+      if (std::isfinite(f0)) inside = x;
+    }
+    double h = step;
+    x_at = x * (1 + h);
     if (!std::isfinite(x_at)) throw SolveError("trial value is not finite");
     double f1 = residual(v, last);
+    if (stepBack && std::isfinite(f0) && !std::isfinite(f1)) {
+      // At the edge of the domain: perturb towards the inside.
+      h = -step;
+      x_at = x * (1 + h);
+      f1 = residual(v, last);
+    }
     if (!std::isfinite(f0) || !std::isfinite(f1)) throw SolveError("residual is not finite");
-    double dx = std::fabs(f1 - f0) > 1e-50 ? f0 * step * x / (f1 - f0) : 0.0;
+    double dx = std::fabs(f1 - f0) > 1e-50 ? f0 * h * x / (f1 - f0) : 0.0;
     x_at = x - dx;
     if (!std::isfinite(x_at)) throw SolveError("trial value is not finite");
     if (counter > 20) {
@@ -99,7 +117,7 @@ double EvaluateIfGiven(const std::vector<Control*>& fields,
 }
 
 Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour, double startValue,
-                         const ResidualFunction& residual, bool warn) {
+                         const ResidualFunction& residual, bool warn, TrialDomain domain) {
   int emptyCount = 0, lastEmpty = -1, lastSolved = -1;
   for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
     const Control& f = *fields[static_cast<size_t>(i)];
@@ -120,12 +138,13 @@ Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour
       Control& empty = *fields[static_cast<size_t>(lastEmpty)];
       if (lastSolved >= 0) return ReleaseSolved(*fields[static_cast<size_t>(lastSolved)]);
       if (!empty.myResolved()) return nullptr;
-      double x = NewtonSolve(values, 200, lastEmpty, residual, 0.0001, startValue);
+      double x = NewtonSolve(values, 200, lastEmpty, residual, 0.0001, startValue, domain);
       return StoreSolved(empty, markColour, 2e-6, x);
     }
     if (lastSolved < 0) return nullptr;
     Control& solved = *fields[static_cast<size_t>(lastSolved)];
-    double x = NewtonSolve(values, 200, lastSolved, residual, 0.0001, values[static_cast<size_t>(lastSolved)]);
+    double x =
+        NewtonSolve(values, 200, lastSolved, residual, 0.0001, values[static_cast<size_t>(lastSolved)], domain);
     return StoreSolved(solved, markColour, 2e-6, x);
   } catch (...) {
     if (warn) ShowSolverWarning(fields);

@@ -25,16 +25,25 @@ inline constexpr int kNewtonMaxIterations = 5000;
 inline constexpr const char* kSolverWarning = "发现错误，可能是输入数据错误！";
 inline constexpr const char* kSolverWarningTitle = "警告";
 
+// What a solve does with a trial value at which the residual is not defined
+// (not finite): fail, or, for a relation that only holds inside a domain
+// (a fraction below 1, a pressure below the total), step back halfway towards
+// the last value inside it, and perturb towards the inside.
+enum class TrialDomain { Fail, StepBack };
+inline constexpr int kMaxStepBacks = 60;
+
 // Returns the field it wrote or released, or nullptr. On any error it shows
 // the solver warning through the fields' form (unless `warn` is false, for a
 // caller that has a better way out) and rethrows.
 Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour, double startValue,
-                         const ResidualFunction& residual, bool warn = true);
+                         const ResidualFunction& residual, bool warn = true,
+                         TrialDomain domain = TrialDomain::Fail);
 
 // Secant iteration with a relative perturbation. Throws SolveError on a
-// non-finite residual or trial value, or when it runs past its bound.
+// non-finite residual or trial value (after the step-backs `domain` allows),
+// or when it runs past its bound.
 double NewtonSolve(const ValueArray& values, int last, int index, const ResidualFunction& residual, double step,
-                   double start);
+                   double start, TrialDomain domain = TrialDomain::Fail);
 
 Control* StoreSolved(Control& field, int32_t markColour, double tolerance, double value);
 Control* ReleaseSolved(Control& field);

@@ -19,6 +19,10 @@ inline constexpr std::string_view kFormRecordVersion = "Version 1.1,2012.04.10";
 // Line marks of multi-line texts (GBK A1 F7 and A1 F8).
 inline constexpr std::string_view kLineStart = "△";
 inline constexpr std::string_view kLineEnd = "▲";
+// What a memo's own "△" and "▲" are written as, so that its text comes back
+// on the same lines: look-alikes that GB18030 holds and the reader keeps.
+inline constexpr std::string_view kLineStartStandIn = "∆";  // U+2206
+inline constexpr std::string_view kLineEndStandIn = "▴";    // U+25B4
 
 // ---- writing ----
 
@@ -26,6 +30,10 @@ inline constexpr std::string_view kLineEnd = "▲";
 // whose name is in `excluded` (ignoring case) are left out. Throws FileError
 // (BadLayout) when a value holds a CR LF pair, which would break the lines.
 std::string FormRecordText(const Form& form, const std::vector<std::string>& excluded, bool saveLabelCaptions);
+
+// True when a memo the writer records (its name not in `excluded`) holds a
+// line mark that will be written as its stand-in.
+bool MemoHoldsLineMarks(const Form& form, const std::vector<std::string>& excluded);
 
 // The file's bytes: GBK text, compressed behind its length when `compress`.
 std::string EncodeFormRecord(const Form& form, const std::vector<std::string>& excluded, bool saveLabelCaptions,
@@ -37,7 +45,8 @@ void WriteFormRecord(const Form& form, const std::string& file, bool saveLabelCa
                      const std::vector<std::string>& excluded, bool compress);
 
 // Multi-line value of a memo: "△line▲△line", trailing blanks and control
-// characters of each line dropped; no lines give "".
+// characters of each line dropped, the line marks inside a line written as
+// their stand-ins; no lines give "".
 std::string EncodeMemoValue(const std::vector<std::string>& lines);
 // The inverse: "▲" becomes a line break, "△" is deleted.
 std::vector<std::string> DecodeMemoValue(std::string_view value);

@@ -66,14 +66,27 @@ class RecordWriter {
   bool any_ = false;
 };
 
+bool IsMemo(const Control& c) { return c.kind() == ControlKind::TMemo || c.kind() == ControlKind::TRichEdit; }
+
+bool HasLineMark(std::string_view line) {
+  return line.find(kLineStart) != std::string_view::npos || line.find(kLineEnd) != std::string_view::npos;
+}
+
 // The marks separate the lines of a multi-line value; inside a line they
-// would come back as line breaks, so such a text is refused, not changed.
-void RefuseLineMarks(const Control& c) {
-  for (const auto& line : c.lines())
-    if (line.find(kLineStart) != std::string::npos || line.find(kLineEnd) != std::string::npos)
-      throw FileError(FileErrorCode::BadLayout, {},
-                      "The text of '" + c.name() + "' holds the mark " + std::string(kLineStart) + " or " +
-                          std::string(kLineEnd) + ", which a project file uses between lines; remove it to save.");
+// would come back as line breaks, so they are written as their look-alikes.
+void AppendWithoutMarks(std::string& out, std::string_view line) {
+  while (!line.empty()) {
+    if (line.starts_with(kLineStart)) {
+      out += kLineStartStandIn;
+      line.remove_prefix(kLineStart.size());
+    } else if (line.starts_with(kLineEnd)) {
+      out += kLineEndStandIn;
+      line.remove_prefix(kLineEnd.size());
+    } else {
+      out += line.front();
+      line.remove_prefix(1);
+    }
+  }
 }
 
 void WriteControl(std::string& out, const Control& c, bool saveLabelCaptions) {
@@ -96,7 +109,6 @@ void WriteControl(std::string& out, const Control& c, bool saveLabelCaptions) {
     case ControlKind::TCheckBox: w.Add("Enum", "Checked", Bool(c.checked())); break;
     case ControlKind::TMemo:
     case ControlKind::TRichEdit:
-      RefuseLineMarks(c);
       w.Add(c.kind() == ControlKind::TMemo ? "Memo" : "Rich", "Lines", EncodeMemoValue(c.lines()));
       break;
     default: break;  // other controls hold no input state
@@ -114,7 +126,7 @@ std::string EncodeMemoValue(const std::vector<std::string>& lines) {
   for (size_t i = 0; i < split.size(); ++i) {
     if (i) v += kLineEnd;
     v += kLineStart;
-    v += TrimRightControls(split[i]);
+    AppendWithoutMarks(v, TrimRightControls(split[i]));
   }
   return v;
 }
@@ -128,6 +140,19 @@ std::string EncodeCheckListValue(const std::vector<CheckListItem>& items) {
     v += items[i].checked ? "1" : "0";
   }
   return v;
+}
+
+bool MemoHoldsLineMarks(const Form& form, const std::vector<std::string>& excluded) {
+  for (const auto& up : form.controls()) {
+    const Control& c = *up;
+    if (!IsMemo(c)) continue;
+    const std::string name = AsciiLower(c.name());
+    if (std::any_of(excluded.begin(), excluded.end(), [&](const std::string& e) { return AsciiLower(e) == name; }))
+      continue;
+    if (std::any_of(c.lines().begin(), c.lines().end(), [](const std::string& l) { return HasLineMark(l); }))
+      return true;
+  }
+  return false;
 }
 
 std::string FormRecordText(const Form& form, const std::vector<std::string>& excluded, bool saveLabelCaptions) {

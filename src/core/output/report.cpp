@@ -162,8 +162,10 @@ std::vector<StyledLine> FieldRows(const Form& form, const std::vector<std::strin
     std::string unit(20, ' ');
     const Control* selector = def->unit().empty() ? nullptr : form.Find(def->unit());
     if (selector && selector->kind() == ControlKind::TComboBoxU) unit = CutPad(selector->text(), 20);
+    // Tube and column counts are whole numbers.
+    const bool count = def->units == UnitList::TubeCount || def->units == UnitList::ColumnCount;
     out.push_back(Body("        " + PadRight(CaptionOf(form, def->label()), 20) +
-                       ValueColumn(field->text(), decimals, 16) + unit));
+                       ValueColumn(field->text(), count ? 0 : decimals, 16) + unit));
   }
   return out;
 }

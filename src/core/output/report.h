@@ -40,7 +40,9 @@ std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFi
                                     const engine::method::UseLog* used = nullptr);
 
 // Field rows of the report (one per enabled field of `bases`, in order):
-// caption, value with `decimals` decimals, unit cut to 20 columns.
+// caption, value with `decimals` decimals (counts of tubes and columns as
+// whole numbers; see ReportNumber for the smallest values), unit cut to 20
+// columns.
 std::vector<StyledLine> FieldRows(const Form& form, const std::vector<std::string_view>& bases, int decimals);
 
 // The texts of styled lines, one per line.

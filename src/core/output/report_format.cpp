@@ -46,13 +46,37 @@ std::string CutPad(std::string_view utf8, int width) {
   return s;
 }
 
+std::string ReportNumber(double v, int decimals) {
+  char buf[400];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  if (res.ec != std::errc()) return {};
+  std::string fixed(buf, static_cast<size_t>(res.ptr - buf));
+  // Significant digits the fixed form keeps: every digit from the first non-zero one.
+  size_t first = fixed.find_first_of("123456789");
+  if (v == 0 || decimals <= 0) return fixed;
+  int kept = 0;
+  if (first != std::string::npos)
+    for (size_t i = first; i < fixed.size(); ++i) kept += fixed[i] >= '0' && fixed[i] <= '9';
+  if (kept >= kMinReportDigits) return fixed;
+  // A short value the fixed form holds exactly (a fin gap of 0.006 m) loses nothing.
+  double back = 0;
+  if (std::from_chars(fixed.data(), fixed.data() + fixed.size(), back).ec == std::errc() && back == v) return fixed;
+  // Too few survive (a viscosity of 2.01E-5 Pa.s, a fouling of 0.00017): four
+  // significant digits with an exponent, "2.010E-5".
+  res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 3);
+  std::string sci(buf, static_cast<size_t>(res.ptr - buf));
+  size_t e = sci.find('e');
+  int exponent = 0;
+  std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+'), sci.data() + sci.size(), exponent);
+  return sci.substr(0, e) + "E" + std::to_string(exponent);
+}
+
 std::string ValueColumn(std::string_view text, int decimals, int width) {
   std::string_view trimmed = TrimBlanks(text);
   if (trimmed.empty()) return std::string(static_cast<size_t>(width), ' ');
   if (auto v = ParseStrict(trimmed); v && std::isfinite(*v)) {
-    char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, *v, std::chars_format::fixed, decimals);
-    if (res.ec == std::errc()) return PadRight(std::string_view(buf, static_cast<size_t>(res.ptr - buf)), width);
+    std::string number = ReportNumber(*v, decimals);
+    if (!number.empty()) return PadRight(number, width);
   }
   return PadRight(text, width);
 }

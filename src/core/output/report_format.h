@@ -19,9 +19,19 @@ std::string PadRight(std::string_view utf8, int width);
 // that would straddle the cut is dropped and replaced by a blank.
 std::string CutPad(std::string_view utf8, int width);
 
+// Fewest significant digits a report value may keep in its fixed form.
+inline constexpr int kMinReportDigits = 3;
+
+// A number as the report writes it: fixed notation with `decimals` decimals
+// ("1005.0000"); a value that this form rounds and of which fewer than
+// kMinReportDigits significant digits survive gets four significant digits
+// and an exponent instead ("2.010E-5", "-1.700E-4"), while one the form holds
+// exactly ("0.0060") stays. Empty when it cannot be written.
+std::string ReportNumber(double v, int decimals);
+
 // The value column of a field row: empty (after trimming blanks) gives
-// `width` blanks, a decimal number gives fixed notation with `decimals`
-// decimals, anything else the untouched text; padded to `width`.
+// `width` blanks, a decimal number gives ReportNumber, anything else the
+// untouched text; padded to `width`.
 std::string ValueColumn(std::string_view text, int decimals, int width = 16);
 
 // "        %-20s%-16s%-20s": 8 blanks, label, value, unit.

@@ -199,6 +199,22 @@ bool PropWindowModel::Post() {
     ShowError(messages(), *why);
     return false;
   }
+  // Upper-case function names are broken by the replacement of T, P, R, M,
+  // B and w: say which, and post all the same (the text is the user's).
+  std::string warning;
+  for (const auto& d : PropFieldDefs()) {
+    if (d.field == PropField::NO || d.field == PropField::CN || d.field == PropField::EN || d.field == PropField::NT)
+      continue;
+    std::vector<std::string> names = NamesBrokenByKeys(buffer_.Get(d.field));
+    if (names.empty()) continue;
+    std::string list;
+    for (const auto& n : names) list += (list.empty() ? "" : "、") + n;
+    warning += "“" + std::string(d.caption) + "”：" + list + "\n";
+  }
+  if (!warning.empty())
+    messages().Show({"下列函数或常量名中的大写字母 T、P、R、M、B 或 w 会被替换成温度、压力或参数，公式将算错；"
+                     "请改用小写（如 sqrt、exp、pi）：\n" + warning,
+                     "", MessageIcon::Warning, MessageButtons::Ok});
   if (inserting_) records_.push_back(buffer_);
   else records_[static_cast<size_t>(current_)] = buffer_;
   // The library stays ordered by NO; the posted record stays current.

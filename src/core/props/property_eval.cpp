@@ -1,5 +1,7 @@
 #include "core/props/property_eval.h"
 
+#include <algorithm>
+#include <cctype>
 #include <stdexcept>
 #include <vector>
 
@@ -143,7 +145,60 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
 
   TFormulaParser parser;
   Real v = parser.EvaluateWithGrid(s, grid);
-  return {PropOutcome::Value, static_cast<double>(v)};
+  return {PropOutcome::Value, static_cast<double>(v), parser.ErrorCode(), parser.Expression()};
+}
+
+std::string FormulaFailure(std::string_view caption, const PropOutcome& o) {
+  TFormulaParser parser(0);
+  return "“" + std::string(caption) + "”的公式无法计算（错误 " + std::to_string(o.formulaError) + "：" +
+         parser.ErrorMessage(o.formulaError) + "）：" + o.expression +
+         "\n物性文本中的函数名请用小写（如 sqrt、exp、ln），大写字母 T、P、R、M、B 和小写 w 会被替换。";
+}
+
+std::vector<std::string> NamesBrokenByKeys(const std::optional<std::string>& text) {
+  std::vector<std::string> broken;
+  if (!text) return broken;
+  std::string s = CutComments(*text);
+  std::vector<std::string> params;
+  if (size_t pk = s.find("PARAMS:"); pk != std::string::npos) {
+    params = SplitCommas(Trim(std::string_view(s).substr(pk + 7)));
+    s = Trim(std::string_view(s).substr(0, pk));
+  }
+  size_t colon = s.find(':');
+  if ((colon != std::string::npos && colon <= 8) || s.empty() || s.find(',') != std::string::npos || ParseStrict(s))
+    return broken;
+  auto param = [&](size_t k) { return k <= params.size() ? params[k - 1] : std::string(); };
+  // The keys as the formula path replaces them, on one name at a time.
+  auto rewrite = [&](std::string n) {
+    if (!param(1).empty()) ReplaceAll(n, "Pc", "#"), ReplaceAll(n, "Pr", "#");
+    if (!param(2).empty()) ReplaceAll(n, "Tc", "#"), ReplaceAll(n, "Tr", "#");
+    if (!param(3).empty()) ReplaceAll(n, "Vc", "#"), ReplaceAll(n, "Vr", "#");
+    if (!param(4).empty()) ReplaceAll(n, "Zc", "#"), ReplaceAll(n, "Zr", "#");
+    if (!param(5).empty()) ReplaceAll(n, "w", "#");
+    if (!param(6).empty()) ReplaceAll(n, "M", "#");
+    if (!param(7).empty()) ReplaceAll(n, "B", "#");
+    for (const char* key : {"T", "P", "R"}) ReplaceAll(n, key, "#");
+    return n;
+  };
+  std::vector<std::string> known;
+  for (const auto& e : TBuildinFuncs::Entries()) known.emplace_back(e.name);
+  auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  for (size_t i = 0; i < s.size();) {
+    if (!isLetter(s[i]) || (i > 0 && (std::isdigit(static_cast<unsigned char>(s[i - 1])) || s[i - 1] == '_'))) {
+      ++i;
+      continue;
+    }
+    size_t j = i;
+    while (j < s.size() && (isLetter(s[j]) || std::isdigit(static_cast<unsigned char>(s[j])) || s[j] == '_')) ++j;
+    std::string name = s.substr(i, j - i);
+    i = j;
+    std::string upper = name;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (std::find(known.begin(), known.end(), upper) == known.end()) continue;
+    if (rewrite(name) == name) continue;
+    if (std::find(broken.begin(), broken.end(), name) == broken.end()) broken.push_back(name);
+  }
+  return broken;
 }
 
 void EvaluateProperty(std::string_view property, Control& field, const PropRecord& record, TMyValues& grid,
@@ -159,6 +214,15 @@ void EvaluateProperty(std::string_view property, Control& field, const PropRecor
       field.setText("");
       break;
     case PropOutcome::Value:
+      if (o.formulaError != 0) {
+        // A failed formula yields 0, which must not pass for a property.
+        field.setText("");
+        std::string caption(property);
+        for (const auto& d : PropFieldDefs())
+          if (FindPropField(property) == d.field) caption = std::string(d.caption);
+        sink.Show({FormulaFailure(caption, o), "", MessageIcon::Error, MessageButtons::Ok});
+        break;
+      }
       field.SetSIValue(o.value);
       break;
   }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/fields/control.h"
 #include "core/fields/message_sink.h"
@@ -24,7 +25,19 @@ inline constexpr const char* kNoTemperature = "请指定温度！";
 struct PropOutcome {
   enum Kind { NoTemperature, Clear, Value } kind = Clear;
   double value = 0;
+  int formulaError = 0;    // the parser's error code when a formula failed (value 0)
+  std::string expression = {};  // the formula as evaluated, after the keys were replaced
 };
+
+// The message for a formula that failed: the property, the parser's error
+// and the rewritten formula.
+std::string FormulaFailure(std::string_view caption, const PropOutcome& o);
+
+// Function and constant names in a record's text that the replacement of
+// T, P, R, M, B and w (and the parameter keys) will break, in text order,
+// each once ("SQRT", "EXP", "PI"); empty for tables, constants and
+// equation-of-state texts.
+std::vector<std::string> NamesBrokenByKeys(const std::optional<std::string>& text);
 
 // The whole evaluation without a field. Throws ConversionError for a number
 // that is not one, ArithmeticError for undefined arithmetic,

@@ -68,15 +68,23 @@ bool RepeatSolves(Form& form, const std::function<Control*()>& first, const std:
 namespace {
 
 // Solves one tool: the mass-fraction list marked yellow, the pressure list
-// marked in the button-face colour. An error in a solve ends the handler; the
-// solver has already shown its warning and fields not yet written keep their
-// texts.
+// marked in the button-face colour. The relations hold only inside their
+// domain, and a first step from the start value can leave it (a mass
+// fraction past 1 for a humidity of 2): such trials step back inside. An
+// error in a solve ends the handler; the solver has already shown its warning
+// and fields not yet written keep their texts.
 void SolveTool(Form& form, std::vector<Control*> massFraction, std::vector<Control*> pressureList,
                const ResidualFunction& pressureResidual) {
   try {
     RepeatSolves(
-        form, [&] { return SolveOneUnknown(massFraction, colors::Yellow, kStartValue, MassFractionResidual); },
-        [&] { return SolveOneUnknown(pressureList, colors::BtnFace, kStartValue, pressureResidual); });
+        form,
+        [&] {
+          return SolveOneUnknown(massFraction, colors::Yellow, kStartValue, MassFractionResidual, true,
+                                 TrialDomain::StepBack);
+        },
+        [&] {
+          return SolveOneUnknown(pressureList, colors::BtnFace, kStartValue, pressureResidual, true, TrialDomain::StepBack);
+        });
   } catch (const std::exception&) {
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 #include "core/fields/number_format.h"
@@ -65,30 +66,63 @@ SegmentationResult SegmentShellTemperatures(const SegmentationInput& in) {
   if (!(2 * tsn > s) || !(denominator > 0)) return Refuse(kOutletBelowTubeMean);
 
   // Segment factor r: T(k-1) - T(k) = r * (T(k-1) + T(k) - S) in every segment.
-  double r = (ts0 - tsn) / denominator / n;
+  const double r0 = (ts0 - tsn) / denominator / n;
   const long long maxPasses = std::max(1LL, kMaxSegmentSteps / n);
   std::vector<double> boundary(static_cast<size_t>(n));  // T(1) ... T(n) of the current pass
-  for (long long pass = 1; pass <= maxPasses; ++pass) {
+  long long passes = 0;
+  // One pass over the segments with factor r: the miss of the outlet after
+  // the last segment (not finite when the pass ran out of range).
+  auto miss = [&](double r) {
+    ++passes;
     double t = ts0;
     for (int k = 1; k <= n; ++k) {
       t = (t - (t - s) * r) / (1 + r);
       boundary[static_cast<size_t>(k - 1)] = t;
     }
-    if (!std::isfinite(t)) return Refuse(kNotSettled);
-    double d = t - tsn;  // miss of the outlet after the last segment
-    if (std::fabs(d) <= 0.1) {
-      // The lines of the settled pass; the last boundary is the outlet itself.
-      SegmentationResult out;
-      out.lines.push_back("Ts0=" + FormatSegmentTemperature(ts0));
-      for (int k = 1; k < n; ++k)
-        out.lines.push_back("Ts" + std::to_string(k) + "=" + FormatSegmentTemperature(boundary[k - 1]));
-      out.lines.push_back("Ts" + std::to_string(n) + "=" + FormatSegmentTemperature(tsn));
-      out.ok = true;
-      out.passes = static_cast<int>(pass);
-      return out;
-    }
+    return t - tsn;
+  };
+  auto settled = [&] {
+    // The lines of the settled pass; the last boundary is the outlet itself.
+    SegmentationResult out;
+    out.lines.push_back("Ts0=" + FormatSegmentTemperature(ts0));
+    for (int k = 1; k < n; ++k)
+      out.lines.push_back("Ts" + std::to_string(k) + "=" + FormatSegmentTemperature(boundary[k - 1]));
+    out.lines.push_back("Ts" + std::to_string(n) + "=" + FormatSegmentTemperature(tsn));
+    out.ok = true;
+    out.passes = static_cast<int>(std::min<long long>(passes, std::numeric_limits<int>::max()));
+    return out;
+  };
+
+  // The plain correction. Where the span is large against the segment count
+  // its step overshoots and the passes swing ever wider instead of settling.
+  double r = r0;
+  for (long long pass = 1; pass <= maxPasses; ++pass) {
+    double d = miss(r);
+    if (!std::isfinite(d)) break;
+    if (std::fabs(d) <= 0.1) return settled();
     r = (0.1 * d / n + 1) * r;
-    if (!std::isfinite(r)) return Refuse(kNotSettled);
+    if (!std::isfinite(r)) break;
+  }
+
+  // The same step, damped. The outlet temperature falls steadily as r goes
+  // from 0 (no cooling: Ts0) to 1 (the tube-side mean, below Tsn), so the
+  // factor lies in a bracket that every pass narrows. The damping halves
+  // whenever a step missed by no less than the one before and doubles while
+  // steps on the same side creep (large counts make the plain step tiny); a
+  // step that would leave the bracket goes to its middle instead.
+  double lo = 0, hi = 1, lastMiss = std::numeric_limits<double>::infinity(), lastD = 0, damping = 1;
+  r = r0;
+  for (long long pass = 1; pass <= maxPasses; ++pass) {
+    double d = miss(r);
+    if (!std::isfinite(d)) return Refuse(kNotSettled);
+    if (std::fabs(d) <= 0.1) return settled();
+    (d > 0 ? lo : hi) = r;
+    if (std::fabs(d) >= lastMiss) damping *= 0.5;
+    else if ((d > 0) == (lastD > 0) && std::fabs(d) > 0.5 * lastMiss) damping *= 2;
+    lastMiss = std::fabs(d);
+    lastD = d;
+    double next = r + damping * 0.1 * d / n * r;
+    r = next > lo && next < hi ? next : 0.5 * (lo + hi);
   }
   return Refuse(kNotSettled);
 }

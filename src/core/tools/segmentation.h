@@ -11,7 +11,8 @@ namespace tharvex::tools {
 
 // Most segments the tool divides into.
 inline constexpr long long kMaxSegments = 10000;
-// Most segment steps (passes times segments) spent looking for the factor.
+// Most segment steps (passes times segments) spent looking for the factor,
+// by the plain correction and again by its damped form.
 inline constexpr long long kMaxSegmentSteps = 50000000;
 
 struct SegmentationInput {
@@ -27,8 +28,9 @@ struct SegmentationResult {
 };
 
 // The memo lines for the input, or a single line saying why the input cannot
-// be divided (the correction only settles for a shell side cooled towards a
-// tube side that stays below its outlet).
+// be divided (a factor exists only for a shell side cooled towards a tube
+// side that stays below its outlet). Where the plain correction does not
+// settle, a damped one takes over from the start.
 SegmentationResult SegmentShellTemperatures(const SegmentationInput& in);
 
 // A temperature rounded once to the coarser of 2 decimals and 5 significant

@@ -1,5 +1,7 @@
 #include "gui/help/help_window.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -66,6 +68,28 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     if (item) jumpTo(item->data(0, kOrdinalRole).toInt());
   });
   connect(browser_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { followScroll(); });
+  // Scrolling by the user (wheel, keys, the scroll bar) ends the pin.
+  connect(browser_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
+    if (!scrolling_) pinned_ = -1;
+  });
+  // The pages are laid out for their width only once the window has its
+  // final size: the first jump of a session was made against the old layout
+  // and landed several headings too far. A new layout repeats the jump.
+  connect(browser_->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+          [this] { keepPinnedHeading(); });
+  browser_->viewport()->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* o, QEvent* e) {
+  if (o == browser_->viewport() && e->type() == QEvent::Resize) keepPinnedHeading();
+  return QWidget::eventFilter(o, e);
+}
+
+void HelpWindow::keepPinnedHeading() {
+  if (pinned_ < 0 || scrolling_) return;
+  scrolling_ = true;
+  browser_->scrollToAnchor(AnchorName(pinned_));
+  scrolling_ = false;
 }
 
 void HelpWindow::setManual(const std::string& markdown, const QString& baseDir) {
@@ -75,6 +99,7 @@ void HelpWindow::setManual(const std::string& markdown, const QString& baseDir) 
   mapHeadings();
   buildOutline();
   current_ = -1;
+  pinned_ = -1;
 }
 
 void HelpWindow::mapHeadings() {
@@ -154,8 +179,11 @@ bool HelpWindow::jumpTo(int ordinal) {
   QTextBlock b = headingBlock(ordinal);
   if (!b.isValid()) return false;
   current_ = ordinal;
+  pinned_ = ordinal;
+  scrolling_ = true;
   browser_->setTextCursor(QTextCursor(b));
   browser_->scrollToAnchor(AnchorName(ordinal));
+  scrolling_ = false;
   selectInOutline(ordinal);
   return true;
 }

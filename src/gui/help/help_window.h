@@ -45,6 +45,8 @@ class HelpWindow : public QWidget {
   void buildOutline();
   void selectInOutline(int ordinal);
   void followScroll();
+  void keepPinnedHeading();
+  bool eventFilter(QObject* o, QEvent* e) override;
 
   help::ManualIndex index_;
   QTextBrowser* browser_;
@@ -53,6 +55,10 @@ class HelpWindow : public QWidget {
   std::vector<int> blockOf_;             // heading block number by ordinal, -1 when missing
   std::map<int, int> ordinalAt_;         // heading block number -> ordinal
   int current_ = -1;
+  // The heading last jumped to stays at the top while the pages are laid out
+  // again (the first showing of the window, a resize), until the user scrolls.
+  int pinned_ = -1;
+  bool scrolling_ = false;
 };
 
 }  // namespace tharvex::gui

@@ -36,6 +36,8 @@ class ScriptedUi : public SessionUi {
     files.pop_front();
     return f;
   }
+  void Inform(const std::string& text, const std::string& caption) override { notes.push_back(caption + text); }
+  std::vector<std::string> notes;
   std::deque<bool> yesNo;
   std::deque<std::optional<std::string>> files;
   std::vector<std::string> asked;
@@ -270,6 +272,40 @@ TEST_F(SessionTest, RecentPickOpensThroughTheSession) {
   EXPECT_EQ(session.ProjectFileName(), P("r1.zrf"));
   EXPECT_EQ(recent.files().front(), P("r1.zrf"));
   EXPECT_FALSE(session.Modified());
+}
+
+// A comment typed into its box is an unsaved change; one holding the line
+// marks is saved all the same (save, save as, template, Yes at exit), with
+// the look-alikes in the file and one note for the session.
+TEST_F(SessionTest, CommentsAreUnsavedChangesAndLineMarksNeverBlockSaving) {
+  Control& comment = form().At("CmtsD");
+  comment.setLines({"换热量 ▲ 10%", "△t = 5 K"});
+  form().Leave(comment);
+  EXPECT_TRUE(session.Modified());
+  EXPECT_TRUE(SaveEnabled());
+
+  ui.files = {P("c.zrf")};
+  ASSERT_TRUE(session.Save());
+  EXPECT_TRUE(sink.shown.empty());
+  ASSERT_EQ(ui.notes.size(), 1u);
+  EXPECT_EQ(ui.notes[0], std::string(kLineMarksCaption) + kLineMarksNote);
+  EXPECT_FALSE(session.Modified());
+  EXPECT_EQ(comment.lines(), (std::vector<std::string>{"换热量 ▲ 10%", "△t = 5 K"}));  // the window keeps its text
+
+  ui.files = {P("d.zrf"), P("t.zrt")};
+  EXPECT_TRUE(session.SaveAs());
+  EXPECT_TRUE(session.SaveAsTemplate());
+  form().Leave(comment);
+  ui.yesNo = {true};
+  EXPECT_TRUE(session.Exit());
+  EXPECT_FALSE(session.Modified());
+  EXPECT_EQ(ui.notes.size(), 1u);  // told once
+
+  for (const char* file : {"c.zrf", "d.zrf", "t.zrt"}) {
+    MainModel other(sink);
+    ASSERT_TRUE(ReadFormRecord(other.form(), P(file))) << file;
+    EXPECT_EQ(other.form().At("CmtsD").lines(), (std::vector<std::string>{"换热量 ▴ 10%", "∆t = 5 K"})) << file;
+  }
 }
 
 TEST_F(SessionTest, RefreshModesFollowsTheLoadedCalculationType) {

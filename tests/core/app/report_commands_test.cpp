@@ -23,6 +23,7 @@ class ScriptedUi : public SessionUi {
     shown.push_back(d);
     return answer;
   }
+  void Inform(const std::string& text, const std::string&) override { ADD_FAILURE() << "unexpected note " << text; }
   std::vector<FileDialogSpec> shown;
   std::optional<std::string> answer;
 };

@@ -35,7 +35,7 @@ TEST_P(ValueColumnTest, FormatsAndPadsTo16) {
 INSTANTIATE_TEST_SUITE_P(Cases, ValueColumnTest,
                          ::testing::Values(ValueCase{"", ""}, ValueCase{"    ", ""}, ValueCase{"abc", "abc"},
                                            ValueCase{" abc ", " abc "},  // not a number: untrimmed, untouched
-                                           ValueCase{"2.01E-5", "0.0000"}, ValueCase{"0.00017", "0.0002"},
+                                           ValueCase{"0", "0.0000"}, ValueCase{"0.0123", "0.0123"},
                                            ValueCase{"1005", "1005.0000"}, ValueCase{" 1.25 ", "1.2500"},
                                            ValueCase{"-3", "-3.0000"}, ValueCase{"+.5", "0.5000"},
                                            ValueCase{"1.5e3", "1500.0000"}, ValueCase{"1.2.3", "1.2.3"},
@@ -43,6 +43,43 @@ INSTANTIATE_TEST_SUITE_P(Cases, ValueColumnTest,
                                            ValueCase{"INF", "INF"}, ValueCase{"1,5", "1,5"},
                                            ValueCase{"热流体", "热流体"},
                                            ValueCase{"123456789012.5", "123456789012.5000"}));
+
+// Values that four decimals round so that fewer than three significant digits
+// survive keep four significant digits with an exponent; the rest stay as
+// they were.
+struct DigitsCase {
+  const char* text;
+  const char* column;
+};
+
+class SmallValueTest : public ::testing::TestWithParam<DigitsCase> {};
+
+TEST_P(SmallValueTest, KeepsFourSignificantDigits) {
+  const auto& c = GetParam();
+  EXPECT_EQ(ValueColumn(c.text, 4), PadRight(c.column, 16)) << "text '" << c.text << "'";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SmallValueTest,
+    ::testing::Values(DigitsCase{"2.01E-5", "2.010E-5"},       // air viscosity, Pa.s
+                      DigitsCase{"0.00017", "1.700E-4"},       // fouling, m2.K/W
+                      DigitsCase{"-0.00017", "-1.700E-4"},     // the sign stays
+                      DigitsCase{"0.00079", "7.900E-4"},       // water viscosity: "0.0008" kept one digit
+                      DigitsCase{"0.001234", "1.234E-3"},      // two digits would survive
+                      DigitsCase{"0.00099996", "1.000E-3"},    // four digits round up across the decade
+                      DigitsCase{"1.23456E-12", "1.235E-12"},  // two-digit exponent
+                      DigitsCase{"0.0100", "0.0100"},          // three survive: unchanged
+                      DigitsCase{"0.01234", "0.0123"}, DigitsCase{"0.00004", "4.000E-5"},
+                      DigitsCase{"0.0060", "0.0060"},  // held exactly: nothing is lost
+                      DigitsCase{"0.001", "0.0010"}, DigitsCase{"-0.0008", "-0.0008"},
+                      DigitsCase{"0.0000", "0.0000"},  // zero loses nothing
+                      DigitsCase{"-0", "-0.0000"}));
+
+TEST(ReportFormat, CountsAreWholeNumbers) {
+  EXPECT_EQ(ValueColumn("6", 0), PadRight("6", 16));
+  EXPECT_EQ(ValueColumn("42", 0), PadRight("42", 16));
+  EXPECT_EQ(ValueColumn(" 12 ", 0), PadRight("12", 16));
+}
 
 TEST(ReportFormat, CutPadGivesExactlyTwentyColumns) {
   // A unit list item: name padded to the bar at 33 columns or more.

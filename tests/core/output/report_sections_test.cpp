@@ -85,7 +85,7 @@ TEST_F(ReportSections, ValueColumnsOfFieldRows) {
   struct Case {
     const char* text;
     const char* value;
-  } cases[] = {{"", ""}, {"abc", "abc"}, {"2.01E-5", "0.0000"}, {"0.00017", "0.0002"}, {"1005", "1005.0000"}};
+  } cases[] = {{"", ""}, {"abc", "abc"}, {"2.01E-5", "2.010E-5"}, {"0.00017", "1.700E-4"}, {"1005", "1005.0000"}};
   for (const auto& c : cases) {
     form.At("CpsD").setText(c.text);
     auto rows = RowsLabelled("平均比热");
@@ -93,6 +93,17 @@ TEST_F(ReportSections, ValueColumnsOfFieldRows) {
     EXPECT_EQ(rows[0], Blanks(8) + PadRight("平均比热", 20) + PadRight(c.value, 16) + PadRight("J/(kg.K)", 20))
         << c.text;
   }
+}
+
+TEST_F(ReportSections, CountsAreWholeNumbersAndOtherRowsKeepFourDecimals) {
+  form.At("NwD").setText("6");
+  form.At("NhD").setText("12");
+  form.At("NtD").setText("69");
+  form.At("HbxD").setText("1.2");
+  EXPECT_TRUE(Has(ReportRow("管列数", "6", "列")));
+  EXPECT_TRUE(Has(ReportRow("迎风面管数", "12", "根")));
+  EXPECT_TRUE(Has(ReportRow("总管数", "69", "根")));
+  EXPECT_TRUE(Has(ReportRow("高度H", "1.2000", "m")));
 }
 
 TEST_F(ReportSections, UnitColumnFollowsTheChosenUnit) {

@@ -177,6 +177,27 @@ TEST_F(PropWindow, PasswordIsExactAndReopeningHidesTheMaintenancePage) {
   EXPECT_EQ(model.current(), 0);  // the record stays
 }
 
+// Posting warns about every upper-case function or constant name that the
+// replacement of T, P, R, M, B and w will break, naming each, and posts.
+TEST_F(PropWindow, PostingWarnsAboutNamesTheKeysBreak) {
+  model.Edit();
+  model.SetEditText(PropField::CP, "SQRT(t)+EXP(-t/100)");
+  model.SetEditText(PropField::MD, "2*PI*t ?note");
+  model.SetEditText(PropField::VI, "exp(-t/100)*1e-3");
+  ASSERT_TRUE(model.Post());
+  ASSERT_EQ(sink.shown.size(), 1u);
+  const std::string& text = sink.shown[0].text;
+  for (const char* part : {"“比热”：SQRT、EXP", "“密度”：PI"}) EXPECT_NE(text.find(part), std::string::npos) << text;
+  EXPECT_EQ(text.find("黏度"), std::string::npos);
+  EXPECT_EQ(model.CurrentRecord()->Text(PropField::CP), "SQRT(t)+EXP(-t/100)");
+  // Lower-case names post without a word.
+  model.Edit();
+  model.SetEditText(PropField::CP, "sqrt(t)+exp(-t/100)");
+  model.SetEditText(PropField::MD, "2*pi*t");
+  ASSERT_TRUE(model.Post());
+  EXPECT_EQ(sink.shown.size(), 1u);
+}
+
 TEST_F(PropWindow, EditInsertDeleteAndSaveToTheSameFile) {
   model.Insert();
   model.SetEditText(PropField::NO, "0000");

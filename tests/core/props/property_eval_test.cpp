@@ -155,6 +155,35 @@ TEST_F(WindowEval, LiquidMarkComesFromTheChineseName) {
   EXPECT_FALSE(rec.IsLiquid());
 }
 
+TEST(PropertyTextPieces, NamesTheKeysBreak) {
+  using Names = std::vector<std::string>;
+  const struct {
+    const char* text;
+    Names names;
+  } cases[] = {
+      {"SQRT(t)", {"SQRT"}},          {"EXP(-t/100)", {"EXP"}},          {"2*PI*t", {"PI"}},
+      {"ARCTAN(t)+TRUE", {"ARCTAN", "TRUE"}}, {"Cp = SQRT(t) ? SQRT", {"SQRT"}},
+      {"sqrt(t)+exp(2)+pi", {}},       {"2*E^t", {}},                     {"R*Tr/M PARAMS: 5000,300,100,0.3,0.1,20", {}},
+      {"ABS(t) PARAMS: 1,2,3,4,5,6,7", {"ABS"}},  // B with a seventh parameter
+      {"ABS(t)", {}},                  {"0,1;10,SQRT", {}},               {"PRV:5000,300", {}},  {"4187", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NamesBrokenByKeys(std::string(c.text)), c.names) << c.text;
+  EXPECT_TRUE(NamesBrokenByKeys(std::nullopt).empty());
+}
+
+TEST_F(WindowEval, AFailedFormulaClearsTheFieldWithAMessage) {
+  rec.Set(PropField::CP, "SQRT(t)");
+  EvaluateProperty("Cp", field, rec, grid, sink);
+  EXPECT_EQ(field.text(), "");
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_NE(sink.shown[0].text.find("比热"), std::string::npos);
+  EXPECT_NE(sink.shown[0].text.find("SQ8.314"), std::string::npos);  // the formula as it was evaluated
+  rec.Set(PropField::CP, "sqrt(t)");
+  EvaluateProperty("Cp", field, rec, grid, sink);
+  EXPECT_NEAR(std::stod(field.text()), std::sqrt(20.0), 1e-12);
+  EXPECT_EQ(sink.shown.size(), 1u);
+}
+
 TEST(PropertyTextPieces, CutsInOrder) {
   EXPECT_EQ(CutComments(" Cp = 1800+2.5*t ?fitted "), "1800+2.5*t");
   EXPECT_EQ(CutComments("a<b?c"), "a");

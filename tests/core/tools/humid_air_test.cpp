@@ -75,6 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
         WorkedCase{"ChangedDewPointUpdatesResults",
                    {{"PD", "100000"}, {"tD", "20"}, {"tD", "14.0754858303964"}},
                    {{"HD", 0.01, 1e-9, kFace}, {"ywD", 0.0099010, 5e-8, kYellow}}},
+        // Humidities far from the start value 0.001: the first trial of the
+        // mass fraction would pass 1 (H = 2) or the dew point fall below
+        // the domain (very dry air). Expected values by hand from the same
+        // saturation formula: pv = P H / (H + 0.622), t = 3816.44 / (23.1962 - ln pv) - 227.02;
+        // H = 2: pv = 76277.65 Pa, t = 92.23877 degC, y = H / (1 + H) = 2/3;
+        // H = 0.0001: pv = 16.0746 Pa, t = -40.1133 degC.
+        WorkedCase{"HumidityOfTwoGivesDewPoint",
+                   {{"PD", "100000"}, {"HD", "2"}},
+                   {{"tD", 92.23877, 5e-5, kFace}, {"ywD", 2.0 / 3.0, 1e-9, kYellow}}},
+        WorkedCase{"VeryDryAirGivesDewPoint",
+                   {{"PD", "100000"}, {"HD", "0.0001"}},
+                   {{"tD", -40.1133, 5e-4, kFace}, {"ywD", 0.0001 / 1.0001, 1e-12, kYellow}}},
         // Pressure in kPa: the solver works in SI.
         WorkedCase{"PressureInOtherUnit",
                    {{"PU", "3"}, {"PD", "100"}, {"tD", "20"}},

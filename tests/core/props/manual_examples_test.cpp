@@ -1,0 +1,38 @@
+// Every property text the manual prints as an example ("- 例：`TEXT` = VALUE")
+// evaluates to the value printed beside it, at t = 20 and p = 100.
+#include "test_paths.h"
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "core/props/property_eval.h"
+
+namespace tharvex::props {
+namespace {
+
+TEST(ManualExamples, EveryPrintedPropertyTextGivesItsValue) {
+  std::ifstream in(std::string(THARVEX_SOURCE_DIR) + "/data/manual/manual.md");
+  ASSERT_TRUE(in);
+  const std::regex example("^- 例：`([^`]+)` = ([-+0-9.eE]+)\\s*$");
+  std::string line;
+  int found = 0;
+  while (std::getline(in, line)) {
+    std::smatch m;
+    if (!std::regex_match(line, m, example)) continue;
+    ++found;
+    TMyValues grid = TMyValues::PropertyWindowGrid();
+    grid.SetValue("t", "20");
+    grid.SetValue("p", "100");
+    PropOutcome o = EvaluatePropertyText("CP", m[1].str(), false, grid);
+    const double expected = std::stod(m[2].str());
+    EXPECT_EQ(o.kind, PropOutcome::Value) << m[1];
+    EXPECT_EQ(o.formulaError, 0) << m[1];
+    EXPECT_NEAR(o.value, expected, 1e-12 * std::max(1.0, std::fabs(expected))) << m[1];
+  }
+  EXPECT_GE(found, 8);
+}
+
+}  // namespace
+}  // namespace tharvex::props
