@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/main_model.h"
+#include "core/app/window_state.h"
 #include "core/fields/message_sink.h"
 
 namespace tharvex::cli {
@@ -27,6 +28,7 @@ struct Context {
   RecordingMessageSink& sink;
   std::ostream& out;
   std::ostream& err;
+  EditHistory* history = nullptr;  // the undo and redo of the actions so far
 };
 
 // An action that takes `args` arguments after its name (0 or 1).
@@ -39,7 +41,11 @@ using ActionTable = std::map<std::string, Action>;
 
 // A subcommand takes the whole rest of the command line (tharvex-cli NAME ...)
 // and returns the exit status.
-using Subcommand = std::function<int(const std::vector<std::string>& rest, std::ostream& out, std::ostream& err)>;
+using SubcommandRun = std::function<int(const std::vector<std::string>& rest, std::ostream& out, std::ostream& err)>;
+struct Subcommand {
+  SubcommandRun run;
+  std::string help;  // its arguments and what it does, one line
+};
 using SubcommandTable = std::map<std::string, Subcommand>;
 
 // Registration, one function per subsystem (each in its own file).
@@ -47,6 +53,7 @@ void RegisterFieldActions(ActionTable& t);
 void RegisterEngineActions(ActionTable& t);
 void RegisterFileActions(ActionTable& t);
 void RegisterReportActions(ActionTable& t);
+void RegisterHistoryActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
 
 // Helpers shared by the action files.

@@ -11,12 +11,15 @@
 #include <QToolButton>
 
 #include "core/app/main_window_table.h"
+#include "core/app/project_session.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
 #include "gui/column_page.h"
 #include "gui/icons.h"
 #include "gui/qt_bridge.h"
+#include "gui/shortcuts.h"
 #include "gui/tube_drawing.h"
+#include "gui/undo_history.h"
 #include "gui/window_builder.h"
 #include "gui/window_services.h"
 
@@ -67,6 +70,12 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   binder_->afterRefresh = [this] { afterRefresh(); };
   binder_->showError = [this](const QString& t) { showError(t); };
   services_ = std::make_unique<WindowServices>(*this, sink_);
+  undo_ = std::make_unique<UndoHistory>(model_, *binder_);
+  services_->session().onLoaded = [this](const std::string& file, bool newProject) {
+    undo_->projectLoaded(file, newProject);
+  };
+  connect(undo_.get(), &UndoHistory::changed, this, &TFormTharvex::historyChanged);
+  loadGlossary();
 
   buildMenus();
   buildToolBar();
@@ -82,18 +91,22 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   bar->addWidget(status0_);
   bar->addWidget(status1_, 1);
   setStatusBar(bar);
+  buildLegend(bar);
 
   author_ = new TFormAuthor(this);
   qApp->installEventFilter(this);
 
   move(0, 0);
   resize(1024, 740);
+  historyChanged();
   binder_->refreshAll();
 }
 
 TFormTharvex::~TFormTharvex() {
   qApp->removeEventFilter(this);
+  services_->session().onLoaded = nullptr;
   DeleteChildrenBeforeBinder(this);
+  undo_.reset();
   services_.reset();
   binder_.reset();
 }
@@ -131,6 +144,8 @@ void TFormTharvex::buildMenus() {
       a = it->second->addAction(Qs(d.caption));
     }
     a->setObjectName(Qs(d.name));
+    a->setShortcuts(ShortcutsOf(d.name));
+    if (const QString key = ShownKeyOf(d.name); !key.isEmpty()) a->setText(a->text() + QLatin1Char('\t') + key);
     new BoundAction(*binder_, c, a);
     connect(a, &QAction::triggered, this, [this, name] { command(name); });
     actions_[name] = a;
@@ -193,8 +208,13 @@ void TFormTharvex::buildPages() {
 }
 
 void TFormTharvex::afterRefresh() {
-  const QString title = Qs(model_.form().title());
+  // "[*]" is where the title shows the unsaved-changes mark; a "[*]" that is
+  // part of the path is doubled so it stays text.
+  QString title = Qs(model_.form().title());
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  title += QStringLiteral("[*]");
   if (windowTitle() != title) setWindowTitle(title);
+  setWindowModified(model_.project().modified);
   const QString warning = Qs(model_.form().status(1));
   if (status1_ && status1_->text() != warning) status1_->setText(warning);
   if (drawing_ && drawing_->isVisible()) drawing_->update();
@@ -215,6 +235,7 @@ void TFormTharvex::showEvent(QShowEvent* e) {
     shownOnce_ = true;
     move(0, 0);
     resize(1024, 740);
+    restorePlacement();
   }
 }
 

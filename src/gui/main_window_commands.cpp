@@ -10,6 +10,7 @@
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"
 #include "gui/tube_drawing.h"
+#include "gui/undo_history.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -20,7 +21,7 @@ namespace {
 const std::map<std::string, std::string, std::less<>> kToolToMenu{
     {"tbNew", "MFNew"},       {"tbOpen", "MFOpen"},     {"tbSave", "MFSave"}, {"tbAs", "MFAs"},
     {"tbTemp", "MFTemp"},     {"tbExit", "MFExit"},     {"tbOpt1", "MROpt1"}, {"btReport", "MOReport"},
-    {"tbSaveRep", "MOSave"},  {"tbPrint", "MOPrint"},   {"tbTools", "MTools"},
+    {"tbSaveRep", "MOSave"},  {"tbPrint", "MOPrint"},   {"tbTools", "MTools"},    {"tbCalc", "MRCalc"},
 };
 
 int TabIndex(std::string_view name) {
@@ -47,6 +48,15 @@ void TFormTharvex::command(const std::string& name) {
   }
   std::string menu = name;
   if (auto it = kToolToMenu.find(name); it != kToolToMenu.end()) menu = it->second;
+  if (menu == "MEUndo" || menu == "MERedo") {
+    // What was typed last is an action of its own, undone first.
+    commitFocusedField();
+    if (menu == "MEUndo")
+      undo_->undo();
+    else
+      undo_->redo();
+    return;
+  }
   if (menu == "MTools") {
     pages_->setCurrentIndex(TabIndex("TabTools"));
     return;
@@ -54,6 +64,11 @@ void TFormTharvex::command(const std::string& name) {
   // Commands that act on the case see what was typed last.
   if (menu != "MHDoc" && menu != "MHAbout") commitFocusedField();
 
+  if (menu == "MRCalc") {
+    // What leaving a field does, on demand.
+    binder_->run([&] { services_->calculate(); }, QStringLiteral("计算"));
+    return;
+  }
   if (menu == "MROpt1") {
     optimise(c ? *c : form.At(menu));
     return;
@@ -75,7 +90,9 @@ void TFormTharvex::command(const std::string& name) {
   else if (menu == "MOPrint") services_->printReport();
   else if (menu == "MHDoc") services_->helpDocument(QString());
   else if (menu == "MHAbout") services_->about();
-  else if (name.rfind("SBP", 0) == 0) services_->propertyWindow(name);
+  else if (name.rfind("SBP", 0) == 0)
+    // The values the property window sends are one step of the history.
+    binder_->run([&] { services_->propertyWindow(name); }, QStringLiteral("物性数据"));
   binder_->refresh();
 }
 
@@ -86,7 +103,7 @@ void TFormTharvex::clearFocusedField() {
   if (!e || e->window() != this) return;
   e->setModified(false);
   Control& c = e->control();
-  binder_->run([&] { model_.form().ClearEdit(c); });
+  binder_->run([&] { model_.form().ClearEdit(c); }, QStringLiteral("清除"));
 }
 
 void TFormTharvex::optimise(Control& c) {
@@ -95,18 +112,19 @@ void TFormTharvex::optimise(Control& c) {
     binder_->refresh();
     return;
   }
-  model_.form().setStatus(1, "优化设计开始...");
-  binder_->refresh();
-  statusBar()->repaint();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  // One refresh at the end: the sweep's intermediate states are not shown.
+  // One action, undone as a whole, from the status line on; one refresh at
+  // the end: the sweep's intermediate states are not shown.
   binder_->run([&] {
+    model_.form().setStatus(1, "优化设计开始...");
+    binder_->refresh();
+    statusBar()->repaint();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (c.onClick)
       c.onClick(&c);
     else
       services_->optimise();
-  });
+  }, QStringLiteral("优化设计"));
   QApplication::restoreOverrideCursor();
 }
 
@@ -115,7 +133,7 @@ void TFormTharvex::pageChanged(int index) {
   if (index == TabIndex("TabSheet2")) {
     commitFocusedField();
     // The drawing tab runs the calculation, which redraws the layout.
-    binder_->run([&] { services_->calculate(); });
+    binder_->run([&] { services_->calculate(); }, QStringLiteral("计算"));
     drawing_->update();
   } else if (index == TabIndex("TabSheetReport")) {
     commitFocusedField();
@@ -126,9 +144,10 @@ void TFormTharvex::pageChanged(int index) {
 
 void TFormTharvex::closeEvent(QCloseEvent* e) {
   commitFocusedField();
-  if (services_->closeQuery())
+  if (services_->closeQuery()) {
+    savePlacement();
     e->accept();
-  else
+  } else
     e->ignore();
 }
 

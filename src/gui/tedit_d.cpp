@@ -8,6 +8,7 @@
 
 #include "core/fields/colors.h"
 #include "gui/qt_bridge.h"
+#include "gui/undo_history.h"
 
 namespace tharvex::gui {
 
@@ -64,7 +65,7 @@ void TEditD::commitAndLeave() {
       binder_.form().EnterText(c, std::move(typed));
     else
       binder_.form().Leave(c);
-  });
+  }, EditName(binder_.form(), c));
 }
 
 void TEditD::focusInEvent(QFocusEvent* e) {

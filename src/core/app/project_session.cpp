@@ -129,6 +129,7 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
   }
   RefreshModes();
   UpdateTitle(addToRecent);
+  if (onLoaded) onLoaded(file, false);
   return true;
 }
 
@@ -165,6 +166,7 @@ bool ProjectSession::New() {
   model_.project().fileName = *file;
   RefreshModes();
   UpdateTitle(false);
+  if (onLoaded) onLoaded(templ ? *templ : std::string(), true);
   return true;
 }
 

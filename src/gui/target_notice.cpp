@@ -1,0 +1,22 @@
+#include "gui/target_notice.h"
+
+#include <QMessageBox>
+
+#include "core/app/split_numbers.h"
+
+namespace tharvex::gui {
+
+void TargetNotice::show() {
+  if (box_) {
+    ++repeats_;
+    box_->setInformativeText(QStringLiteral("同样的请求又收到 %1 次。").arg(repeats_));
+    return;
+  }
+  repeats_ = 0;
+  box_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), QString::fromUtf8(kTargetNotFound),
+                         QMessageBox::Ok, owner_);
+  box_->setAttribute(Qt::WA_DeleteOnClose);
+  box_->open();
+}
+
+}  // namespace tharvex::gui
