@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
 #include "core/app/project_session.h"
 #include "core/files/form_record.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace {
 

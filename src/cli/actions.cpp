@@ -19,11 +19,16 @@ Control& NeedControl(Form& form, const std::string& name) {
   return *c;
 }
 
-// Subsystems that have no actions yet register nothing.
-[[gnu::weak]] void RegisterEngineActions(ActionTable&) {}
-[[gnu::weak]] void RegisterFileActions(ActionTable&) {}
-[[gnu::weak]] void RegisterReportActions(ActionTable&) {}
-[[gnu::weak]] void RegisterPropertySubcommands(SubcommandTable&) {}
+ActionTable AllActions() {
+  ActionTable actions;
+  RegisterFieldActions(actions);
+  RegisterEngineActions(actions);
+  RegisterFileActions(actions);
+  RegisterReportActions(actions);
+  RegisterInfoActions(actions);
+  RegisterHistoryActions(actions);
+  return actions;
+}
 
 namespace {
 
@@ -57,12 +62,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
   }
 
-  ActionTable actions;
-  RegisterFieldActions(actions);
-  RegisterEngineActions(actions);
-  RegisterFileActions(actions);
-  RegisterReportActions(actions);
-  RegisterHistoryActions(actions);
+  const ActionTable actions = AllActions();
   for (const std::string& a : args) {
     if (a == "--help" || a == "-h") {
       PrintHelp(actions, subcommands, out);

@@ -54,7 +54,11 @@ void RegisterEngineActions(ActionTable& t);
 void RegisterFileActions(ActionTable& t);
 void RegisterReportActions(ActionTable& t);
 void RegisterHistoryActions(ActionTable& t);
+void RegisterInfoActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
+
+// Every action of the driver, as the runner applies them.
+ActionTable AllActions();
 
 // Helpers shared by the action files.
 std::pair<std::string, std::string> SplitAssignment(const std::string& opt, const std::string& value);

@@ -92,9 +92,10 @@ void CopyDataService::acceptPending() {
     if (fd < 0) {
       if (errno == EINTR) continue;
       if (errno == EAGAIN || errno == EWOULDBLOCK || errno == ECONNABORTED) return;
-      // Out of descriptors or memory: the service pauses and tries again,
-      // after freeing what it can; it never stops listening.
-      makeRoom();
+      // Out of descriptors or memory: the oldest idle connection makes room
+      // for this one; with none to close the service pauses and tries again.
+      // It never stops listening.
+      if (makeRoom()) continue;
       notifier_->setEnabled(false);
       retry_->start();
       return;

@@ -10,8 +10,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "core/app/main_window_table.h"
 #include "core/app/project_session.h"
+#include "core/mainwin/main_window_table.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
 #include "gui/column_page.h"

@@ -5,7 +5,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"

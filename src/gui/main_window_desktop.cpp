@@ -15,7 +15,7 @@
 #include <QToolTip>
 
 #include "core/app/field_state.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/app/paths.h"
 #include "core/app/window_placement.h"
 #include "core/help/help_keyword.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <map>
 
-#include "core/app/main_window_table.h"
 #include "core/fields/units.h"
+#include "core/mainwin/main_window_table.h"
 #include "gui/bound_widgets.h"
 #include "gui/column_page.h"
 #include "gui/field_group.h"

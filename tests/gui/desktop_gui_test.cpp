@@ -5,9 +5,12 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include "core/app/paths.h"
+#include "core/app/window_placement.h"
 #include "core/app/window_state.h"
 #include "gui/undo_history.h"
 #include "gui/window_services.h"
@@ -159,6 +162,7 @@ TEST_F(DesktopTest, OpeningAProjectClearsTheHistoryAndCtrlSWritesTheFile) {
   ASSERT_TRUE(QFile::copy(THARVEX_SOURCE_DIR "/data/examples/AirCooler-Example.zrf", file));
   typeAndTab("Ts1D", "130");
   ASSERT_TRUE(window->action("MEUndo")->isEnabled());
+  model->project().modified = false;  // no question before the open
   ASSERT_TRUE(window->services().openFile(file.toStdString()));
   QApplication::processEvents();
   EXPECT_FALSE(window->action("MEUndo")->isEnabled());
@@ -206,6 +210,29 @@ TEST_F(DesktopTest, TooltipsGiveTheGlossaryEntryAndTheFieldsState) {
   form().EnterText(C("WsD"), "5");
   EXPECT_TRUE(window->fieldTooltip(C("WtD")).contains("当前：由热量平衡求出")) << window->fieldTooltip(C("WtD")).toStdString();
   EXPECT_NE(window->findChild<QWidget*>("ColourLegend"), nullptr);
+}
+
+TEST_F(DesktopTest, TheWindowComesBackWhereItWasOnTheTabItWasOn) {
+  const std::string settings = window->services().paths().settingsFile();
+  window->move(40, 30);
+  window->resize(900, 650);
+  window->pages()->setCurrentIndex(3);  // 工具
+  QApplication::processEvents();
+  model->project().modified = false;
+  ASSERT_TRUE(window->close());
+  const auto p = LoadPlacement(settings);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->width, 900);
+  EXPECT_EQ(p->height, 650);
+  EXPECT_EQ(p->tab, 3);
+
+  TFormTharvex again(*model, sink);
+  again.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+  EXPECT_EQ(again.size(), QSize(900, 650));
+  EXPECT_EQ(again.pages()->currentIndex(), 3);
+  EXPECT_FALSE(model->project().modified);  // coming back is not a calculation
+  SavePlacement(settings, WindowPlacement{});  // the next tests start as designed
 }
 
 }  // namespace

@@ -204,14 +204,14 @@ std::vector<std::unique_ptr<QLocalSocket>> Idle(const QString& path, int n) {
 
 TEST(LocalService, ManyIdleConnectionsAndNoDescriptorsLeftDoNotEndTheService) {
   // The program may hold 60 descriptors: fewer than the connections it
-  // keeps, so accepting fails on the way; then 300 idle connections.
+  // keeps, so accepting fails on the way; then 200 idle connections.
   Program program({}, [] {
     rlimit r{60, 60};
     setrlimit(RLIMIT_NOFILE, &r);
   });
   ASSERT_TRUE(program.run());
   {
-    auto idle = Idle(program.service(), 300);
+    auto idle = Idle(program.service(), 200);
     // Even with every connection held, a new one gets its answer.
     EXPECT_EQ(Ask(program.service(), Z("9;1;2;3"), 10000), Z("6"));
   }

@@ -1,6 +1,6 @@
 #include "core/app/field_state.h"
 
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
 

@@ -1,6 +1,6 @@
 #include "core/app/main_model.h"
 
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/tools/install.h"
 
 namespace tharvex {

@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "core/app/main_window_table.h"
 #include "core/app/recent_files.h"
 #include "core/fields/solver.h"
 #include "core/files/file_error.h"
 #include "core/files/form_record.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
 

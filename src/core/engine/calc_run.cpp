@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
 #include "core/fields/number_format.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex::engine {
 

@@ -1,8 +1,8 @@
 #include "core/output/report.h"
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
 #include "core/fields/number_format.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/output/report_format.h"
 
 namespace tharvex::report {

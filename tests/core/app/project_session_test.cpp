@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/app/main_window_table.h"
 #include "core/app/project_session.h"
 #include "core/app/recent_files.h"
 #include "core/files/form_record.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
 namespace {

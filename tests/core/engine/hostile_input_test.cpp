@@ -4,7 +4,7 @@
 #include <chrono>
 #include <random>
 
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "engine_fixture.h"
 
 namespace tharvex::engine::testing {

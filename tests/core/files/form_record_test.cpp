@@ -6,11 +6,11 @@
 #include <fstream>
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
 #include "core/files/file_error.h"
 #include "core/files/form_record.h"
 #include "core/files/gbk_text.h"
 #include "core/files/stream_tools.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
 namespace {

@@ -6,7 +6,7 @@
 #include "core/app/build_info.h"
 #include "core/app/field_state.h"
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/help/about.h"
 #include "core/help/glossary.h"
 #include "core/help/manual_index.h"

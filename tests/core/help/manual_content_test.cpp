@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
 #include "core/help/about.h"
 #include "core/help/help_keyword.h"
 #include "core/help/manual_index.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex::help {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/props/prop_library.h"
 #include "core/props/prop_window_model.h"
 

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "core/app/main_model.h"
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/app/main_window_table.h"
+#include "core/mainwin/main_window_table.h"
 
 #include <unordered_map>
 
