@@ -114,7 +114,10 @@ QString TFormTharvex::fieldTooltip(const Control& shown) const {
   // The value field of a unit selector or caption label.
   const Form& form = model_.form();
   const Control* field = &shown;
-  if (const mainwin::ControlDef* d = mainwin::FindDef(shown.name()))
+  const std::string& name = shown.name();
+  const mainwin::ControlDef* d = mainwin::FindDef(name);
+  if (!d && name.size() > 1) d = mainwin::FindDef(std::string_view(name).substr(0, name.size() - 1));
+  if (d)
     if (const Control* v = form.Find(d->value())) field = v;
   const std::string caption = help::HelpKeywordFor(form, field->name());
   QString tip;

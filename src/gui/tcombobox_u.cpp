@@ -84,7 +84,7 @@ void TComboBoxU::focusOutEvent(QFocusEvent* e) {
     return;
   Control& c = control();
   if (!c.onExit) return;
-  binder_.run([&] { binder_.form().Leave(c); }, EditName(binder_.form(), c));
+  binder_.run([&] { binder_.form().Leave(c); });  // the pick was the step
 }
 
 void TComboBoxU::picked(int index) {

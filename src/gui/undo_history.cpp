@@ -38,6 +38,8 @@ UndoHistory::UndoHistory(MainModel& model, Binder& binder, QObject* parent)
 }
 
 UndoHistory::~UndoHistory() {
+  // The stack empties itself on the way out; nobody is to hear of it.
+  stack_.disconnect();
   binder_.beforeAction = nullptr;
   binder_.afterAction = nullptr;
 }
@@ -48,7 +50,7 @@ void UndoHistory::before() {
   // The state after the newest step is still the window's unless something
   // outside an action changed it since.
   auto now = std::make_shared<const WindowState>(CaptureWindow(model_));
-  before_ = last_ && SameWindow(model_, *last_, *now) ? last_ : std::move(now);
+  before_ = last_ && last_->controls == now->controls ? last_ : std::move(now);
 }
 
 void UndoHistory::after(const QString& name) {
@@ -58,11 +60,13 @@ void UndoHistory::after(const QString& name) {
     last_.reset();
     return;
   }
-  if (!before) return;
+  // Unnamed actions are no edits: leaving a field without a change (its
+  // calculation), saving, building the report.
+  if (!before || (name.isEmpty() && loadedName_.isEmpty())) return;
   auto after = std::make_shared<const WindowState>(CaptureWindow(model_));
   if (SameWindow(model_, *before, *after)) return;
   last_ = after;
-  const QString text = !loadedName_.isEmpty() ? loadedName_ : name.isEmpty() ? QStringLiteral("编辑") : name;
+  const QString text = !loadedName_.isEmpty() ? loadedName_ : name;
   stack_.push(new WindowCommand(text, std::move(before), std::move(after),
                                 [this](const WindowState& s) { restore(s); }));
 }

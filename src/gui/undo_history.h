@@ -1,6 +1,6 @@
 #pragma once
 // Undo and redo of the user's actions on the main window. Every outermost
-// action the binder runs is recorded when it changed the window: one step
+// action the binder runs under a name is recorded when it changed the window: one step
 // gives back the whole window state before it (texts, units, items, checks,
 // field states, colours, status texts) without a calculation, redo the state
 // after it. A new project or an opened project starts a new history.

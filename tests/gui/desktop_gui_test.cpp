@@ -111,9 +111,12 @@ TEST_F(DesktopTest, UndoAndRedoGiveBackTheExactStatesOfAFieldTheOptimiserAndClea
   ASSERT_NE(optimised, typed);
   EXPECT_EQ(menuText("MEUndo"), "&U 撤销 优化设计");
 
-  // 清除 on a result.
+  // Moving on without a change is no step.
   edit("KaD")->setFocus();
   QApplication::processEvents();
+  EXPECT_EQ(menuText("MEUndo"), "&U 撤销 优化设计");
+  const Shown beforeClear = shown();
+  // 清除 on a result.
   window->command("ToolButton6");
   const Shown cleared = shown();
   ASSERT_NE(cleared, optimised);
@@ -123,7 +126,7 @@ TEST_F(DesktopTest, UndoAndRedoGiveBackTheExactStatesOfAFieldTheOptimiserAndClea
   // Back step by step with Ctrl+Z, on from the field the focus is in.
   const size_t messages = sink.shown.size();
   keys(QKeySequence("Ctrl+Z"));
-  EXPECT_EQ(shown(), optimised);
+  EXPECT_EQ(shown(), beforeClear);
   EXPECT_EQ(menuText("MERedo"), "&R 重做 清除");
   keys(QKeySequence("Ctrl+Z"));
   EXPECT_EQ(shown(), typed);
@@ -135,6 +138,10 @@ TEST_F(DesktopTest, UndoAndRedoGiveBackTheExactStatesOfAFieldTheOptimiserAndClea
   EXPECT_EQ(shown(), typed);
   keys(QKeySequence("Ctrl+Shift+Z"));
   EXPECT_EQ(shown(), optimised);
+  keys(QKeySequence("Ctrl+Y"));
+  EXPECT_EQ(shown(), cleared);
+  keys(QKeySequence("Ctrl+Z"));
+  EXPECT_EQ(shown(), beforeClear);
   window->command("MERedo");
   EXPECT_EQ(shown(), cleared);
   EXPECT_FALSE(window->action("MERedo")->isEnabled());

@@ -41,8 +41,13 @@ void RestoreWindow(MainModel& model, const WindowState& state) {
 bool SameWindow(const MainModel& model, const WindowState& a, const WindowState& b) {
   const auto& controls = model.form().controls();
   if (a.controls.size() != b.controls.size() || a.controls.size() != controls.size()) return false;
-  for (size_t i = 0; i < controls.size(); ++i)
-    if (!IsOutsideUndo(controls[i]->name()) && !(a.controls[i] == b.controls[i])) return false;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const std::string& name = controls[i]->name();
+    // A calculation that only added its trace lines (leaving a field without
+    // a change) is no edit; a step still gives the message pane back.
+    if (IsOutsideUndo(name) || name == "MemoMessage") continue;
+    if (!(a.controls[i] == b.controls[i])) return false;
+  }
   return true;
 }
 
@@ -51,7 +56,7 @@ void EditHistory::Push(std::string name, std::shared_ptr<const WindowState> befo
   if (SameWindow(model_, *before, *after)) return;
   edits_.resize(pos_);
   // Consecutive edits share the state between them.
-  if (!edits_.empty() && SameWindow(model_, *edits_.back().after, *before)) before = edits_.back().after;
+  if (!edits_.empty() && edits_.back().after->controls == before->controls) before = edits_.back().after;
   edits_.push_back({std::move(name), std::move(before), std::move(after)});
   if (edits_.size() > limit_) edits_.erase(edits_.begin());
   pos_ = edits_.size();

@@ -26,7 +26,8 @@ WindowState CaptureWindow(const MainModel& model);
 // Gives every control its recorded state (controls outside undo keep
 // theirs), then the calculation state; the project counts as modified.
 void RestoreWindow(MainModel& model, const WindowState& state);
-// True when an undo step would change nothing between the two.
+// True when the two differ in nothing a user would call an edit (the message
+// pane's trace lines aside).
 bool SameWindow(const MainModel& model, const WindowState& a, const WindowState& b);
 
 // Opening a project (or starting a new one) begins a new history; opening a
