@@ -53,7 +53,7 @@ class CopyDataService : public QObject {
   // Received text one connection may leave waiting, and replies it may leave
   // unread; beyond either the connection is closed.
   static constexpr qint64 kMaxQueued = 1024 * 1024;
-  static constexpr qint64 kMaxUnread = 256 * 1024;
+  static constexpr qint64 kMaxUnread = 64 * 1024;
   // Requests answered in one turn of the event loop per connection, so one
   // busy client does not starve the others.
   static constexpr int kRequestsPerTurn = 2000;

@@ -22,6 +22,7 @@ class TargetNotice {
   QWidget* owner_;
   QPointer<QMessageBox> box_;
   int repeats_ = 0;
+  int shownRepeats_ = 0;  // the count the box says
 };
 
 }  // namespace tharvex::gui

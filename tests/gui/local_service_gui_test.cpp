@@ -203,10 +203,10 @@ std::vector<std::unique_ptr<QLocalSocket>> Idle(const QString& path, int n) {
 }
 
 TEST(LocalService, ManyIdleConnectionsAndNoDescriptorsLeftDoNotEndTheService) {
-  // The program may hold 60 descriptors: fewer than the connections it
-  // keeps, so accepting fails on the way; then 200 idle connections.
+  // The program may hold 100 descriptors: fewer than its own and the
+  // connections it keeps, so accepting fails on the way.
   Program program({}, [] {
-    rlimit r{60, 60};
+    rlimit r{100, 100};
     setrlimit(RLIMIT_NOFILE, &r);
   });
   ASSERT_TRUE(program.run());
@@ -245,7 +245,7 @@ TEST(LocalService, AnotherUsersConnectionIsClosedUnanswered) {
   other.setChildProcessModifier([] {
     if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
   });
-  other.start("python3", {"-c",
+  other.start("/usr/bin/python3", {"-c",
                           "import socket,sys\n"
                           "s=socket.socket(socket.AF_UNIX)\n"
                           "s.connect(sys.argv[1]); s.sendall(b'77;1;2;3.5\\0'); s.settimeout(3)\n"
@@ -258,7 +258,8 @@ TEST(LocalService, AnotherUsersConnectionIsClosedUnanswered) {
   const QByteArray out = other.readAllStandardOutput();
   EXPECT_EQ(other.exitCode(), 0) << other.readAllStandardError().constData();
   EXPECT_FALSE(out.contains("6.5")) << out.constData();
-  EXPECT_TRUE(out.startsWith("b''")) << out.constData();
+  // Closed unanswered: an empty read or a reset.
+  EXPECT_TRUE(out.startsWith("b''") || out.startsWith("closed")) << out.constData();
 }
 
 TEST(RuntimeFolder, WithoutXdgRuntimeDirAPrivateFolderOfOurOwnIsUsed) {
