@@ -26,6 +26,8 @@ ActionTable AllActions() {
   RegisterFileActions(actions);
   RegisterReportActions(actions);
   RegisterInfoActions(actions);
+  RegisterExportActions(actions);
+  RegisterDrawingActions(actions);
   RegisterHistoryActions(actions);
   return actions;
 }
@@ -77,7 +79,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   RecordingMessageSink sink;
   MainModel model(sink);
   EditHistory history(model);
-  Context ctx{model, sink, out, err, &history};
+  Context ctx{model, sink, out, err, {}, {}, &history};
   try {
     for (size_t i = 0; i < args.size(); ++i) {
       auto it = actions.find(args[i]);
@@ -97,6 +99,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       else
         history.Push(arg.empty() ? it->first : it->first + " " + arg, std::move(before));
     }
+    for (size_t k = 0; k < ctx.atEnd.size(); ++k) ctx.atEnd[k](ctx);
   } catch (const UsageError& e) {
     err << "tharvex-cli: " << e.what() << "\n";
     return 2;

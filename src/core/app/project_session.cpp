@@ -121,7 +121,10 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
   // A missing file or one without the header loads nothing but still
   // becomes the project's file.
   model_.project().fileName = file;
-  if (plan) ApplyFormRecord(model_.form(), *plan);
+  if (plan) {
+    mainwin::ResetLaterControls(model_.form());
+    ApplyFormRecord(model_.form(), *plan);
+  }
   if (status) {
     std::error_code ec;
     *status = plan ? ReadStatus::Applied
@@ -162,7 +165,10 @@ bool ProjectSession::New() {
   }
   for (const auto& c : form.controls())
     if (c->kind() == ControlKind::TEditD) ReleaseSolved(*c);
-  if (plan) ApplyFormRecord(form, *plan);
+  if (plan) {
+    mainwin::ResetLaterControls(form);
+    ApplyFormRecord(form, *plan);
+  }
   model_.project().fileName = *file;
   RefreshModes();
   UpdateTitle(false);

@@ -50,6 +50,7 @@ void Engine::InstallHandlers() {
   for (const char* name : {"khwD", "BayD", "LatD", "PnD", "FmD", "TmD", "SmD"}) form_.At(name).onExit = calc;
   for (const char* name : {"FmD", "TmD", "SmD", "PmD"}) form_.At(name).onChange = calc;
   f_.CBRoate->onClick = calc;
+  f_.MethodD->onChange = calc;
 
   auto calType = [this](Control* s) { CalTypeDChange(s); };
   f_.CalTypeD->onChange = calType;
@@ -68,11 +69,14 @@ void Engine::InstallHandlers() {
 void Engine::WsDExit(Control* sender) {
   project_.modified = true;
   f_.MFSave->setEnabled(true);
+  form_.clearStatusLog();
   // A failed attempt (an empty field, an arithmetic error, the input check)
   // is retried from the balance; after the last one the run ends silently.
+  st_.lastRunSucceeded = false;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     try {
       Attempt(sender);
+      st_.lastRunSucceeded = true;
       return;
     } catch (const std::exception&) {
     }
@@ -80,12 +84,18 @@ void Engine::WsDExit(Control* sender) {
 }
 
 void Engine::Attempt(Control* sender) {
+  st_.correlations = method::UseLog{};
+  st_.correlations.method = Method().kind();
   BalanceStep();
   TubeHeatStep();
   CheckInput(sender);
   LabelHotCold();
-  MeanTempDifference();
+  // The engineering correction factor depends on the tube columns, which the
+  // layout settles.
+  const bool rowsFirst = st_.correlations.method == method::Kind::Engineering;
+  if (!rowsFirst) MeanTempDifference();
   LayoutStep();
+  if (rowsFirst) MeanTempDifference();
   OptimisingLengthStep();
   ShellSideStep();
   TubeSideStep();
@@ -120,6 +130,32 @@ void Engine::Write(Control* c, double si) {
   Fin(si);
   Fin(si / c->exchange());
   c->SetSIValue(si);
+}
+
+const method::Correlations& Engine::Method() const {
+  return method::For(f_.MethodD->itemIndex() == 1 ? method::Kind::Engineering : method::Kind::Standard);
+}
+
+void Engine::Used(method::Role role, method::Use use) {
+  st_.correlations.Set(role, use);
+  // The standard method keeps its trace as it always was.
+  if (st_.correlations.method != method::Kind::Engineering || !st_.InteractiveOutput) return;
+  static constexpr std::string_view kWhat[] = {"kf", "yta", "Dps", "at", "F"};
+  std::string line(kWhat[static_cast<size_t>(role)]);
+  line += ": ";
+  line += method::Name(use.corr);
+  if (use.outside) line += " [超出适用范围]";
+  f_.MemoMessage->addLine(std::move(line));
+}
+
+std::optional<double> Engine::OptionalSI(const Control* c) const {
+  if (c->isEmpty()) return std::nullopt;
+  try {
+    const double v = c->GetSIValue();
+    if (std::isfinite(v)) return v;
+  } catch (const std::exception&) {
+  }
+  return std::nullopt;
 }
 
 void Engine::Trace(std::string_view label, double value) {
@@ -189,6 +225,8 @@ void Engine::LayoutStep() {
   }
   in.lengthM = st_.currentLength;
   in.interactive = st_.InteractiveOutput;
+  in.drawnWidth = Method().kind() == method::Kind::Engineering;
+  if (st_.InteractiveOutput) st_.section = {in, g.d_o * 1000, !g.bare};
 
   layout::LayoutResult res = layout::DrawTubeLayout(in, st_.InteractiveOutput ? &st_.drawing : nullptr);
   if (res.tooManyTubes) {

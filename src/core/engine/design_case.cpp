@@ -22,7 +22,7 @@ CaseFields::CaseFields(Form& form) {
   QaD = at("QaD"), AdtD = at("AdtD"), CdtD = at("CdtD"), AcD = at("AcD"), ArD = at("ArD"), CsD = at("CsD");
   KaD = at("KaD"), AwrD = at("AwrD");
   CsrD = at("CsrD"), LsmD = at("LsmD"), CalTypeD = at("CalTypeD"), Us2D = at("Us2D"), Ut2D = at("Ut2D");
-  OMD = at("OMD");
+  OMD = at("OMD"), Ut1D = at("Ut1D"), MethodD = at("MethodD");
   DppSD = at("DppSD"), UpSD = at("UpSD"), dipSD = at("dipSD"), DppTD = at("DppTD"), UpTD = at("UpTD");
   DipTD = at("DipTD");
   MemoMessage = at("MemoMessage"), MFSave = at("MFSave"), tbOpt1 = at("tbOpt1"), MROpt1 = at("MROpt1");

@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/engine/method/method.h"
 #include "core/fields/form.h"
+#include "core/output/section_geometry.h"
 #include "core/output/tube_layout.h"
 
 namespace tharvex::engine {
@@ -21,6 +23,7 @@ inline constexpr std::string_view kEvaporation = "管程液体蒸发工况暂不
 inline constexpr std::string_view kBalanceDiverges = "热量平衡迭代不收敛，请检查输入数据！";
 inline constexpr std::string_view kLaminar = "管内流速太低，处于层流区！";
 inline constexpr std::string_view kCorrection = "温差校正系数<0.8，如可能请调整工艺数据!";
+inline constexpr std::string_view kBelowLowestVelocity = "管内流速低于设计规定的最低速度！";
 inline constexpr std::string_view kOptStart = "优化设计开始...";
 inline constexpr std::string_view kOptSuccess = "优化设计成功！";
 inline constexpr std::string_view kOptFailure = "优化设计失败！";
@@ -62,7 +65,7 @@ struct CaseFields {
   // Main results.
   Control *QaD, *AdtD, *CdtD, *AcD, *ArD, *CsD, *KaD, *AwrD;
   // Design rules.
-  Control *CsrD, *LsmD, *CalTypeD, *Us2D, *Ut2D, *OMD;
+  Control *CsrD, *LsmD, *CalTypeD, *Us2D, *Ut2D, *OMD, *Ut1D, *MethodD;
   // Nozzles.
   Control *DppSD, *UpSD, *dipSD, *DppTD, *UpTD, *DipTD;
   // Others.
@@ -91,6 +94,9 @@ struct CalcState {
   double freeAreaRatio = 0;       // So, open fraction of the face
   double faceArea = 0;            // m2, before rounding for display
   layout::DisplayList drawing;    // last drawing of the tube layout
+  method::UseLog correlations;    // correlations of the last calculation
+  section::SectionInput section;  // what the last drawing was made from, for the drawing to scale
+  bool lastRunSucceeded = false;  // the last run ended with a successful attempt
 };
 
 }  // namespace tharvex::engine

@@ -1,11 +1,15 @@
 #pragma once
 // The thermal calculation of the main window: the run WsDExit with its
 // steps, the mode handlers and the optimiser, wired to the window's controls.
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/engine/design_case.h"
+#include "core/engine/method/method.h"
+#include "core/engine/sweep_grid.h"
 #include "core/fields/form.h"
 #include "core/fields/solver.h"
 
@@ -40,6 +44,8 @@ class Engine {
   const CalcState& state() const { return st_; }
   const layout::DisplayList& drawing() const { return st_.drawing; }
   const CaseFields& fields() const { return f_; }
+  // The optimiser's last sweep, point by point (kept when the sweep fails).
+  const SweepGrid& sweep() const { return sweep_; }
 
   // --- pieces of one attempt, public for the tests ---
   void Attempt(Control* sender);
@@ -72,6 +78,15 @@ class Engine {
   void Trace(std::string_view label, double value);
   void TraceLine(std::string line);
   double RequestedTubeCount();
+  // The correlations of the method chosen in 计算方法, and the record of
+  // which ones this calculation used.
+  const method::Correlations& Method() const;
+  // Records a correlation and, in the engineering method, names it in the trace.
+  void Used(method::Role role, method::Use use);
+  // SI value of an optional field; nothing when it is empty or unreadable.
+  std::optional<double> OptionalSI(const Control* c) const;
+  // Correction factor of the engineering method from the bundle's rows.
+  double RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind);
 
   Form& form_;
   ProjectState& project_;
@@ -91,6 +106,17 @@ class Engine {
   } g_;
   double kso_ = 0;  // effective shell coefficient of this run
   double at_ = 0;   // tube film coefficient of this run
+  // Last correction factors of the engineering method: the row-by-row model
+  // runs once per distinct duty and bundle.
+  struct CorrectionMemo {
+    double p = -1, r = -1;
+    int rows = 0, passes = 0;
+    bool ok = false;
+    double f = 0;
+  };
+  std::array<CorrectionMemo, 8> correctionMemo_{};
+  size_t correctionNext_ = 0;
+  SweepGrid sweep_;
 };
 
 }  // namespace tharvex::engine

@@ -58,7 +58,7 @@ double Engine::ShellHeatLoss(const ValueArray& v, int) const {
   const double ts1 = v[7], ts2 = v[8], ta = v[9];
   // Inside film, fouling, casing wall and insulation, m2.K/W.
   const double r0 = Fin(Div(1, as) + rs + Div(sb, Conductivity(f_.SmD)) + Div(pb, Conductivity(f_.PmD)));
-  const double area = Fin(2 * (hbx * ls + ls * wbx + hbx * wbx));
+  const double area = Method().CasingLossArea(hbx, ls, wbx);
   const double tm = Fin((ts1 + ts2) / 2);
   // The outside coefficient depends on the outer wall temperature: iterate.
   double tw = tm, r = 0;

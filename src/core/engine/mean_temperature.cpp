@@ -7,6 +7,7 @@
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
 #include "core/engine/mean_temperature.h"
+#include "core/engine/method/engineering.h"
 
 namespace tharvex::engine {
 
@@ -72,6 +73,41 @@ double Engine::LmtdCorrection(int n, int passes, double ta, double tb, double tc
   }
 }
 
+double Engine::RowByRowCorrection(int n, int passes, double ta, double tb, double tc, double td, char kind) {
+  if (Fin((ta - tb) * (td - tc)) < 1e-8) {
+    form_.clearStatusIf(1, msg::kCorrection);
+    Used(method::Role::Correction, {method::Corr::RowByRow, false});
+    return 1;
+  }
+  // Hot side a -> b, cold side c -> d; the shell is the hot side for kind C.
+  const double tubeChange = kind == 'C' ? td - tc : ta - tb;
+  const double airChange = kind == 'C' ? ta - tb : td - tc;
+  const double p = Div(tubeChange, ta - tc);
+  const double r = Div(airChange, tubeChange);  // tube capacity over air capacity
+  // Units in series, counter-current, act as one bundle with their rows and
+  // passes one after the other.
+  const int units = std::max(1, n);
+  const int rows = std::max(1, st_.nw) * units;
+  const int np = std::max(1, passes) * units;
+  CorrectionMemo* hit = nullptr;
+  for (auto& m : correctionMemo_)
+    if (m.p == p && m.r == r && m.rows == rows && m.passes == np) hit = &m;
+  if (!hit) {
+    hit = &correctionMemo_[correctionNext_];
+    correctionNext_ = (correctionNext_ + 1) % correctionMemo_.size();
+    *hit = CorrectionMemo{p, r, rows, np, false, 0};
+    hit->ok = method::CrossCounterflowF(p, r, rows, np, hit->f);
+  }
+  if (!hit->ok) {
+    form_.setStatus(1, std::string(msg::kCorrection));
+    Used(method::Role::Correction, {method::Corr::RowByRow, true});
+    return 0.5;
+  }
+  form_.clearStatusIf(1, msg::kCorrection);
+  Used(method::Role::Correction, {method::Corr::RowByRow, false});
+  return hit->f;
+}
+
 void Engine::MeanTempDifference() {
   if (f_.Ts1D->isEmpty() || f_.Ts2D->isEmpty() || f_.Tt1D->isEmpty() || f_.Tt2D->isEmpty() || f_.BayD->isEmpty())
     return;
@@ -94,7 +130,9 @@ void Engine::MeanTempDifference() {
   }
   const int n = static_cast<int>(std::clamp<long long>(bay, -1000000000, 1000000000));
   const int np = static_cast<int>(std::clamp<long long>(passes, -1000000000, 1000000000));
-  const double f = LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
+  const double f = Method().kind() == method::Kind::Engineering
+                       ? RowByRowCorrection(n, np, e[0], e[1], e[2], e[3], kind)
+                       : LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
   f_.CdtD->setText(FormatCorrection(f));
   const double lmtd = Lmtd(e[0], e[1], e[2], e[3]);
   Write(f_.AdtD, f * lmtd);

@@ -15,14 +15,6 @@ namespace tharvex::engine {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kSqrt3 = std::numbers::sqrt3;
-
-// Correction of the film coefficient and of the finned-bank pressure drop by
-// arrangement and rotation.
-double ArrangementMultiplier(double x, int arrangement, bool rotated) {
-  if (arrangement == 0) return rotated ? Fin(x * 0.8) : x;
-  return rotated ? Fin(x * 2 / 3) : Fin(x * 0.5);
-}
 
 }  // namespace
 
@@ -43,11 +35,18 @@ double PitchCorrection(double ratio) { return ratio <= 3 ? 1 + 0.1 * ratio : 1.3
 
 void Engine::ShellSideStep() {
   const Geometry& g = g_;
+  const method::Correlations& m = Method();
   const int r = g.rotated ? 1 : 0;
-  const double st = Fin(layout::PitchFactors[g.arrangement][r] * g.pt);  // transverse pitch
+  method::Bank bank;
+  bank.d_o = g.d_o, bank.hf = g.hf, bank.tf = g.tf, bank.pf = g.pf, bank.pt = g.pt;
+  bank.st = Fin(layout::PitchFactors[g.arrangement][r] * g.pt);  // transverse pitch
+  bank.sl = Fin(layout::PitchFactors[g.arrangement][r + 2] * g.pt);  // longitudinal pitch
+  bank.arrangement = g.arrangement, bank.rotated = g.rotated, bank.bare = g.bare;
+  bank.rows = st_.nw;
+  const method::Gas gas{g.densS, g.muS, g.cpS, g.ldS};
 
   // 1. Open fraction of the face between the finned tubes.
-  const double so = g.bare ? Div(g.pt - g.d_o, g.pt) : Div(Fin(g.pt - g.d_o - Div(2 * g.hf * g.tf, g.pf)), g.pt);
+  const double so = m.FreeAreaRatio(bank);
   st_.freeAreaRatio = so;
   Trace("So=", so);
 
@@ -65,36 +64,16 @@ void Engine::ShellSideStep() {
   Trace("Uemp=", uemp);
   Trace("Umax=", umax);
 
-  // 4. Reynolds number on the tube diameter and on the equivalent diameter of
-  // the free flow section; Prandtl number.
+  // 4. Reynolds number on the tube diameter; Prandtl number.
   const double res = Div(Fin(g.d_o * umax * g.densS), g.muS);
-  const double pt2 = Fin(g.pt * g.pt), do2 = Fin(g.d_o * g.d_o);
-  const double de = g.arrangement == 0 ? Div(Fin(2 * kSqrt3 * pt2 - kPi * do2), kPi * g.d_o)
-                                       : Div(Fin(4 * pt2 - kPi * do2), kPi * g.d_o);
-  const double red = Div(Fin(de * umax * g.densS), g.muS);
   const double prs = Div(Fin(g.cpS * g.muS), g.ldS);
   Trace("Res=", res);
   Trace("Prs=", prs);
 
   // 5. Film coefficient.
-  double kf;
-  if (!g.bare) {
-    const double tip = g.d_o + 2 * g.hf;
-    if (!HighFins(tip, g.d_o))
-      kf = 0.1507 * Div(g.ldS, g.d_o) * Pow(res, 0.667) * Pow(prs, 1.0 / 3) * Pow(Div(g.pf, g.hf), 0.164) *
-           Pow(Div(g.pf, g.tf), 0.075);
-    else  // high fins
-      kf = 0.1378 * Div(g.ldS, g.d_o) * Pow(res, 0.718) * Pow(prs, 1.0 / 3) * Pow(Div(g.pf, g.hf), 0.296);
-    kf = Fin(kf);
-  } else {
-    const double nw = st_.nw;
-    const bool inLine = (g.arrangement == 1) != g.rotated;
-    double n, c;
-    BareBankConstants(nw, inLine, n, c);
-    const double eps = PitchCorrection(Div(st, g.d_o));
-    kf = Fin(eps * c * Div(g.ldS, g.d_o) * Pow(res, n) * Pow(prs, 0.4));
-  }
-  kf = ArrangementMultiplier(kf, g.arrangement, g.rotated);
+  const method::Result film = m.ShellFilm(bank, gas, res, prs);
+  Used(method::Role::ShellFilm, film.use);
+  double kf = film.value;
   if (f_.CBWater->checked() && st_.x1 - st_.x2 > 0) {
     // Moisture condensing on the fins carries latent heat as well.
     const double cm = 1.005 + 0.953 * (st_.x1 + st_.x2);
@@ -114,17 +93,16 @@ void Engine::ShellSideStep() {
     kso = 0;
   } else {
     Write(f_.afD, kf);
-    const double fins = Div(kPi, g.pf);  // π times fins per metre
-    const double ab = Fin(fins * g.d_o * (g.pf - g.tf));
-    const double af = Fin(fins * (2 * g.hf * (g.d_o + g.hf) + g.tf * (g.d_o + 2 * g.hf)));
-    const double bta = Div(ab + af, kPi * g.d_o);
+    const method::FinAreas fins = m.Fins(bank);
+    const double bta = Div(fins.root + fins.fins, kPi * g.d_o);
     f_.btaD->setText(FormatGeneral(bta, 7, 4));
     Trace("bta=", bta);
-    const double spacing = Div(g.pf, g.hf);
-    const double yta = Div(Fin(Pow(Fin(0.4 * Pow(g.kFin, 0.15)), Div(2 * g.hf, g.d_o)) * spacing), spacing + 0.017);
+    const method::Result eff = m.FinEfficiency(bank, g.kFin, kf);
+    Used(method::Role::FinEfficiency, eff.use);
+    const double yta = eff.value;
     f_.ytaD->setText(FormatGeneral(yta, 7, 4));
     Trace("yta=", yta);
-    kso = Div(Fin(kf * (ab + yta * af)), kPi * g.d_o);
+    kso = Div(Fin(kf * (fins.root + yta * fins.fins)), kPi * g.d_o);
   }
   Trace("kso=", kso);
   if (kso != 0) Write(f_.asD, kso);
@@ -132,19 +110,9 @@ void Engine::ShellSideStep() {
 
   // 10. Pressure drop of the bank; a liquid shell side loses 15 % more.
   const double phi = g.phaseS == kLiquid ? 1.15 : 1;
-  const double massFlux = Fin(umax * g.densS);
-  const double nw = st_.nw;
-  double dps;
-  if (!g.bare) {
-    const double f = Fin(37.86 * Pow(res, -0.316) * Pow(Div(st, g.d_o), -0.927));
-    dps = Div(Fin(massFlux * massFlux * f * phi * nw), 2 * g.densS);
-    dps = ArrangementMultiplier(dps, g.arrangement, g.rotated);
-  } else {
-    const double f = Div(5, Pow(red, 0.228));
-    const double psi = g.arrangement == 0 ? 0.5 : g.rotated ? 0.4 : 0.3;
-    dps = Div(Fin(massFlux * massFlux * f * phi * psi * nw), 2 * g.densS);
-  }
-  Write(f_.DpsD, dps);
+  const method::Result dp = m.ShellPressureDrop(bank, gas, umax, res, phi);
+  Used(method::Role::ShellDp, dp.use);
+  Write(f_.DpsD, dp.value);
   TraceLine("***************管程计算开始***************");
 }
 

@@ -3,6 +3,7 @@
 // pressure drop.
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
@@ -84,29 +85,34 @@ void Engine::TubeSideStep() {
   const double prt = Div(Fin(cpt * mu), ldt);
   Trace("Prt=", prt);
 
+  const method::Correlations& m = Method();
   double at;
   if (!condensing) {
     form_.clearStatusIf(1, msg::kLaminar);
-    // A cooled viscous liquid has a lower coefficient near the wall.
-    const double psi = f_.HTtD->text() == msg::kHot ? 0.95 : 1.05;
+    method::TubeFlow flow{ret, prt, ldt, g.d_i, mu, ls, f_.HTtD->text() == msg::kHot};
     bool laminar = false;
-    at = SinglePhaseFilm(ret, prt, ldt, g.d_i, mu, ls, psi, laminar);
+    const method::Result film = m.TubeFilm(flow, laminar);
+    Used(method::Role::TubeFilm, film.use);
+    at = film.value;
     if (laminar) form_.setStatus(1, std::string(msg::kLaminar));
   } else {
-    // Condensation inside tubes on an equivalent liquid mass flux.
-    const double x1 = ReadNumber(f_.Xt1D), x2 = ReadNumber(f_.Xt2D);
-    const double flux = Fin(ut * g.densT);
-    const double xm = Fin((x1 + x2) / 2);
-    const double ge = Fin(flux * Fin(Sqrt(Div(g.densT, g.densTv)) * (1 - xm) + xm));
-    const double reeq = Div(Fin(g.d_i * ge), mu);
-    if (reeq > 500000)
-      at = Fin(0.0265 * Div(ldt, g.d_i) * Pow(ret, 0.8) * Pow(prt, 1.0 / 3));
-    else
-      at = Fin(5.03 * Div(ldt, g.d_i) * Pow(ret, 1.0 / 3) * Pow(prt, 1.0 / 3));
+    method::Condensing c;
+    c.ut = ut, c.re = ret, c.pr = prt, c.lambda = ldt, c.mu = mu, c.di = g.d_i;
+    c.rhoL = g.densT, c.rhoV = g.densTv;
+    c.x1 = ReadNumber(f_.Xt1D), c.x2 = ReadNumber(f_.Xt2D);
+    const method::Result film = m.CondensingFilm(c);
+    Used(method::Role::TubeFilm, film.use);
+    at = film.value;
     // Non-condensable gas blankets the wall.
     const double la = Fin(ReadNumber(f_.LatD) / 100);
     if (la > 0.001) at = Fin(at * NonCondensableFactor(la));
   }
+  // The lowest tube velocity of the design rules, when one is given.
+  const std::optional<double> lowest = OptionalSI(f_.Ut1D);
+  if (lowest && ut < *lowest)
+    form_.setStatus(1, std::string(msg::kBelowLowestVelocity));
+  else
+    form_.clearStatusIf(1, msg::kBelowLowestVelocity);
   Write(f_.atD, at);
   Trace("at=", at);
   at_ = at;

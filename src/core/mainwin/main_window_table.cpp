@@ -60,6 +60,8 @@ std::vector<ControlDef> MakeTable() {
   add(G(E::Menu, "MFAs", "&A 另存为", "MFile"));
   add(G(E::Menu, "MFTemp", "&T 存为模版", "MFile"));
   add(G(E::Menu, "N2", "-", "MFile", Separator));
+  add(G(E::Menu, "MFExport", "&X 导出数据…", "MFile"));
+  add(G(E::Menu, "N5", "-", "MFile", Separator));
   add(G(E::Menu, "MFExit", "&E 退出", "MFile"));
   add(G(E::Menu, "MEdit", "&E 编辑", ""));
   add(G(E::Menu, "MEUndo", "&U 撤销", "MEdit"));
@@ -72,6 +74,8 @@ std::vector<ControlDef> MakeTable() {
   add(G(E::Menu, "MOSave", "&S 保存报表", "MOutput"));
   add(G(E::Menu, "N3", "-", "MOutput", Separator));
   add(G(E::Menu, "MOPrint", "&P 打印报表", "MOutput"));
+  add(G(E::Menu, "N4", "-", "MOutput", Separator));
+  add(G(E::Menu, "MOSheet", "&C 导出计算书…", "MOutput"));
   add(G(E::Menu, "MTools", "&T 工具", "", TopLevelAction));
   add(G(E::Menu, "MHelp", "&H 帮助", ""));
   add(G(E::Menu, "MHDoc", "&D 帮助文档", "MHelp"));
@@ -160,7 +164,9 @@ std::vector<ControlDef> MakeTable() {
   const char* gf = "GBFinStru";
   add(With(G(E::Group, gf, "翅片几何", "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
   add(Q("hf", "翅片高度", gf, U::Length, "0.016", R::In, Fx));
-  add(Q("Pf", "翅片间隙", gf, U::Length, "0.006", R::In, Fx));
+  add(With(Q("Pf", "翅片间隙", gf, U::Length, "0.006", R::In, Fx), [](ControlDef& d) {
+    d.hint = "翅片间隙：工程方法按两片翅片之间的净间隙读取（节距 = 间隙 + 翅片厚度）；标准方法按翅片节距读取（每米 1/间隙 片）";
+  }));
   add(Q("Tf", "翅片厚度", gf, U::Length, "0.001", R::In, Fx));
   add(C("Fm", "翅片材质", gf, ItemList::Material, ""));
   add(T("bta", "翅化比", gf, "", R::Out, Rs));
@@ -241,6 +247,8 @@ std::vector<ControlDef> MakeTable() {
   add(Q("Us2", "迎风速度≤", gg, U::Velocity, "3.5", R::In));
   add(Q("Ut2", "管程速度≤", gg, U::Velocity, "1.5", R::In, 0, 1));
   add(C("OM", "优化类型", gg, ItemList::OptType, "最快", 1));
+  add(Q("Ut1", "管程速度≥", gg, U::Velocity, "", R::In, Later));
+  add(With(C("Method", "计算方法", gg, ItemList::Method, "标准方法", 1), [](ControlDef& d) { d.flags = Later; }));
 
   // Nozzles.
   const char* gn = "GBEnters";
@@ -402,6 +410,7 @@ std::vector<std::string> Items(ItemList list) {
     case ItemList::CalcType: return {"设计型", "校核型"};
     case ItemList::OptType: return {"最快", "最优"};
     case ItemList::Passes: return {"1", "2", "3", "4", "5", "6"};
+    case ItemList::Method: return {"标准方法", "工程方法"};
     case ItemList::None: break;
   }
   return {};
@@ -445,6 +454,7 @@ void Build(Form& form) {
         f.parent = std::string(d.parent);
         f.setText(std::string(d.text));
         f.setMyLabelName(d.myLabel.empty() ? d.label() : std::string(d.myLabel));
+        if (!d.hint.empty()) f.setHint(std::string(d.hint));
         if (!(d.flags & (Fixed | Result))) f.setFontColor(colors::WindowText);
         ApplyEditState(f, d);
         if (d.flags & Fixed) f.setMyResolved(false);
@@ -534,6 +544,23 @@ void Build(Form& form) {
   pages.setItems(std::move(tabs));
   pages.setItemIndex(0);
   form.setTitle(kTitle);
+}
+
+void ResetLaterControls(Form& form) {
+  for (const auto& d : Table()) {
+    if (!(d.flags & Later)) continue;
+    Control& c = form.At(d.value());
+    if (d.entry == E::Combo) {
+      const auto items = Items(d.items);
+      for (size_t i = 0; i < items.size(); ++i)
+        if (items[i] == d.text) c.setItemIndex(static_cast<int>(i));
+    } else if (d.entry == E::Quantity) {
+      Control& u = form.At(d.unit());
+      u.setItemIndex(0);
+      c.setExchangeRaw(ReadUnitFactor(u.selectedItem()).value_or(1.0));
+      c.setText(std::string(d.text));
+    }
+  }
 }
 
 }  // namespace tharvex::mainwin

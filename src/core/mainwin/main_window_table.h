@@ -27,9 +27,10 @@ enum Flag : unsigned {
   FaceReadOnly = 1u << 4,  // read-only on button face (not a result)
   Separator = 1u << 5,     // menu or tool-bar separator
   TopLevelAction = 1u << 6,  // a top-level menu item that acts itself
+  Later = 1u << 7,         // added after the first project files: a file without it opens at the default
 };
 
-enum class ItemList { None, Phase, Arrangement, Material, Insulation, CalcType, OptType, Passes };
+enum class ItemList { None, Phase, Arrangement, Material, Insulation, CalcType, OptType, Passes, Method };
 
 struct ControlDef {
   Entry entry;
@@ -63,6 +64,10 @@ std::vector<std::string> Items(ItemList list);
 
 // Builds every control of the main window, in window order and initial state.
 void Build(Form& form);
+
+// Puts the controls added after the first project files back to their
+// defaults, so that a file that does not record them opens as it always did.
+void ResetLaterControls(Form& form);
 
 // Names whose controls a project file leaves out.
 inline const std::vector<std::string> kExcludedFromFile{"ReReport", "MemoMessage"};

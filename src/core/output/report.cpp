@@ -23,11 +23,14 @@ struct Row {
   std::string_view unitText = "-";  // ... else this literal unit
   std::string_view ifEnabled = {};  // written only while this control is enabled
   std::string_view ifChecked = {};  // written only while this check box is checked
+  std::string_view ifItem = {};     // written only while this list shows another item than its first
+  std::string_view ifText = {};     // written only while this field holds text
 };
 
 struct Section {
   std::string_view group;  // group box whose caption follows the number
   std::vector<Row> rows;
+  std::vector<engine::method::Role> correlations = {};  // named after the rows
 };
 
 Row F(std::vector<std::string_view> bases, std::string_view ifEnabled = {}) {
@@ -48,10 +51,13 @@ Row H(std::string_view text) { return Row{.kind = RowKind::SubHeading, .labelOf 
 const std::vector<Section>& Sections() {
   static const std::vector<Section> sections = [] {
     Row rotation{.kind = RowKind::Text, .labelOf = "CBRoate", .ifChecked = "CBRoate"};
+    Row method{.kind = RowKind::Text, .labelOf = "MethodL", .valueOf = "MethodD", .ifItem = "MethodD"};
+    Row lowestTube{.kind = RowKind::Fields, .bases = {"Ut1"}, .ifText = "Ut1D"};
+    using engine::method::Role;
     return std::vector<Section>{
         {"GBGeneral",
          {T("CalTypeL", "CalTypeD", "-", "CalTypeD"), T("OML", "OMD", "-", "OML"), F({"Us2", "Ut2", "Lsm"}),
-          TU("CsrL", "CsrD", "CsrU", "CsrD")}},
+          TU("CsrL", "CsrD", "CsrU", "CsrD"), method, lowestTube}},
         {"GBShellBlanace",
          {F({"Cps", "Dens", "Ms", "Lds"}), S(), T("PhsL", "PhsD", "-", "PhsD"), TU("rh1L", "rh1D", "rh1U", "rh1D"),
           F({"Pw"}, "rh1D"), T("HTsL", "HTsD", "-", "HTsD"), F({"Ws", "Ts1", "Ts2", "Qs"})}},
@@ -65,10 +71,13 @@ const std::vector<Section>& Sections() {
           TU("PnL", "PnD", "PnU"), F({"Nt"})}},
         {"GBFinStru", {F({"hf", "Pf", "Tf"}), M("FmL", "FmD"), T("btaL", "btaD"), T("ytaL", "ytaD")}},
         {"GBBaseStru", {F({"do", "di", "Pt"}), M("TmL", "TmD")}},
-        {"GBBoxRes", {F({"Uemp", "Umax", "Dps", "Rs", "af", "as"})}},
-        {"GBTubeRes", {F({"Ut", "Utm", "Dpt", "Rt", "at"})}},
+        {"GBBoxRes",
+         {F({"Uemp", "Umax", "Dps", "Rs", "af", "as"})},
+         {Role::ShellFilm, Role::FinEfficiency, Role::ShellDp}},
+        {"GBTubeRes", {F({"Ut", "Utm", "Dpt", "Rt", "at"})}, {Role::TubeFilm}},
         {"GBShare",
-         {F({"Qa", "Adt"}), T("CdtL", "CdtD"), TU("CsL", "CsD", "CsU"), F({"Ka", "Ac", "Ar", "Awr"})}},
+         {F({"Qa", "Adt"}), T("CdtL", "CdtD"), TU("CsL", "CsD", "CsU"), F({"Ka", "Ac", "Ar", "Awr"})},
+         {Role::Correction}},
         {"GBEnters", {H("壳程"), F({"DppS", "UpS", "dipS"}), H("管程"), F({"DppT", "UpT", "DipT"})}},
     };
   }();
@@ -102,6 +111,14 @@ bool Written(const Form& form, const Row& row) {
   if (!row.ifChecked.empty()) {
     const Control* c = form.FindNoCase(row.ifChecked);
     if (!c || !c->checked()) return false;
+  }
+  if (!row.ifItem.empty()) {
+    const Control* c = form.FindNoCase(row.ifItem);
+    if (!c || c->itemIndex() <= 0) return false;
+  }
+  if (!row.ifText.empty()) {
+    const Control* c = form.FindNoCase(row.ifText);
+    if (!c || c->isEmpty()) return false;
   }
   return true;
 }
@@ -147,7 +164,37 @@ std::vector<StyledLine> FieldRows(const Form& form, const std::vector<std::strin
   return out;
 }
 
-std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFile) {
+namespace {
+
+// What each correlation of a section gave.
+std::string_view RoleCaption(engine::method::Role r) {
+  using engine::method::Role;
+  switch (r) {
+    case Role::ShellFilm: return "膜系数关联式";
+    case Role::FinEfficiency: return "翅片效率";
+    case Role::ShellDp: return "压力降关联式";
+    case Role::TubeFilm: return "膜系数关联式";
+    case Role::Correction: return "温差校正";
+    case Role::Count: break;
+  }
+  return "";
+}
+
+void AppendCorrelations(const Section& s, const engine::method::UseLog* used, std::vector<StyledLine>& out) {
+  if (!used || used->method != engine::method::Kind::Engineering) return;
+  for (auto role : s.correlations) {
+    const auto& use = used->At(role);
+    if (use.corr == engine::method::Corr::None) continue;
+    std::string line = "        " + PadRight(RoleCaption(role), 20) + std::string(engine::method::Name(use.corr));
+    if (use.outside) line += "  [超出适用范围]";
+    out.push_back(Body(std::move(line)));
+  }
+}
+
+}  // namespace
+
+std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFile,
+                                    const engine::method::UseLog* used) {
   std::vector<StyledLine> out;
   out.push_back(StyledLine{"", kTitleSize, true});
   out.push_back(StyledLine{Title(projectFile), kTitleSize, true});
@@ -157,6 +204,7 @@ std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFi
     const Section& s = sections[i];
     out.push_back(StyledLine{Heading(std::to_string(i + 1) + "." + CaptionOf(form, s.group)), kHeadingSize, true});
     for (const Row& row : s.rows) AppendRow(form, row, out);
+    AppendCorrelations(s, used, out);
     if (i + 1 < sections.size()) out.push_back(StyledLine{"", kTitleSize, true});
   }
   return out;
@@ -175,7 +223,7 @@ std::vector<StyledLine> MOReportClick(MainModel& model) {
   const auto& tabs = pages.items();
   for (size_t i = 0; i < tabs.size(); ++i)
     if (tabs[i] == "TabSheetReport") pages.setItemIndex(static_cast<int>(i));
-  std::vector<StyledLine> lines = BuildReport(form, model.project().fileName);
+  std::vector<StyledLine> lines = BuildReport(form, model.project().fileName, &model.engine().state().correlations);
   Control& re = form.At("ReReport");
   re.clearLines();
   re.setLines(Texts(lines));

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/engine/method/method.h"
 #include "core/fields/form.h"
 
 namespace tharvex {
@@ -32,7 +33,10 @@ inline constexpr int kValueDecimals = 4;
 
 // Builds the whole report from the main window's controls. `projectFile` is
 // the current project's full path, empty while the case was never saved.
-std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFile);
+// With the correlations of an engineering-method calculation, the sections
+// of both sides and the main results name them.
+std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFile,
+                                    const engine::method::UseLog* used = nullptr);
 
 // Field rows of the report (one per enabled field of `bases`, in order):
 // caption, value with `decimals` decimals, unit cut to 20 columns.

@@ -27,6 +27,10 @@ struct LayoutInput {
   double ratingHeightMm = 0;          // HbxD * 1000
   double lengthM = 0;        // Ls, for the length text
   bool interactive = true;   // draw and write the message lines
+  // Casing width of several passes as the drawing sets the passes apart
+  // (whole-millimetre shifts after each complete pass) instead of the
+  // traditional (columns per pass - 1) shifts.
+  bool drawnWidth = false;
 };
 
 // One drawing primitive. World coordinates are millimetres of the cross

@@ -33,7 +33,7 @@ std::map<std::string, std::vector<int>> ExpectedBars() {
   set({"afaU"}, {38, 37, 37, 36});
   set({"AcU", "ArU", "AwrU"}, {36, 36, 36, 36});
   set({"asU", "afU", "atU", "KaU"}, {42, 42, 42, 42, 42, 42});
-  set({"UempU", "UmaxU", "UtU", "UtmU", "Us2U", "Ut2U", "UpSU", "UpTU"}, {37, 37, 37, 37});
+  set({"UempU", "UmaxU", "UtU", "UtmU", "Us2U", "Ut2U", "Ut1U", "UpSU", "UpTU"}, {37, 37, 37, 37});
   set({"RsU", "RtU"}, {37, 37, 37, 37, 37});
   set({"NtU", "NhU"}, {36});
   set({"NwU"}, {36});
@@ -69,7 +69,7 @@ TEST(UnitLists, EverySelectorOfTheWindowHasItsListWithBarsInPlace) {
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->exchange(), 1.0);
   }
-  EXPECT_EQ(selectors, 86);
+  EXPECT_EQ(selectors, 87);
 }
 
 // Unit names and factor texts of every list, one selector standing for the

@@ -26,7 +26,7 @@ class MainWindow : public ::testing::Test {
   Form& form = model.form();
 };
 
-TEST_F(MainWindow, AProjectRecords202Controls) {
+TEST_F(MainWindow, AProjectRecords205Controls) {
   std::map<ControlKind, int> counts;
   int total = 0;
   for (const auto& c : form.controls()) {
@@ -34,11 +34,11 @@ TEST_F(MainWindow, AProjectRecords202Controls) {
     ++counts[c->kind()];
     ++total;
   }
-  EXPECT_EQ(total, 202);
-  EXPECT_EQ(counts[ControlKind::TEditD], 86);
-  EXPECT_EQ(counts[ControlKind::TComboBoxU], 86);
+  EXPECT_EQ(total, 205);
+  EXPECT_EQ(counts[ControlKind::TEditD], 87);
+  EXPECT_EQ(counts[ControlKind::TComboBoxU], 87);
   EXPECT_EQ(counts[ControlKind::TEdit], 14);
-  EXPECT_EQ(counts[ControlKind::TComboBox], 10);
+  EXPECT_EQ(counts[ControlKind::TComboBox], 11);
   EXPECT_EQ(counts[ControlKind::TCheckBox], 3);
   EXPECT_EQ(counts[ControlKind::TRichEdit], 2);
   EXPECT_EQ(counts[ControlKind::TMemo], 1);
