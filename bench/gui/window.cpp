@@ -1,5 +1,6 @@
 // The window as the user feels it: start-up to the window shown, one field
-// exit with the widgets refreshed, and the optimiser with its final refresh.
+// exit with the widgets refreshed, the optimiser with its final refresh, and
+// one undo or redo step.
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include "gui/main_window.h"
 #include "gui/section_view.h"
 #include "gui/tedit_d.h"
+#include "gui/undo_history.h"
 
 namespace {
 
@@ -76,6 +78,24 @@ void BM_OptimiserWithRefresh(benchmark::State& state) {
   state.SetLabel(w.model.form().status(1));
 }
 BENCHMARK(BM_OptimiserWithRefresh)->Unit(benchmark::kMillisecond);
+
+// One undo or redo step of the optimiser (the step that changes the most),
+// the widgets refreshed and repainted.
+void BM_UndoRedoStep(benchmark::State& state) {
+  Window w;
+  TypicalCase(w.model);
+  w.window.show();
+  if (!QTest::qWaitForWindowExposed(&w.window)) state.SkipWithError("window not exposed");
+  w.window.command("MROpt1");
+  QApplication::processEvents();
+  bool undo = true;
+  for (auto _ : state) {
+    w.window.command(undo ? "MEUndo" : "MERedo");
+    undo = !undo;
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_UndoRedoStep)->Unit(benchmark::kMillisecond);
 
 // The cross-section of about 10000 tubes (100 columns of 100, four passes):
 // setting the scene, then one full repaint fitted, zoomed in on a corner

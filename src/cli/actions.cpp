@@ -1,7 +1,10 @@
 #include "cli/actions.h"
 
+#include <memory>
+
 #include "cli/registry.h"
 #include "core/files/gbk_text.h"
+#include "core/app/build_info.h"
 
 namespace tharvex::cli {
 
@@ -26,8 +29,26 @@ ActionTable AllActions() {
   RegisterInfoActions(actions);
   RegisterExportActions(actions);
   RegisterDrawingActions(actions);
+  RegisterHistoryActions(actions);
   return actions;
 }
+
+namespace {
+
+void PrintHelp(const ActionTable& actions, const SubcommandTable& subcommands, std::ostream& out) {
+  out << "Usage: tharvex-cli ACTION... (applied left to right, as a user would)\n"
+         "       tharvex-cli SUBCOMMAND ARGS...\n\nActions:\n";
+  auto line = [&out](const std::string& name, const std::string& help) {
+    out << "  " << name << std::string(name.size() < 14 ? 14 - name.size() : 1, ' ') << help << "\n";
+  };
+  for (const auto& [name, a] : actions) line(name, a.help);
+  line("--help", "print this list");
+  line("--version", "print the version");
+  out << "\nSubcommands:\n";
+  for (const auto& [name, s] : subcommands) line(name, s.help);
+}
+
+}  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   // Every text the driver takes is UTF-8; bytes that are not are refused
@@ -46,7 +67,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     auto it = subcommands.find(args[0]);
     if (it != subcommands.end()) {
       try {
-        return it->second(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+        return it->second.run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
       } catch (const std::exception& e) {
         err << "tharvex-cli: " << e.what() << "\n";
         return 2;
@@ -55,10 +76,21 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
 
   const ActionTable actions = AllActions();
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") {
+      PrintHelp(actions, subcommands, out);
+      return 0;
+    }
+    if (a == "--version") {
+      out << VersionText() << "\n";
+      return 0;
+    }
+  }
 
   RecordingMessageSink sink;
   MainModel model(sink);
-  Context ctx{model, sink, out, err, {}, {}};
+  EditHistory history(model);
+  Context ctx{model, sink, out, err, {}, {}, &history};
   try {
     for (size_t i = 0; i < args.size(); ++i) {
       auto it = actions.find(args[i]);
@@ -68,7 +100,15 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (i + 1 >= args.size()) throw UsageError(args[i] + " needs an argument");
         arg = args[++i];
       }
+      const bool historyAction = it->first == "--undo" || it->first == "--redo";
+      auto before = historyAction ? nullptr : std::make_shared<const WindowState>(CaptureWindow(model));
       it->second.run(ctx, arg);
+      if (historyAction) continue;
+      // Opening a project starts a new history; a template opened is an edit.
+      if (it->first == "--open" && OpeningClearsHistory(arg))
+        history.Clear();
+      else
+        history.Push(arg.empty() ? it->first : it->first + " " + arg, std::move(before));
     }
     for (size_t k = 0; k < ctx.atEnd.size(); ++k) ctx.atEnd[k](ctx);
   } catch (const UsageError& e) {

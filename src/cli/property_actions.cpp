@@ -171,10 +171,11 @@ int ProplibList(const std::vector<std::string>& args, std::ostream& out, std::os
 }  // namespace
 
 void RegisterPropertySubcommands(SubcommandTable& t) {
-  t["formula"] = Formula;
-  t["property"] = Property;
-  t["proplib-build"] = ProplibBuild;
-  t["proplib-list"] = ProplibList;
+  t["formula"] = {Formula, "TEXT [--var NAME=VALUE ...]  evaluate a formula"};
+  t["property"] = {Property, "--text TEXT [--prop NAME] --t T --p P [--liquid] | --substance NO --t T --p P  "
+                             "evaluate a library property"};
+  t["proplib-build"] = {ProplibBuild, "SOURCE.json OUT.cds  build the property library from its source"};
+  t["proplib-list"] = {ProplibList, "[PATH]  list the records of a property library"};
 }
 
 }  // namespace tharvex::cli

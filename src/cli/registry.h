@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app/main_model.h"
+#include "core/app/window_state.h"
 #include "core/fields/message_sink.h"
 
 namespace tharvex::cli {
@@ -31,6 +32,7 @@ struct Context {
   // what runs after the last action.
   std::map<std::string, std::string> options;
   std::vector<std::function<void(Context&)>> atEnd;
+  EditHistory* history = nullptr;  // the undo and redo of the actions so far
 };
 
 // An action that takes `args` arguments after its name (0 or 1).
@@ -43,7 +45,11 @@ using ActionTable = std::map<std::string, Action>;
 
 // A subcommand takes the whole rest of the command line (tharvex-cli NAME ...)
 // and returns the exit status.
-using Subcommand = std::function<int(const std::vector<std::string>& rest, std::ostream& out, std::ostream& err)>;
+using SubcommandRun = std::function<int(const std::vector<std::string>& rest, std::ostream& out, std::ostream& err)>;
+struct Subcommand {
+  SubcommandRun run;
+  std::string help;  // its arguments and what it does, one line
+};
 using SubcommandTable = std::map<std::string, Subcommand>;
 
 // Registration, one function per subsystem (each in its own file).
@@ -53,6 +59,7 @@ void RegisterFileActions(ActionTable& t);
 void RegisterReportActions(ActionTable& t);
 void RegisterExportActions(ActionTable& t);
 void RegisterDrawingActions(ActionTable& t);
+void RegisterHistoryActions(ActionTable& t);
 void RegisterInfoActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
 

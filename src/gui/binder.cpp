@@ -72,7 +72,12 @@ void Binder::refreshAll() {
   refresh();
 }
 
-void Binder::run(const std::function<void()>& action) {
+void Binder::run(const std::function<void()>& action, const QString& undoName) {
+  if (depth_ == 0) {
+    actionName_.clear();
+    if (beforeAction) beforeAction();
+  }
+  if (actionName_.isEmpty()) actionName_ = undoName;
   ++depth_;
   QString error;
   try {
@@ -84,6 +89,7 @@ void Binder::run(const std::function<void()>& action) {
   }
   --depth_;
   if (depth_ == 0) {
+    if (afterAction) afterAction(actionName_);
     refresh();
     // After the focus change that ran the handler has finished.
     if (const Control* c = form_.TakeFocusRequest())

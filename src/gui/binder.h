@@ -53,8 +53,10 @@ class Binder : public QObject {
   void refreshAll();
 
   // Runs a user action (normally one core handler), turns any exception into
-  // a message box, then shows the model's new state.
-  void run(const std::function<void()>& action);
+  // a message box, then shows the model's new state. `undoName` names the
+  // action in the edit menu ("优化设计"); an action run inside another one
+  // is part of it.
+  void run(const std::function<void()>& action, const QString& undoName = {});
   bool running() const { return depth_ > 0; }
   // True while the focus goes back to a control a handler asked for: the
   // control losing it then is not being left by the user.
@@ -64,6 +66,10 @@ class Binder : public QObject {
   std::function<void()> afterRefresh;
   // Shows an error that escaped a handler.
   std::function<void(const QString&)> showError;
+  // Called around every outermost action: before it runs, and after it ran
+  // (before the widgets show its result) with its name.
+  std::function<void()> beforeAction;
+  std::function<void(const QString& undoName)> afterAction;
 
  private:
   void scheduleRefresh();
@@ -77,6 +83,7 @@ class Binder : public QObject {
   std::unordered_map<std::string, Bound*> byName_;
   uint64_t formSeen_ = ~uint64_t{0};
   int depth_ = 0;
+  QString actionName_;
   bool scheduled_ = false;
   bool refocusing_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 
 #include "gui/qt_bridge.h"
+#include "gui/undo_history.h"
 
 namespace tharvex::gui {
 
@@ -43,7 +44,7 @@ BoundCheck::BoundCheck(Binder& binder, Control& control, QWidget* parent)
   pull();
   connect(this, &QCheckBox::clicked, this, [this](bool checked) {
     Control& c = this->control();
-    binder_.run([&] { binder_.form().SetChecked(c, checked); });
+    binder_.run([&] { binder_.form().SetChecked(c, checked); }, EditName(binder_.form(), c));
   });
 }
 BoundCheck::~BoundCheck() { binder_.remove(this); }
@@ -89,7 +90,7 @@ void BoundText::commitPendingEdit() {
   binder_.run([&] {
     c.setLines(std::move(lines));
     binder_.form().Leave(c);
-  });
+  }, EditName(binder_.form(), c));
 }
 
 BoundAction::BoundAction(Binder& binder, Control& control, QAction* action)

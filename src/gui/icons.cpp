@@ -60,6 +60,7 @@ QIcon ToolIcon(std::string_view name, const QString& hint) {
       {"tbAs", {"document-save-as", nullptr, QColor(60, 120, 200)}},
       {"tbTemp", {"emblem-documents", "document-properties", QColor(120, 100, 170)}},
       {"tbExit", {"application-exit", "system-log-out", QColor(190, 60, 50)}},
+      {"tbCalc", {"accessories-calculator", "view-refresh", QColor(40, 120, 160)}},
       {"tbOpt1", {"system-run", "media-playback-start", QColor(50, 150, 80)}},
       {"btReport", {"accessories-text-editor", "x-office-document", QColor(90, 110, 130)}},
       {"tbSaveRep", {"document-send", "document-export", QColor(90, 110, 130)}},

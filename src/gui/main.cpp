@@ -1,27 +1,64 @@
-// tharvex: the desktop program. One instance per user; the second start ends
-// at once without a window or a message.
+// tharvex [FILE]: the desktop program. One instance per user: a second start
+// hands its file (or nothing) to the running window, which comes to the
+// front and opens it, and ends.
 #include <QApplication>
-#include <QMessageBox>
+#include <QFileInfo>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
+#include <cstdio>
 
+#include "core/app/build_info.h"
 #include "core/app/main_model.h"
-#include "core/app/split_numbers.h"
 #include "gui/copydata_service.h"
 #include "gui/dialogs.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/single_instance.h"
+#include "gui/target_notice.h"
 
 int main(int argc, char** argv) {
   using namespace tharvex;
   using namespace tharvex::gui;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tharvex"));
+  QApplication::setApplicationVersion(Qs(VersionText()));
+  QApplication::setDesktopFileName(QStringLiteral("tharvex"));
 
-  SingleInstance instance(RuntimePath(QStringLiteral("Tharvex.lock")));
-  if (!instance.acquire()) return 0;
+  QString file;
+  const QStringList args = QApplication::arguments().mid(1);
+  for (const QString& a : args) {
+    if (a == QLatin1String("--version")) {
+      std::printf("%s\n", VersionText().c_str());
+      return 0;
+    }
+    if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+      std::printf("Usage: tharvex [FILE]\n  FILE  a project (.zrf) or template (.zrt) to open\n");
+      return 0;
+    }
+    if (file.isEmpty()) file = QFileInfo(a).absoluteFilePath();
+  }
+
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setFont(UiFont());
+
+  QString refusal;
+  const auto runtime = RuntimeDir(&refusal);
+  if (!runtime) {
+    // Another user's folder under our name: neither the lock nor the
+    // service can be trusted there.
+    std::fprintf(stderr, "tharvex: %s\n", refusal.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, QStringLiteral("Tharvex"), refusal);
+    return 1;
+  }
+  const QString servicePath = *runtime + QStringLiteral("/Tharvex");
+  SingleInstance instance(*runtime + QStringLiteral("/Tharvex.lock"));
+  if (!instance.acquire()) {
+    HandOver(servicePath, file);
+    return 0;
+  }
 
   // The window speaks Chinese; so do Qt's own dialogs and buttons where the
   // translations are installed.
@@ -29,23 +66,21 @@ int main(int argc, char** argv) {
   if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexts);
 
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QApplication::setFont(UiFont());
-
   QtMessageSink sink;
   MainModel model(sink);
   TFormTharvex window(model, sink);
 
   CopyDataService service;
-  service.targetNotFound = [&window] {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), QString::fromUtf8(kTargetNotFound),
-                                QMessageBox::Ok, &window);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+  TargetNotice notice(&window);
+  service.targetNotFound = [&notice] { notice.show(); };
+  service.openRequested = [&window, &model](const QString& f) {
+    window.openFromOutside(f);
+    return Qs(model.project().fileName);
   };
   // Without the service the program still works; it only cannot be asked.
-  service.listen(RuntimePath(QStringLiteral("Tharvex")));
+  service.listen(servicePath);
 
   window.show();
+  if (!file.isEmpty()) QTimer::singleShot(0, &window, [&window, file] { window.openFromOutside(file); });
   return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/app/project_session.h"
 #include "core/app/paths.h"
 #include "core/mainwin/main_window_table.h"
 #include "gui/author_window.h"
@@ -19,8 +20,10 @@
 #include "gui/drawing_page.h"
 #include "gui/icons.h"
 #include "gui/qt_bridge.h"
+#include "gui/shortcuts.h"
 #include "gui/study_panel.h"
 #include "gui/tube_drawing.h"
+#include "gui/undo_history.h"
 #include "gui/window_builder.h"
 #include "gui/window_services.h"
 
@@ -71,6 +74,12 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   binder_->afterRefresh = [this] { afterRefresh(); };
   binder_->showError = [this](const QString& t) { showError(t); };
   services_ = std::make_unique<WindowServices>(*this, sink_);
+  undo_ = std::make_unique<UndoHistory>(model_, *binder_);
+  services_->session().onLoaded = [this](const std::string& file, bool newProject) {
+    undo_->projectLoaded(file, newProject);
+  };
+  connect(undo_.get(), &UndoHistory::changed, this, &TFormTharvex::historyChanged);
+  loadGlossary();
 
   buildMenus();
   buildToolBar();
@@ -86,18 +95,22 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   bar->addWidget(status0_);
   bar->addWidget(status1_, 1);
   setStatusBar(bar);
+  buildLegend(bar);
 
   author_ = new TFormAuthor(this);
   qApp->installEventFilter(this);
 
   move(0, 0);
   resize(1024, 740);
+  historyChanged();
   binder_->refreshAll();
 }
 
 TFormTharvex::~TFormTharvex() {
   qApp->removeEventFilter(this);
+  services_->session().onLoaded = nullptr;
   DeleteChildrenBeforeBinder(this);
+  undo_.reset();
   services_.reset();
   binder_.reset();
 }
@@ -135,6 +148,8 @@ void TFormTharvex::buildMenus() {
       a = it->second->addAction(Qs(d.caption));
     }
     a->setObjectName(Qs(d.name));
+    a->setShortcuts(ShortcutsOf(d.name));
+    if (const QString key = ShownKeyOf(d.name); !key.isEmpty()) a->setText(a->text() + QLatin1Char('\t') + key);
     new BoundAction(*binder_, c, a);
     connect(a, &QAction::triggered, this, [this, name] { command(name); });
     actions_[name] = a;
@@ -207,8 +222,13 @@ void TFormTharvex::buildPages() {
 }
 
 void TFormTharvex::afterRefresh() {
-  const QString title = Qs(model_.form().title());
+  // "[*]" is where the title shows the unsaved-changes mark; a "[*]" that is
+  // part of the path is doubled so it stays text.
+  QString title = Qs(model_.form().title());
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  title += QStringLiteral("[*]");
   if (windowTitle() != title) setWindowTitle(title);
+  setWindowModified(model_.project().modified);
   const QString warning = Qs(model_.form().status(1));
   if (status1_ && status1_->text() != warning) status1_->setText(warning);
   if (drawingPage_) drawingPage_->refresh(model_.engine());
@@ -229,6 +249,7 @@ void TFormTharvex::showEvent(QShowEvent* e) {
     shownOnce_ = true;
     move(0, 0);
     resize(1024, 740);
+    restorePlacement();
   }
 }
 

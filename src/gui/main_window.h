@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/app/main_model.h"
+#include "core/help/glossary.h"
 #include "gui/binder.h"
 #include "gui/dialogs.h"
 #include "gui/field_hint.h"
@@ -26,6 +27,7 @@ class DrawingPage;
 class StudyPanel;
 class TFormAuthor;
 class WindowServices;
+class UndoHistory;
 
 class TFormTharvex : public QMainWindow {
   Q_OBJECT
@@ -47,6 +49,13 @@ class TFormTharvex : public QMainWindow {
   FieldHint& fieldHint() { return hint_; }
   const QString& helpKeyword() const { return helpKeyword_; }
   WindowServices& services() const { return *services_; }
+  UndoHistory& undoHistory() const { return *undo_; }
+
+  // A file named on the command line or handed over by a second start:
+  // opened through the project commands (their prompts included).
+  void openFromOutside(const QString& file);
+  // Brings the window to the front (a second start asked for it).
+  void bringToFront();
 
   // A command of the menu or the tool bar, by control name (MFOpen, tbOpt1...).
   void command(const std::string& name);
@@ -74,11 +83,27 @@ class TFormTharvex : public QMainWindow {
   void optimise(Control& c);
   void showError(const QString& text);
   void commitFocusedField();
+  // Window size, position and last tab from the settings file, and back.
+  void restorePlacement();
+  void savePlacement() const;
+  void buildLegend(class QStatusBar* bar);
+  void historyChanged();
+  bool undoKeyForWindow(QWidget* focus, class QKeyEvent* e) const;
+  void loadGlossary();
+  bool showFieldTooltip(QWidget* w, class QHelpEvent* e);
+
+ public:
+  // A field's tooltip: its glossary entry from the manual and what it is now
+  // (input, solved by the balance, result...).
+  QString fieldTooltip(const Control& c) const;
+
+ private:
 
   MainModel& model_;
   QtMessageSink& sink_;
   std::unique_ptr<Binder> binder_;
   std::unique_ptr<WindowServices> services_;
+  std::unique_ptr<UndoHistory> undo_;
   std::map<std::string, QAction*> actions_;
   QMenu* fileMenu_ = nullptr;
   QToolBar* toolBar_ = nullptr;
@@ -90,6 +115,7 @@ class TFormTharvex : public QMainWindow {
   QLabel* status1_ = nullptr;
   TFormAuthor* author_ = nullptr;
   FieldHint hint_;
+  help::Glossary glossary_;
   QString helpKeyword_;
   bool shownOnce_ = false;
 };

@@ -10,6 +10,7 @@
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"
 #include "gui/tube_drawing.h"
+#include "gui/undo_history.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -20,7 +21,7 @@ namespace {
 const std::map<std::string, std::string, std::less<>> kToolToMenu{
     {"tbNew", "MFNew"},       {"tbOpen", "MFOpen"},     {"tbSave", "MFSave"}, {"tbAs", "MFAs"},
     {"tbTemp", "MFTemp"},     {"tbExit", "MFExit"},     {"tbOpt1", "MROpt1"}, {"btReport", "MOReport"},
-    {"tbSaveRep", "MOSave"},  {"tbPrint", "MOPrint"},   {"tbTools", "MTools"},
+    {"tbSaveRep", "MOSave"},  {"tbPrint", "MOPrint"},   {"tbTools", "MTools"},    {"tbCalc", "MRCalc"},
 };
 
 int TabIndex(std::string_view name) {
@@ -50,11 +51,25 @@ void TFormTharvex::command(const std::string& name) {
   commitFocusedField();
   std::string menu = name;
   if (auto it = kToolToMenu.find(name); it != kToolToMenu.end()) menu = it->second;
+  if (menu == "MEUndo" || menu == "MERedo") {
+    // What was typed last is an action of its own, undone first.
+    commitFocusedField();
+    if (menu == "MEUndo")
+      undo_->undo();
+    else
+      undo_->redo();
+    return;
+  }
   if (menu == "MTools") {
     pages_->setCurrentIndex(TabIndex("TabTools"));
     return;
   }
 
+  if (menu == "MRCalc") {
+    // What leaving a field does, on demand.
+    binder_->run([&] { services_->calculate(); }, QStringLiteral("计算"));
+    return;
+  }
   if (menu == "MROpt1") {
     optimise(c ? *c : form.At(menu));
     return;
@@ -78,7 +93,9 @@ void TFormTharvex::command(const std::string& name) {
   else if (menu == "MFExport") services_->exportData();
   else if (menu == "MHDoc") services_->helpDocument(QString());
   else if (menu == "MHAbout") services_->about();
-  else if (name.rfind("SBP", 0) == 0) services_->propertyWindow(name);
+  else if (name.rfind("SBP", 0) == 0)
+    // The values the property window sends are one step of the history.
+    binder_->run([&] { services_->propertyWindow(name); }, QStringLiteral("物性数据"));
   binder_->refresh();
 }
 
@@ -89,7 +106,7 @@ void TFormTharvex::clearFocusedField() {
   if (!e || e->window() != this) return;
   e->setModified(false);
   Control& c = e->control();
-  binder_->run([&] { model_.form().ClearEdit(c); });
+  binder_->run([&] { model_.form().ClearEdit(c); }, QStringLiteral("清除"));
 }
 
 void TFormTharvex::optimise(Control& c) {
@@ -98,18 +115,19 @@ void TFormTharvex::optimise(Control& c) {
     binder_->refresh();
     return;
   }
-  model_.form().setStatus(1, "优化设计开始...");
-  binder_->refresh();
-  statusBar()->repaint();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  // One refresh at the end: the sweep's intermediate states are not shown.
+  // One action, undone as a whole, from the status line on; one refresh at
+  // the end: the sweep's intermediate states are not shown.
   binder_->run([&] {
+    model_.form().setStatus(1, "优化设计开始...");
+    binder_->refresh();
+    statusBar()->repaint();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (c.onClick)
       c.onClick(&c);
     else
       services_->optimise();
-  });
+  }, QStringLiteral("优化设计"));
   QApplication::restoreOverrideCursor();
 }
 
@@ -118,7 +136,7 @@ void TFormTharvex::pageChanged(int index) {
   if (index == TabIndex("TabSheet2")) {
     commitFocusedField();
     // The drawing tab runs the calculation, which redraws the layout.
-    binder_->run([&] { services_->calculate(); });
+    binder_->run([&] { services_->calculate(); }, QStringLiteral("计算"));
     drawing_->update();
   } else if (index == TabIndex("TabSheetReport")) {
     commitFocusedField();
@@ -129,9 +147,10 @@ void TFormTharvex::pageChanged(int index) {
 
 void TFormTharvex::closeEvent(QCloseEvent* e) {
   commitFocusedField();
-  if (services_->closeQuery())
+  if (services_->closeQuery()) {
+    savePlacement();
     e->accept();
-  else
+  } else
     e->ignore();
 }
 

@@ -40,6 +40,18 @@ Bound* BoundOf(QWidget* w) { return dynamic_cast<Bound*>(w); }
 }  // namespace
 
 bool TFormTharvex::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::ShortcutOverride) {
+    // Left unclaimed, Ctrl+Z reaches the edit menu instead of the edit.
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w && w->window() == this && undoKeyForWindow(w, static_cast<QKeyEvent*>(e))) {
+      e->ignore();
+      return true;
+    }
+  }
+  if (e->type() == QEvent::ToolTip) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w && w->window() == this && showFieldTooltip(w, static_cast<QHelpEvent*>(e))) return true;
+  }
   if (e->type() == QEvent::KeyPress) {
     auto* w = qobject_cast<QWidget*>(o);
     // Only keys meant for this window's own controls (not dialogs, not popups).

@@ -29,13 +29,9 @@ QFont UiFont() {
 }
 
 QFont ValueFont() {
-  static const QString family = [] {
-    const QStringList installed = QFontDatabase::families();
-    for (const char* name : {"Times New Roman", "Liberation Serif", "DejaVu Serif"})
-      if (installed.contains(QLatin1String(name))) return QString::fromLatin1(name);
-    return QStringLiteral("serif");
-  }();
-  QFont f(family);
+  // Numbers in the interface's own sans-serif face, a little smaller than
+  // the captions beside them.
+  QFont f = UiFont();
   f.setPointSize(8);
   return f;
 }

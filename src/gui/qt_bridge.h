@@ -16,8 +16,8 @@ inline std::string Ss(const QString& s) { return s.toUtf8().toStdString(); }
 // the palette roles that play their part here, RGB ones are 0x00BBGGRR.
 QColor WindowColour(int32_t colour);
 
-// UI font of the window ("Noto Sans CJK SC", 9 pt) and the serif font of the
-// value fields and unit selectors, a little smaller.
+// UI font of the window ("Noto Sans CJK SC", 9 pt) and the font of the value
+// fields and unit selectors: the same sans-serif face, a little smaller.
 QFont UiFont();
 QFont ValueFont();
 

@@ -8,6 +8,7 @@
 
 #include "core/fields/units.h"
 #include "gui/qt_bridge.h"
+#include "gui/undo_history.h"
 
 namespace tharvex::gui {
 
@@ -83,7 +84,7 @@ void TComboBoxU::focusOutEvent(QFocusEvent* e) {
     return;
   Control& c = control();
   if (!c.onExit) return;
-  binder_.run([&] { binder_.form().Leave(c); });
+  binder_.run([&] { binder_.form().Leave(c); });  // the pick was the step
 }
 
 void TComboBoxU::picked(int index) {
@@ -93,7 +94,7 @@ void TComboBoxU::picked(int index) {
       binder_.form().PickUnit(c, index);
     else
       binder_.form().SelectItem(c, index);
-  });
+  }, EditName(binder_.form(), c));
 }
 
 }  // namespace tharvex::gui

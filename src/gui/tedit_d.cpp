@@ -8,6 +8,7 @@
 
 #include "core/fields/colors.h"
 #include "gui/qt_bridge.h"
+#include "gui/undo_history.h"
 
 namespace tharvex::gui {
 
@@ -75,12 +76,14 @@ void TEditD::commitAndLeave() {
   Control& c = control();
   std::string typed = Ss(text());
   setModified(false);
+  const bool change = !c.readOnly() && c.enabled() && typed != c.text();
+  // Only a change is a step of the history; leaving alone recalculates.
   binder_.run([&] {
-    if (!c.readOnly() && c.enabled() && typed != c.text())
+    if (change)
       binder_.form().EnterText(c, std::move(typed));
     else
       binder_.form().Leave(c);
-  });
+  }, change ? EditName(binder_.form(), c) : QString());
 }
 
 void TEditD::focusInEvent(QFocusEvent* e) {

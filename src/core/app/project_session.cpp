@@ -140,6 +140,7 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
                    : (std::filesystem::exists(file, ec) ? ReadStatus::WrongHeader : ReadStatus::Missing);
   }
   UpdateTitle(addToRecent);
+  if (onLoaded) onLoaded(file, false);
   return true;
 }
 
@@ -180,6 +181,7 @@ bool ProjectSession::New() {
     RefreshModes();
   }
   UpdateTitle(false);
+  if (onLoaded) onLoaded(templ ? *templ : std::string(), true);
   return true;
 }
 

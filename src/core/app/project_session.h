@@ -1,6 +1,7 @@
 #pragma once
 // The project the main window works on: its file, whether it has unsaved
 // changes, the window title, and the commands of the file menu.
+#include <functional>
 #include <string>
 
 #include "core/app/main_model.h"
@@ -63,6 +64,11 @@ class ProjectSession {
   FileDialogSpec SaveTemplateDialog() const;
 
   std::string TitleText() const;
+
+  // Told when the window has taken a project: `file` after a new project
+  // (`newProject`, with the template read, "" for none) or an open. The
+  // undo history starts again there (see OpeningClearsHistory).
+  std::function<void(const std::string& file, bool newProject)> onLoaded;
 
  private:
   std::optional<std::string> Choose(FileDialogSpec spec, std::string& remembered, bool clear);

@@ -48,6 +48,32 @@ void Control::touch() {
   if (owner_) owner_->NotifyChanged(*this);
 }
 
+Control::State Control::state() const {
+  return State{text_,     caption_,   hint_,   enabled_, readOnly_, visible_,  ctl3d_,      color_,
+               fontColor_, cursor_,   items_,  itemIndex_, checked_, lines_,   exchange_,  myResolved_};
+}
+
+void Control::restore(const State& s) {
+  if (s == state()) return;
+  text_ = s.text;
+  caption_ = s.caption;
+  hint_ = s.hint;
+  enabled_ = s.enabled;
+  readOnly_ = s.readOnly;
+  visible_ = s.visible;
+  ctl3d_ = s.ctl3d;
+  color_ = s.color;
+  fontColor_ = s.fontColor;
+  cursor_ = s.cursor;
+  items_ = s.items;
+  itemIndex_ = s.itemIndex;
+  checked_ = s.checked;
+  lines_ = s.lines;
+  exchange_ = s.exchange;
+  myResolved_ = s.myResolved;
+  touch();
+}
+
 void Control::setText(std::string v) {
   markCurrent();
   if (v == text_) return;

@@ -40,6 +40,26 @@ class Control {
  public:
   Control(Form* owner, std::string name, ControlKind kind);
 
+  // Everything a control shows, as one value: what an undo step keeps and
+  // gives back. Handlers, name, kind and layout facts are not part of it.
+  struct State {
+    std::string text, caption, hint;
+    bool enabled = true, readOnly = false, visible = true, ctl3d = true;
+    int32_t color = 0, fontColor = 0;
+    CursorKind cursor = CursorKind::Default;
+    std::vector<std::string> items;
+    int itemIndex = -1;
+    bool checked = false;
+    std::vector<std::string> lines;
+    double exchange = 1.0;
+    bool myResolved = true;
+    bool operator==(const State&) const = default;
+  };
+  State state() const;
+  // Takes every property of `s` without running a handler; observers hear
+  // of it once, and only when something changed.
+  void restore(const State& s);
+
   const std::string& name() const { return name_; }
   ControlKind kind() const { return kind_; }
   bool isEdit() const { return kind_ == ControlKind::TEdit || kind_ == ControlKind::TEditD; }

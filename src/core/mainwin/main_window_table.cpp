@@ -63,7 +63,11 @@ std::vector<ControlDef> MakeTable() {
   add(G(E::Menu, "MFExport", "&X 导出数据…", "MFile"));
   add(G(E::Menu, "N5", "-", "MFile", Separator));
   add(G(E::Menu, "MFExit", "&E 退出", "MFile"));
+  add(G(E::Menu, "MEdit", "&E 编辑", ""));
+  add(G(E::Menu, "MEUndo", "&U 撤销", "MEdit"));
+  add(G(E::Menu, "MERedo", "&R 重做", "MEdit"));
   add(G(E::Menu, "MRun", "&R 运行", ""));
+  add(G(E::Menu, "MRCalc", "&C 计算", "MRun"));
   add(G(E::Menu, "MROpt1", "&D 优化设计", "MRun"));
   add(G(E::Menu, "MOutput", "&O 输出", ""));
   add(G(E::Menu, "MOReport", "&B 报表", "MOutput"));
@@ -86,6 +90,7 @@ std::vector<ControlDef> MakeTable() {
   add(G(E::ToolButton, "ToolButton2", "", "ToolBar1", Separator));
   add(G(E::ToolButton, "tbExit", "", "ToolBar1", 0, "退出"));
   add(G(E::ToolButton, "ToolButton3", "", "ToolBar1", Separator));
+  add(G(E::ToolButton, "tbCalc", "", "ToolBar1", 0, "计算"));
   add(G(E::ToolButton, "tbOpt1", "", "ToolBar1", 0, "优化设计"));
   add(G(E::ToolButton, "ToolButton4", "", "ToolBar1", Separator));
   add(G(E::ToolButton, "btReport", "", "ToolBar1", 0, "报表"));
