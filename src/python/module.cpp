@@ -18,6 +18,7 @@
 #include "cli/dump.h"
 #include "cli/registry.h"
 #include "core/app/report_commands.h"
+#include "core/app/study.h"
 #include "core/output/report.h"
 
 namespace py = pybind11;
@@ -111,6 +112,7 @@ class Project {
     return *c;
   }
 
+  const MainModel& model() const { return model_; }
   bool Has(const std::string& name) const { return model_.form().Find(name) != nullptr; }
 
   std::string DumpText() const { return cli::DumpForm(model_.form(), sink_.shown).dump(); }
@@ -282,6 +284,45 @@ PYBIND11_MODULE(tharvex, m) {
                         p->Load(bytes);
                         return p;
                       }));
+
+  m.def(
+      "study",
+      [](const Project& p, const std::string& field, const std::vector<double>& values,
+         const std::vector<std::string>& outputs) {
+        using namespace tharvex::study;
+        std::vector<StudyRow> rows;
+        {
+          py::gil_scoped_release release;
+          // The study runs at most kMaxSteps values at a time; longer lists in pieces.
+          for (size_t at = 0; at < values.size() || (at == 0 && values.empty()); at += kMaxSteps) {
+            StudySpec spec;
+            spec.input = field;
+            spec.outputs = outputs;
+            spec.values.assign(values.begin() + static_cast<std::ptrdiff_t>(at),
+                               values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), at + kMaxSteps)));
+            spec.steps = static_cast<int>(spec.values.size());
+            if (spec.values.empty()) break;
+            if (std::string why = CheckSpec(p.model(), spec); !why.empty()) throw UsageFailure(why);
+            StudyResult r = RunStudy(p.model(), spec);
+            for (auto& row : r.rows) rows.push_back(std::move(row));
+          }
+        }
+        py::list out;
+        for (const StudyRow& row : rows) {
+          py::dict d;
+          d[py::str(field)] = row.input;
+          for (size_t k = 0; k < outputs.size() && k < row.values.size(); ++k)
+            d[py::str(outputs[k])] = std::isfinite(row.values[k]) ? py::object(py::float_(row.values[k])) : py::none();
+          d["ok"] = row.ok;
+          d["warning"] = row.warning;
+          out.append(std::move(d));
+        }
+        return out;
+      },
+      py::arg("project"), py::arg("field"), py::arg("values"), py::arg("outputs"),
+      "Parametric study: each value typed into `field` (in the unit it shows) on a copy of `project`, which is "
+      "not touched; returns one dict per value with the outputs as the fields show them (None where a field "
+      "has no number), 'ok' (the calculation completed) and 'warning' (status panel 1).");
 
   py::class_<FieldView>(m, "Control", "A control of the window, read live from its project.")
       .def_property_readonly("name", [](const FieldView& f) { return f.name; })

@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cli_runner.h"
+#include "tests/cli_runner.h"
 
 namespace tharvex {
 namespace {

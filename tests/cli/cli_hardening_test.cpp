@@ -11,7 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli_runner.h"
+#include "tests/cli_runner.h"
 
 namespace tharvex {
 namespace {

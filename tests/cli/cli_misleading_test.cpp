@@ -5,7 +5,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "cli_runner.h"
+#include "tests/cli_runner.h"
 
 namespace tharvex {
 namespace {
@@ -55,7 +55,9 @@ TEST(CliMisleading, OptimiserSuccessHoldsOnTheNextCalculation) {
   EXPECT_LE(Value(d, "UempD"), 4.001);
   json again = Dump(With(kSteamCase, {"--set", "CsrD=10", "--optimise", "--calc"}));
   for (auto& [name, c] : d["controls"].items())
-    if (c.contains("text") && c["kind"] != "TMemo") EXPECT_EQ(again["controls"][name]["text"], c["text"]) << name;
+    if (c.contains("text") && c["kind"] != "TMemo") {
+      EXPECT_EQ(again["controls"][name]["text"], c["text"]) << name;
+    }
 }
 
 TEST(CliMisleading, OptimiserFailureGivesTheWindowBack) {
@@ -63,7 +65,9 @@ TEST(CliMisleading, OptimiserFailureGivesTheWindowBack) {
   json after = Dump(With(kSteamCase, {"--set", "CsrD=1e9", "--optimise"}));
   EXPECT_EQ(after["status"][1], "优化设计失败！");
   for (auto& [name, c] : before["controls"].items())
-    if (name != "StatusBarMain") EXPECT_EQ(after["controls"][name], c) << name;
+    if (name != "StatusBarMain") {
+      EXPECT_EQ(after["controls"][name], c) << name;
+    }
 }
 
 TEST(CliMisleading, StaleResultsAndAnUnreadableInputAreMarked) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_runner.h"
+#include "tests/cli_runner.h"
 
 namespace tharvex {
 namespace {

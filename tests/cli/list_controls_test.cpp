@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "cli_runner.h"
+#include "tests/cli_runner.h"
 
 namespace tharvex::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <regex>
 #include <sstream>
 
-#include "cli_runner.h"
+#include "tests/cli_runner.h"
 
 namespace tharvex::testing {
 namespace {

@@ -11,7 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cli_runner.h"
+#include "tests/cli_runner.h"
 #include "core/mainwin/main_window_table.h"
 
 namespace tharvex {

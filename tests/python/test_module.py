@@ -140,7 +140,6 @@ def test_projects_pickle_through_the_project_file():
     assert remote == [_texts_of(p), _texts_of(p)]
 
 
-@pytest.mark.skip(reason="issue 17: the study lands with the parametric study of the core")
 def test_study_rows_equal_single_calculations():
     p = apply(tharvex.Project(), TYPICAL)
     before = p.dump()

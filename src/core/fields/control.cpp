@@ -49,8 +49,8 @@ void Control::touch() {
 }
 
 Control::State Control::state() const {
-  return State{text_,     caption_,   hint_,   enabled_, readOnly_, visible_,  ctl3d_,      color_,
-               fontColor_, cursor_,   items_,  itemIndex_, checked_, lines_,   exchange_,  myResolved_};
+  return State{text_,     caption_, hint_,  enabled_,  readOnly_, visible_, ctl3d_,    color_,      fontColor_,
+               cursor_,   items_,   itemIndex_, checked_, lines_,   exchange_, myResolved_, stale_, writeStamp_};
 }
 
 void Control::restore(const State& s) {
@@ -71,6 +71,9 @@ void Control::restore(const State& s) {
   lines_ = s.lines;
   exchange_ = s.exchange;
   myResolved_ = s.myResolved;
+  stale_ = s.stale;
+  writeStamp_ = s.writeStamp;
+  checkReadable();
   touch();
 }
 
@@ -97,25 +100,6 @@ void Control::setStale(bool v) {
   if (v == stale_) return;
   stale_ = v;
   touch();
-}
-Control::State Control::state() const {
-  return State{text_,  caption_, enabled_,   readOnly_, visible_, checked_, stale_,
-               color_, fontColor_, cursor_, itemIndex_, lines_, writeStamp_};
-}
-void Control::restore(const State& s) {
-  setItemIndex(s.itemIndex);
-  setText(s.text);
-  setCaption(s.caption);
-  setEnabled(s.enabled);
-  setReadOnly(s.readOnly);
-  setVisible(s.visible);
-  setChecked(s.checked);
-  setStale(s.stale);
-  setColor(s.color);
-  setFontColor(s.fontColor);
-  setCursor(s.cursor);
-  if (s.lines != lines_) setLines(s.lines);
-  writeStamp_ = s.writeStamp;  // putting a text back is not writing it
 }
 void Control::setEnabled(bool v) {
   if (v == enabled_) return;

@@ -53,6 +53,8 @@ class Control {
     std::vector<std::string> lines;
     double exchange = 1.0;
     bool myResolved = true;
+    bool stale = false;
+    uint64_t writeStamp = 0;  // putting a text back is not writing it
     bool operator==(const State&) const = default;
   };
   State state() const;
@@ -138,20 +140,6 @@ class Control {
   // write epoch `epoch` began.
   bool writtenSince(uint64_t epoch) const { return writeStamp_ >= epoch; }
   void markCurrent();
-
-  // Everything about the control that a calculation or the optimiser can
-  // change, to put it back as it was.
-  struct State {
-    std::string text, caption;
-    bool enabled, readOnly, visible, checked, stale;
-    int32_t color, fontColor;
-    CursorKind cursor;
-    int itemIndex;
-    std::vector<std::string> lines;
-    uint64_t writeStamp;
-  };
-  State state() const;
-  void restore(const State& s);
 
   // Layout facts of the window design used by the desktop program.
   std::string parent;  // group box, tab or menu that holds the control

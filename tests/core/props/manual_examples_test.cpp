@@ -1,6 +1,7 @@
 // Every property text the manual prints as an example ("- 例：`TEXT` = VALUE")
 // evaluates to the value printed beside it, at t = 20 and p = 100.
 #include "test_paths.h"
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include <fstream>
