@@ -23,6 +23,8 @@ ActionTable AllActions() {
   RegisterFileActions(actions);
   RegisterReportActions(actions);
   RegisterInfoActions(actions);
+  RegisterExportActions(actions);
+  RegisterDrawingActions(actions);
   return actions;
 }
 
@@ -45,7 +47,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   RecordingMessageSink sink;
   MainModel model(sink);
-  Context ctx{model, sink, out, err};
+  Context ctx{model, sink, out, err, {}, {}};
   try {
     for (size_t i = 0; i < args.size(); ++i) {
       auto it = actions.find(args[i]);
@@ -57,6 +59,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       }
       it->second.run(ctx, arg);
     }
+    for (size_t k = 0; k < ctx.atEnd.size(); ++k) ctx.atEnd[k](ctx);
   } catch (const UsageError& e) {
     err << "tharvex-cli: " << e.what() << "\n";
     return 2;

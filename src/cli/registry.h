@@ -27,6 +27,10 @@ struct Context {
   RecordingMessageSink& sink;
   std::ostream& out;
   std::ostream& err;
+  // Options that pair up across actions (--study with --study-out), and
+  // what runs after the last action.
+  std::map<std::string, std::string> options;
+  std::vector<std::function<void(Context&)>> atEnd;
 };
 
 // An action that takes `args` arguments after its name (0 or 1).
@@ -47,6 +51,8 @@ void RegisterFieldActions(ActionTable& t);
 void RegisterEngineActions(ActionTable& t);
 void RegisterFileActions(ActionTable& t);
 void RegisterReportActions(ActionTable& t);
+void RegisterExportActions(ActionTable& t);
+void RegisterDrawingActions(ActionTable& t);
 void RegisterInfoActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
 

@@ -9,13 +9,17 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
+#include "core/app/paths.h"
 #include "core/mainwin/main_window_table.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
 #include "gui/column_page.h"
+#include "gui/drawing_page.h"
 #include "gui/icons.h"
 #include "gui/qt_bridge.h"
+#include "gui/study_panel.h"
 #include "gui/tube_drawing.h"
 #include "gui/window_builder.h"
 #include "gui/window_services.h"
@@ -178,9 +182,19 @@ void TFormTharvex::buildPages() {
     if (d.name == "TabSheet2") {
       drawing_ = new TubeDrawing;
       drawing_->setSource([this] { return services_->drawing(); });
-      page = drawing_;
+      drawingPage_ = new DrawingPage(drawing_, services_->paths().settingsFile());
+      page = drawingPage_;
     } else if (d.name == "TabSheetReport") {
       page = services_->reportPage(pages_);
+    } else if (d.name == "TabTools") {
+      // The tools of the table, then the parametric study below them.
+      auto* tools = new QWidget;
+      auto* lay = new QVBoxLayout(tools);
+      lay->setContentsMargins(0, 0, 0, 0);
+      lay->addWidget(BuildPage(*binder_, d.name, hooks));
+      study_ = new StudyPanel(model_);
+      lay->addWidget(study_, 1);
+      page = Scrolled(tools);
     } else {
       page = Scrolled(BuildPage(*binder_, d.name, hooks));
     }
@@ -197,7 +211,7 @@ void TFormTharvex::afterRefresh() {
   if (windowTitle() != title) setWindowTitle(title);
   const QString warning = Qs(model_.form().status(1));
   if (status1_ && status1_->text() != warning) status1_->setText(warning);
-  if (drawing_ && drawing_->isVisible()) drawing_->update();
+  if (drawingPage_) drawingPage_->refresh(model_.engine());
 }
 
 bool TFormTharvex::event(QEvent* e) {

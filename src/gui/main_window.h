@@ -22,6 +22,8 @@ class QAction;
 namespace tharvex::gui {
 
 class TubeDrawing;
+class DrawingPage;
+class StudyPanel;
 class TFormAuthor;
 class WindowServices;
 
@@ -38,6 +40,8 @@ class TFormTharvex : public QMainWindow {
   QWidget* fieldWidget(std::string_view controlName) const { return binder_->widget(controlName); }
   QTabWidget* pages() const { return pages_; }
   TubeDrawing* drawing() const { return drawing_; }
+  DrawingPage* drawingPage() const { return drawingPage_; }
+  StudyPanel* study() const { return study_; }
   QLabel* statusPanel(int i) const { return i == 0 ? status0_ : status1_; }
   TFormAuthor* author() const { return author_; }
   FieldHint& fieldHint() { return hint_; }
@@ -80,6 +84,8 @@ class TFormTharvex : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   QTabWidget* pages_ = nullptr;
   TubeDrawing* drawing_ = nullptr;
+  DrawingPage* drawingPage_ = nullptr;
+  StudyPanel* study_ = nullptr;
   QLabel* status0_ = nullptr;
   QLabel* status1_ = nullptr;
   TFormAuthor* author_ = nullptr;

@@ -73,6 +73,8 @@ void TFormTharvex::command(const std::string& name) {
   else if (menu == "MOReport") services_->buildReport();
   else if (menu == "MOSave") services_->saveReport();
   else if (menu == "MOPrint") services_->printReport();
+  else if (menu == "MOSheet") services_->exportSheet();
+  else if (menu == "MFExport") services_->exportData();
   else if (menu == "MHDoc") services_->helpDocument(QString());
   else if (menu == "MHAbout") services_->about();
   else if (name.rfind("SBP", 0) == 0) services_->propertyWindow(name);

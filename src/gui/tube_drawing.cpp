@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QPainter>
 #include <QPolygon>
 #include <QSvgGenerator>
@@ -110,15 +111,33 @@ bool TubeDrawing::exportPng(const QString& file) const {
   return img.save(file, "PNG");
 }
 
-void TubeDrawing::exportWithDialog(bool svg) {
-  const QString filter = svg ? QStringLiteral("SVG 图形(*.svg)") : QStringLiteral("PNG 图像(*.png)");
+bool TubeDrawing::exportPdf(const QString& file) const {
+  const layout::DisplayList* list = source_ ? source_() : nullptr;
+  if (!list) return false;
+  QPdfWriter pdf(file);
+  pdf.setTitle(QStringLiteral("布管图"));
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setResolution(300);
+  QPainter p;
+  if (!p.begin(&pdf)) return false;
+  const QRect page = p.viewport();
+  Paint(p, *list, QRectF(page));
+  return p.end();
+}
+
+void TubeDrawing::exportWithDialog(const QString& format) {
+  const QString filter = format == QLatin1String("svg")   ? QStringLiteral("SVG 图形(*.svg)")
+                         : format == QLatin1String("pdf") ? QStringLiteral("PDF 文件(*.pdf)")
+                                                          : QStringLiteral("PNG 图像(*.png)");
   QFileDialog dlg(this, QStringLiteral("导出布管图"), QString(), filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
-  dlg.setDefaultSuffix(svg ? QStringLiteral("svg") : QStringLiteral("png"));
+  dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
-  if (!(svg ? exportSvg(file) : exportPng(file)))
-    QMessageBox::warning(this, QStringLiteral("导出布管图"), QStringLiteral("无法写入文件：\n%1").arg(file));
+  const bool ok = format == QLatin1String("svg")   ? exportSvg(file)
+                  : format == QLatin1String("pdf") ? exportPdf(file)
+                                                   : exportPng(file);
+  if (!ok) QMessageBox::warning(this, QStringLiteral("导出布管图"), QStringLiteral("无法写入文件：\n%1").arg(file));
 }
 
 void TubeDrawing::contextMenuEvent(QContextMenuEvent* e) {
@@ -126,12 +145,13 @@ void TubeDrawing::contextMenuEvent(QContextMenuEvent* e) {
   QMenu menu(this);
   QAction* svg = menu.addAction(QStringLiteral("导出为 SVG..."));
   QAction* png = menu.addAction(QStringLiteral("导出为 PNG..."));
+  QAction* pdf = menu.addAction(QStringLiteral("导出为 PDF..."));
   const bool any = list && !list->items.empty();
-  svg->setEnabled(any);
-  png->setEnabled(any);
+  for (QAction* a : {svg, png, pdf}) a->setEnabled(any);
   QAction* chosen = menu.exec(e->globalPos());
-  if (chosen == svg) exportWithDialog(true);
-  if (chosen == png) exportWithDialog(false);
+  if (chosen == svg) exportWithDialog(QStringLiteral("svg"));
+  if (chosen == png) exportWithDialog(QStringLiteral("png"));
+  if (chosen == pdf) exportWithDialog(QStringLiteral("pdf"));
 }
 
 }  // namespace tharvex::gui

@@ -1,7 +1,7 @@
 #pragma once
 // PaintBox1: paints the display list of the last tube layout. The list is
 // kept by the calculation, so the picture survives being covered, resized or
-// switched away from. Its context menu exports the picture as SVG or PNG.
+// switched away from. Its context menu exports the picture as SVG, PNG or PDF.
 #include <QWidget>
 #include <functional>
 
@@ -25,13 +25,14 @@ class TubeDrawing : public QWidget {
 
   bool exportSvg(const QString& file) const;
   bool exportPng(const QString& file) const;
+  bool exportPdf(const QString& file) const;
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
-  void exportWithDialog(bool svg);
+  void exportWithDialog(const QString& format);
   Source source_;
 };
 

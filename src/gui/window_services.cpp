@@ -14,6 +14,7 @@
 #include "core/app/session_ui.h"
 #include "core/help/about.h"
 #include "core/help/manual_index.h"
+#include "core/output/export_commands.h"
 #include "core/output/report.h"
 #include "core/output/report_save.h"
 #include "core/props/prop_library.h"
@@ -246,6 +247,20 @@ bool WindowServices::exportReportPdf() {
   if (ExportReportPdf(d_->reportDocument(), Qs(*file), &error)) return true;
   model.form().messages().Show(Message{Ss(error), "导出为 PDF", MessageIcon::Error, MessageButtons::Ok});
   return false;
+}
+
+bool WindowServices::exportSheet() {
+  bool ok = false;
+  window_.binder().run(
+      [&] { ok = exportdata::MOSheetClick(window_.model(), d_->reportDialogs(), d_->paths.projectsDir); });
+  return ok;
+}
+
+bool WindowServices::exportData() {
+  bool ok = false;
+  window_.binder().run(
+      [&] { ok = exportdata::MFExportClick(window_.model(), d_->reportDialogs(), d_->paths.projectsDir); });
+  return ok;
 }
 
 void WindowServices::helpDocument(const QString& keyword) {

@@ -64,6 +64,10 @@ class WindowServices {
   // (tests); null restores the real ones.
   void setReportUi(SessionUi* ui);
 
+  // The calculation sheet "计算书" (PDF) and the data export (xlsx, JSON, CSV).
+  bool exportSheet();
+  bool exportData();
+
   void helpDocument(const QString& keyword);
   void about();
   void propertyWindow(const std::string& button);

@@ -8,6 +8,7 @@
 #include "core/fields/colors.h"
 #include "gui/bound_widgets.h"
 #include "gui/qt_bridge.h"
+#include "gui/drawing_page.h"
 #include "gui/tube_drawing.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -163,7 +164,7 @@ TEST_F(MainWindowTest, TabsRunTheirCommands) {
   model->project().modified = false;
   window->refresh();
 
-  const int drawingTab = window->pages()->indexOf(window->drawing());
+  const int drawingTab = window->pages()->indexOf(window->drawingPage());
   window->pages()->setCurrentIndex(drawingTab);
   QApplication::processEvents();
   // The drawing tab recalculates (so the project counts as changed) and

@@ -69,11 +69,14 @@ void Engine::InstallHandlers() {
 void Engine::WsDExit(Control* sender) {
   project_.modified = true;
   f_.MFSave->setEnabled(true);
+  form_.clearStatusLog();
   // A failed attempt (an empty field, an arithmetic error, the input check)
   // is retried from the balance; after the last one the run ends silently.
+  st_.lastRunSucceeded = false;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     try {
       Attempt(sender);
+      st_.lastRunSucceeded = true;
       return;
     } catch (const std::exception&) {
     }
@@ -223,6 +226,7 @@ void Engine::LayoutStep() {
   in.lengthM = st_.currentLength;
   in.interactive = st_.InteractiveOutput;
   in.drawnWidth = Method().kind() == method::Kind::Engineering;
+  if (st_.InteractiveOutput) st_.section = {in, g.d_o * 1000, !g.bare};
 
   layout::LayoutResult res = layout::DrawTubeLayout(in, st_.InteractiveOutput ? &st_.drawing : nullptr);
   if (res.tooManyTubes) {

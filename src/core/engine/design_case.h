@@ -8,6 +8,7 @@
 
 #include "core/engine/method/method.h"
 #include "core/fields/form.h"
+#include "core/output/section_geometry.h"
 #include "core/output/tube_layout.h"
 
 namespace tharvex::engine {
@@ -94,6 +95,8 @@ struct CalcState {
   double faceArea = 0;            // m2, before rounding for display
   layout::DisplayList drawing;    // last drawing of the tube layout
   method::UseLog correlations;    // correlations of the last calculation
+  section::SectionInput section;  // what the last drawing was made from, for the drawing to scale
+  bool lastRunSucceeded = false;  // the last run ended with a successful attempt
 };
 
 }  // namespace tharvex::engine

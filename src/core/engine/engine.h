@@ -9,6 +9,7 @@
 
 #include "core/engine/design_case.h"
 #include "core/engine/method/method.h"
+#include "core/engine/sweep_grid.h"
 #include "core/fields/form.h"
 #include "core/fields/solver.h"
 
@@ -43,6 +44,8 @@ class Engine {
   const CalcState& state() const { return st_; }
   const layout::DisplayList& drawing() const { return st_.drawing; }
   const CaseFields& fields() const { return f_; }
+  // The optimiser's last sweep, point by point (kept when the sweep fails).
+  const SweepGrid& sweep() const { return sweep_; }
 
   // --- pieces of one attempt, public for the tests ---
   void Attempt(Control* sender);
@@ -113,6 +116,7 @@ class Engine {
   };
   std::array<CorrectionMemo, 8> correctionMemo_{};
   size_t correctionNext_ = 0;
+  SweepGrid sweep_;
 };
 
 }  // namespace tharvex::engine

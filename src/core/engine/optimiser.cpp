@@ -25,6 +25,7 @@ void Engine::BtOpt1Click(Control* sender) {
     const double csr = ReadNumber(f_.CsrD);
     const bool best = f_.OMD->itemIndex() == 1;
     const std::optional<double> lowestTube = OptionalSI(f_.Ut1D);  // 管程速度≥, when given
+    sweep_.Begin(kGridSteps + 1, us2, ut2, lsm, csr, best, GridValue);
 
     // The ordinary calculation also stores the mean temperature difference
     // the sweep reuses.
@@ -41,10 +42,13 @@ void Engine::BtOpt1Click(Control* sender) {
         WsDExit(sender);
         const double length = f_.LsD->GetSIValue();
         const double cs = ReadNumber(f_.CsD);
+        const bool fast = !lowestTube || f_.UtD->GetSIValue() >= *lowestTube;
+        sweep_.Record(i, j, length, cs, *f_.KaD, cs >= csr && length <= lsm && fast);
         if (!(cs >= csr && length <= lsm)) continue;
-        if (lowestTube && !(f_.UtD->GetSIValue() >= *lowestTube)) continue;
+        if (!fast) continue;
         if (!best) {
           found = true;  // the fastest acceptable point ends the sweep
+          sweep_.Accept(i, j);
           break;
         }
         const double k = f_.KaD->GetSIValue();
@@ -54,6 +58,7 @@ void Engine::BtOpt1Click(Control* sender) {
           bestUtm = f_.UtmD->GetSIValue();
           bestFace = st_.OptFaceVelocity;
           found = true;
+          sweep_.Accept(i, j);
         }
       }
     }
@@ -64,6 +69,7 @@ void Engine::BtOpt1Click(Control* sender) {
       Write(f_.UtmD, bestUtm);
       WsDExit(sender);
     }
+    if (found) sweep_.Shown(f_.LsD->GetSIValue(), ReadNumber(f_.CsD), *f_.KaD);
     form_.setStatus(1, std::string(found ? msg::kOptSuccess : msg::kOptFailure));
   } catch (const std::exception&) {
     form_.setStatus(1, std::string(msg::kOptError));

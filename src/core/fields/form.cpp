@@ -59,6 +59,7 @@ void Form::setStatus(int panel, std::string text) {
   if (!statusBar_ || panel < 0) return;
   auto lines = statusBar_->lines();
   if (panel >= static_cast<int>(lines.size())) lines.resize(static_cast<size_t>(panel) + 1);
+  if (panel == 1 && !text.empty()) statusLog_.push_back(text);
   if (lines[static_cast<size_t>(panel)] == text) return;
   lines[static_cast<size_t>(panel)] = std::move(text);
   statusBar_->setLines(std::move(lines));

@@ -38,6 +38,11 @@ class Form {
   void setStatus(int panel, std::string text);
   // Empties panel `panel` only when it still shows `text`.
   void clearStatusIf(int panel, std::string_view text);
+  // Every text put into panel 1 since the log was last cleared (the
+  // calculation clears it when a run starts), so that a warning replaced by a
+  // later one in the same run is still known.
+  const std::vector<std::string>& statusLog() const { return statusLog_; }
+  void clearStatusLog() { statusLog_.clear(); }
 
   // A handler's wish that the window put the focus on a control (after a
   // rejected input, back on the field the user just left). The front end
@@ -74,6 +79,7 @@ class Form {
   std::unordered_map<std::string, Control*> byLowerName_;
   std::string title_;
   Control* statusBar_ = nullptr;
+  std::vector<std::string> statusLog_;
   Observer observer_;
   uint64_t revision_ = 0;
   const Control* focusRequest_ = nullptr;

@@ -60,6 +60,8 @@ std::vector<ControlDef> MakeTable() {
   add(G(E::Menu, "MFAs", "&A 另存为", "MFile"));
   add(G(E::Menu, "MFTemp", "&T 存为模版", "MFile"));
   add(G(E::Menu, "N2", "-", "MFile", Separator));
+  add(G(E::Menu, "MFExport", "&X 导出数据…", "MFile"));
+  add(G(E::Menu, "N5", "-", "MFile", Separator));
   add(G(E::Menu, "MFExit", "&E 退出", "MFile"));
   add(G(E::Menu, "MRun", "&R 运行", ""));
   add(G(E::Menu, "MROpt1", "&D 优化设计", "MRun"));
@@ -68,6 +70,8 @@ std::vector<ControlDef> MakeTable() {
   add(G(E::Menu, "MOSave", "&S 保存报表", "MOutput"));
   add(G(E::Menu, "N3", "-", "MOutput", Separator));
   add(G(E::Menu, "MOPrint", "&P 打印报表", "MOutput"));
+  add(G(E::Menu, "N4", "-", "MOutput", Separator));
+  add(G(E::Menu, "MOSheet", "&C 导出计算书…", "MOutput"));
   add(G(E::Menu, "MTools", "&T 工具", "", TopLevelAction));
   add(G(E::Menu, "MHelp", "&H 帮助", ""));
   add(G(E::Menu, "MHDoc", "&D 帮助文档", "MHelp"));

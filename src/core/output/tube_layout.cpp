@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/fields/number_format.h"
+#include "core/output/column_rule.h"
 #include "core/output/draw_area.h"
 
 namespace tharvex::layout {
@@ -58,44 +59,6 @@ struct Checked {
       return 0;
     }
     return x;
-  }
-};
-
-// Where the tubes of one column sit, by arrangement and rotation.
-struct ColumnRule {
-  int arrangement;
-  bool rotated;
-  double pt, sw, sh1, df;
-
-  // Square rows without rotation line up; every other layout staggers the odd
-  // columns by half a row and gives them one tube less.
-  bool staggered() const { return !(arrangement == 1 && !rotated); }
-
-  // Distance of the column centre line from the right-hand reference, mm.
-  double offset(long long i) const {
-    double di = static_cast<double>(i);
-    if (arrangement == 0) return rotated ? di * pt / 2.0 : di * (kSqrt3 / 2.0) * pt;
-    return rotated ? sw + df / 2.0 + (di + 1.0) * (kSqrt2 / 2.0) * pt : sw + df / 2.0 + di * pt;
-  }
-
-  long long tubes(long long i, long long nh) const {
-    return (staggered() && i % 2 == 1) ? nh - 1 : nh;
-  }
-
-  // Distance of tube j's centre below the top reference, mm.
-  double rowOffset(long long i, long long j) const {
-    double rowPitch = pt;
-    if (rotated) rowPitch = arrangement == 0 ? kSqrt3 * pt : kSqrt2 * pt;
-    double shift = (staggered() && i % 2 == 1) ? 0.5 : 0.0;
-    return sh1 + df / 2.0 + (static_cast<double>(j) + shift) * rowPitch;
-  }
-
-  // Tubes in nw columns, counted without visiting them.
-  long long total(long long nh, long long nw) const {
-    if (nw <= 0) return 0;
-    long long full = std::max(0LL, nh);
-    if (!staggered()) return nw * full;
-    return (nw + 1) / 2 * full + nw / 2 * std::max(0LL, nh - 1);
   }
 };
 
