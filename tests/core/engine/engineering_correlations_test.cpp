@@ -98,5 +98,54 @@ INSTANTIATE_TEST_SUITE_P(KernKrausRadiusRatio1_5, AnnularFin,
 
 TEST(AnnularFin, NoFilmCoefficientMeansFullEfficiency) { EXPECT_EQ(AnnularFinEfficiency(0.01, 0.02, 0), 1); }
 
+
+// --- Bare tube banks (Žukauskas) ---
+
+// Incropera, DeWitt, Bergman & Lavine, Fundamentals of Heat and Mass
+// Transfer, 6th ed. (Wiley 2007), Example 7.7: air at 15 °C and 6 m/s across
+// a staggered bank of 7 rows, D = 16.4 mm, St = 31.3 mm, Sl = 34.3 mm,
+// tubes at 70 °C. The example's own intermediate values: v_max = 12.6 m/s,
+// Re_max = 13 943, Pr = 0.71, Pr_s = 0.70, λ = 0.0253 W/(m K), ρ = 1.217 kg/m³.
+struct IncroperaExample7_7 {
+  static constexpr double d = 0.0164, st = 0.0313, sl = 0.0343, rows = 7;
+  static constexpr double re = 13943, pr = 0.71, prWall = 0.70, lambda = 0.0253;
+  static constexpr double rho = 1.217, vmax = 12.6;
+};
+
+// The example takes the row correction C2 = 0.95 for 7 rows from its
+// table 7.6 and prints Nu = 0.95 × 0.34 × Re^0.6 × Pr^0.36 (Pr/Pr_s)^0.25 = 87.9
+// and h = 135.6 W/(m² K). It rounds C1 = 0.35 (St/Sl)^0.2 = 0.3437 to the
+// printed 0.34, so the expected values carry that rounding back; the
+// correlation leaves the wall-Prandtl factor to the caller, as the example
+// applies it. Tolerance: half a unit of the last printed digit.
+TEST(ZukauskasHeat, IncroperaExample7_7StaggeredBank) {
+  using E = IncroperaExample7_7;
+  bool outside = true;
+  const double nu = ZukauskasNu(E::re, E::pr, E::st, E::sl, true, E::rows, outside) *
+                    std::pow(E::pr / E::prWall, 0.25);
+  EXPECT_FALSE(outside);
+  const double unrounded = 0.35 * std::pow(E::st / E::sl, 0.2) / 0.34;
+  EXPECT_NEAR(nu, 87.9 * unrounded, 0.05 * unrounded);
+  EXPECT_NEAR(nu * E::lambda / E::d, 135.6 * unrounded, 0.05 * unrounded + 0.1);
+}
+
+// Same example, pressure drop from Žukauskas's chart (Incropera figure 7.15,
+// staggered, P_T = St/D = 1.91): friction factor f = 0.35 read at Re 13 943,
+// the chart's correction χ = 1.04 for P_T/P_L = 0.91, and
+// Δp = N χ f ρ v_max²/2 = 246 N/m². Our Eu is Žukauskas's power series
+// (Žukauskas & Ulinskas, Heat Exchanger Design Handbook, Hemisphere 1983), the fit
+// behind that chart; it gives about 0.33 here, and even its P_T = 1.5 curve
+// stays below 0.35, so the 7 % is the example's reading of a logarithmic
+// chart, not a rounding: the tolerance is that reading's 8 %.
+TEST(ZukauskasPressureDrop, IncroperaExample7_7StaggeredBank) {
+  using E = IncroperaExample7_7;
+  bool outside = true;
+  const double eu = ZukauskasEu(E::re, E::st / E::d, true, outside);
+  EXPECT_FALSE(outside);
+  EXPECT_NEAR(eu, 0.35, 0.35 * 0.08);
+  const double dp = E::rows * 1.04 * eu * E::rho * E::vmax * E::vmax / 2;
+  EXPECT_NEAR(dp, 246, 246 * 0.08);
+}
+
 }  // namespace
 }  // namespace tharvex::engine::method

@@ -100,6 +100,21 @@ TEST(HostileInputTest, EveryFieldEveryText) {
          h.Set("NwD", "4");
          h.Set("HbxD", "0.6");
        }, false},
+      {"engineering method, condensing, four passes", [](EngineTest& t) {
+         auto& h = static_cast<HostileInput&>(t);
+         h.Select("MethodD", 1);
+         h.Select("PhtD", kCondensing);
+         h.Set("DentvD", "0.6");
+         h.Set("MtvD", "1.2e-5");
+         h.Set("DHtD", "2.2e6");
+         h.Select("PnD", 3);
+       }, false},
+      {"engineering method, in-line bare bank", [](EngineTest& t) {
+         auto& h = static_cast<HostileInput&>(t);
+         h.Select("MethodD", 1);
+         h.Select("CBTubArr", 1);
+         h.Check("CBTType", true);
+       }, false},
   };
   const auto texts = HostileTexts();
   for (const CaseSetup& setup : setups) {
