@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 #include "core/props/formula_parser.h"
 #include "core/props/prop_library.h"
 #include "core/props/property_eval.h"

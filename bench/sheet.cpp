@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 #include "core/app/date_time_format.h"
 #include "core/app/main_model.h"
 #include "core/app/paths.h"

@@ -10,7 +10,8 @@ import sys
 
 FLOORS = [
     ["fields"],
-    ["files", "props", "tools", "help", "mainwin"],
+    ["files"],
+    ["props", "tools", "help", "mainwin"],
     ["engine", "output"],
     ["app"],
 ]

@@ -4,7 +4,7 @@
 
 #include "cli/registry.h"
 #include "core/files/gbk_text.h"
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 
 namespace tharvex::cli {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/registry.h"
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 #include "core/props/formula_parser.h"
 #include "core/props/my_values.h"
 #include "core/props/prop_library.h"

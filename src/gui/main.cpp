@@ -10,7 +10,7 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 #include "core/app/main_model.h"
 #include "gui/copydata_service.h"
 #include "gui/dialogs.h"

@@ -15,7 +15,7 @@
 #include "core/app/session_ui.h"
 #include "core/help/about.h"
 #include "core/help/manual_index.h"
-#include "core/output/export_commands.h"
+#include "core/app/export_commands.h"
 #include "core/output/report.h"
 #include "core/props/prop_library.h"
 #include "gui/bound_widgets.h"

@@ -1,6 +1,6 @@
 #include "core/app/paths.h"
 
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 
 #include <unistd.h>
 

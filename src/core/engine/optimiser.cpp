@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/app/main_model.h"
 #include "core/engine/engine.h"
 #include "core/fields/number_format.h"
 

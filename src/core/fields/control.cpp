@@ -53,7 +53,16 @@ Control::State Control::state() const {
                cursor_,   items_,   itemIndex_, checked_, lines_,   exchange_, myResolved_, stale_, writeStamp_};
 }
 
+bool Control::State::operator==(const State& o) const {
+  return text == o.text && caption == o.caption && hint == o.hint && enabled == o.enabled &&
+         readOnly == o.readOnly && visible == o.visible && ctl3d == o.ctl3d && color == o.color &&
+         fontColor == o.fontColor && cursor == o.cursor && items == o.items && itemIndex == o.itemIndex &&
+         checked == o.checked && lines == o.lines && exchange == o.exchange && myResolved == o.myResolved &&
+         stale == o.stale;
+}
+
 void Control::restore(const State& s) {
+  writeStamp_ = s.writeStamp;
   if (s == state()) return;
   text_ = s.text;
   caption_ = s.caption;

@@ -55,7 +55,8 @@ class Control {
     bool myResolved = true;
     bool stale = false;
     uint64_t writeStamp = 0;  // putting a text back is not writing it
-    bool operator==(const State&) const = default;
+    // Equal as the user sees them: when a text was last written is no part of it.
+    bool operator==(const State& o) const;
   };
   State state() const;
   // Takes every property of `s` without running a handler; observers hear

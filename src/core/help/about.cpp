@@ -1,6 +1,6 @@
 #include "core/help/about.h"
 
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 
 namespace tharvex::help {
 

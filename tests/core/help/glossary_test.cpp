@@ -3,7 +3,7 @@
 #include "test_paths.h"
 #include <gtest/gtest.h>
 
-#include "core/app/build_info.h"
+#include "core/help/build_info.h"
 #include "core/app/field_state.h"
 #include "core/app/main_model.h"
 #include "core/mainwin/main_window_table.h"

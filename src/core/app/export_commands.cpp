@@ -1,4 +1,4 @@
-#include "core/output/export_commands.h"
+#include "core/app/export_commands.h"
 
 #include "core/app/main_model.h"
 #include "core/output/export_data.h"
