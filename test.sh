@@ -16,6 +16,7 @@ if [[ "${THARVEX_SKIP_SANITIZE:-0}" != 1 ]]; then
     cd "$asan"
     export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:strict_string_checks=1"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+    export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
     ctest --output-on-failure -j "$(nproc)" --timeout 900
   )
 fi
