@@ -15,7 +15,15 @@ bool& Symbols() {
   return on;
 }
 
+std::string& LanguageCode() {
+  static std::string code = "zh";
+  return code;
+}
+
 }  // namespace
+
+void SetLanguage(std::string_view code) { LanguageCode() = code.empty() ? "zh" : std::string(code); }
+const std::string& Language() { return LanguageCode(); }
 
 void SetTranslator(Translator translator) { Current() = std::move(translator); }
 

@@ -31,6 +31,11 @@ std::string Tr(std::string_view context, std::string_view source);
 // True when a translator is installed.
 bool Translating();
 
+// The language the front end shows: "zh" (the default, the source texts) or
+// "en". Set together with the translator; the help picks its manual by it.
+void SetLanguage(std::string_view code);
+const std::string& Language();
+
 // Unit names with their proper symbols ("°C", "m²", "W/(m²·K)") instead of
 // the stored plain forms ("C", "m2", "W/(m2.K)"). On by default; the stored
 // unit items, factors and indexes never change.
