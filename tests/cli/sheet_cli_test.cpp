@@ -183,6 +183,21 @@ TEST_F(SheetCli, FailingCaseShowsItsWarnings) {
   EXPECT_NE(text.find("Sieder–Tate 层流关联式"), std::string::npos);
 }
 
+TEST_F(SheetCli, StaleResultsAreMarked) {
+  // More tubes than any layout takes stops the rating at the layout: the
+  // results after it are left from the example's calculation.
+  nlohmann::json dump;
+  const std::string text = Sheet({"--open", Example(), "--set", "NhD=100000"}, dump);
+  ASSERT_TRUE(dump["resultsStale"].get<bool>());
+  const auto lines = Lines(text);
+  EXPECT_NE(text.find("部分结果来自先前的计算"), std::string::npos);
+  EXPECT_TRUE(LineWith(lines, "总传热系数", "过期"));
+  // A calculation that goes through clears the mark.
+  const std::string fresh = Sheet({"--open", Example(), "--set", "NhD=100000", "--set", "NhD=12"}, dump);
+  EXPECT_FALSE(dump["resultsStale"].get<bool>());
+  EXPECT_EQ(fresh.find("部分结果来自先前的计算"), std::string::npos);
+}
+
 TEST_F(SheetCli, UnwritableTargetFailsAndLeavesNothing) {
   auto r = RunCli({"--sheet-pdf", dir_ + "/no/such/folder/s.pdf"});
   EXPECT_EQ(r.status, 1);

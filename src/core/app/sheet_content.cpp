@@ -197,9 +197,11 @@ void Check(const std::vector<exportdata::CheckRow>& rows, std::vector<Block>& ou
   out.push_back(TableBlock(std::move(t)));
 }
 
-// Whether the results no longer follow the inputs. The window does not keep
-// that yet; this is the one place to ask it.
-bool ResultsStale(const Form&) { return false; }
+// Whether some results are left from an earlier calculation because the
+// latest one stopped before it reached them (the window shows them grey).
+bool ResultsStale(const Form& form) {
+  return std::any_of(form.controls().begin(), form.controls().end(), [](const auto& c) { return c->stale(); });
+}
 
 void Warnings(const Form& form, const method::MethodDescription& m, const std::vector<exportdata::CheckRow>& check,
               std::vector<Block>& out) {
@@ -208,7 +210,7 @@ void Warnings(const Form& form, const method::MethodDescription& m, const std::v
   auto add = [&](std::string s) {
     if (!s.empty() && std::find(lines.begin(), lines.end(), s) == lines.end()) lines.push_back(std::move(s));
   };
-  if (ResultsStale(form)) add("计算结果已过期：输入已修改，结果未重新计算。");
+  if (ResultsStale(form)) add("部分结果来自先前的计算（最近一次计算未能完成），标为“过期”，请核对输入后重新计算。");
   for (const std::string& s : form.statusLog()) add(s);
   add(form.status(1));
   for (const auto& c : m.correlations)

@@ -67,9 +67,23 @@ TEST(EvaluateProperty, EquationOfStateTexts) {
   v[0] = 1;
   EXPECT_DOUBLE_EQ(Eval("MD=VRV:5000,300,100,0.3,0.1,20", "MD"), VirialDensity(v, 20, 0));
   EXPECT_GT(Eval("MD=VRV:5000,300,100,0.3,0.1,20", "MD"), 0);
-  EXPECT_EQ(Eval("HV=PRV:5000,300,100,0.3,0.1,20", "HV"), 0);
-  EXPECT_EQ(Eval("CP=VRV:5000,300,100,0.3,0.1,20", "CP"), 0);
-  EXPECT_EQ(Eval("VRV:5000,300,100,0.3,0.1,20", "VI"), 0);
+}
+
+// A property the equations of state have no routine for, or a state they
+// cannot solve, is named as a failure and never passes as a value of 0.
+TEST(EvaluateProperty, EquationOfStateWithoutAnswerIsAFailure) {
+  TMyValues g = TMyValues::PropertyWindowGrid();
+  g.SetValue("t", "20");
+  for (auto [text, prop] : {std::pair{"HV=PRV:5000,300,100,0.3,0.1,20", "HV"},
+                            std::pair{"CP=VRV:5000,300,100,0.3,0.1,20", "CP"},
+                            std::pair{"VRV:5000,300,100,0.3,0.1,20", "VI"}}) {
+    PropOutcome o = EvaluatePropertyText(prop, std::string(text), false, g);
+    EXPECT_TRUE(o.Failed()) << text;
+    EXPECT_NE(OutcomeFailure(prop, o).find("没有状态方程算法"), std::string::npos) << OutcomeFailure(prop, o);
+    EXPECT_NE(OutcomeFailure(prop, o).find(PropertyCaption(prop)), std::string::npos);
+  }
+  PropOutcome good = EvaluatePropertyText("MD", std::string("PRV:5000,300,100,0.3,0.1,20"), false, g);
+  EXPECT_FALSE(good.Failed());
 }
 
 TEST(EvaluateProperty, ResidualHeatCapacityKeys) {

@@ -150,6 +150,7 @@ TEST_F(ToolsTest, ToolsLeaveTheDesignCaseAlone) {
 }
 
 TEST_F(ToolsTest, PassBoundEndsWithTheSolverWarning) {
+  sink.Expect("发现错误，可能是输入数据错误！");
   int calls = 0;
   Control& any = field("HD");
   bool settled = RepeatSolves(model.form(), [&] { return &any; }, [&] { ++calls; return &any; }, 7);
