@@ -10,6 +10,7 @@
 #include "core/files/file_io.h"
 #include "core/files/form_record.h"
 #include "core/files/stream_tools.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -38,7 +39,7 @@ TEST(ShippedFilesTest, TemplatesAndExamplesReadCompletely) {
     ASSERT_GT(bytes->size(), 6u);
     EXPECT_EQ(static_cast<unsigned char>((*bytes)[4]), 0x78) << file;
     EXPECT_EQ(static_cast<unsigned char>((*bytes)[5]), 0xDA) << file;
-    RecordingMessageSink sink;
+    tharvex::testing::StrictMessageSink sink;
     MainModel model(sink);
     auto plan = PlanFormRecord(model.form(), *bytes, file.string());
     ASSERT_TRUE(plan) << file;

@@ -8,6 +8,7 @@
 #include "core/props/formula_parser.h"
 #include "core/props/prop_errors.h"
 #include "core/props/property_eval.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::props {
 namespace {
@@ -27,12 +28,12 @@ struct TextCase {
   double value;
 };
 std::ostream& operator<<(std::ostream& os, const TextCase& c) { return os << '"' << c.text << '"'; }
-class PropertyText : public testing::TestWithParam<TextCase> {};
+class PropertyText : public ::testing::TestWithParam<TextCase> {};
 TEST_P(PropertyText, Evaluates) {
   EXPECT_NEAR(Eval(GetParam().text, "CP", GetParam().t), GetParam().value, 1e-9 * std::max(1.0, GetParam().value));
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedExamples, PropertyText, testing::Values(
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, PropertyText, ::testing::Values(
     TextCase{"4187", 20, 4187}, TextCase{"20,998.2", 20, 998.2}, TextCase{"20,998.2", 75, 998.2},
     TextCase{"0,999.8;20,998.2;40,992.2;60,983.2;80,971.8", 50, 988.0375},
     TextCase{"Cp = 1800+2.5*t ?fitted", 20, 1850}, TextCase{"1800+2.5*t", 20, 1850},
@@ -115,10 +116,10 @@ TEST(EvaluateProperty, BadNumbersRaiseConversionErrors) {
   EXPECT_THROW(EvaluatePropertyText("CP", std::string(300, '1') + "+t", false, g), FormulaRangeError);
 }
 
-class WindowEval : public testing::Test {
+class WindowEval : public ::testing::Test {
  protected:
   WindowEval() : form(sink), field(form.Add("CPD", ControlKind::TEditD)) { field.setText("7"); }
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   Form form;
   Control& field;
   TMyValues grid = TMyValues::PropertyWindowGrid();
@@ -126,6 +127,7 @@ class WindowEval : public testing::Test {
 };
 
 TEST_F(WindowEval, NoTemperatureShowsTheMessageAndKeepsTheField) {
+  sink.Expect("请指定温度！");
   grid.SetValue("t", "");
   rec.Set(PropField::CP, "4187");
   EvaluateProperty("Cp", field, rec, grid, sink);
@@ -153,6 +155,7 @@ TEST_F(WindowEval, ValueGoesThroughTheFieldUnit) {
 }
 
 TEST_F(WindowEval, FormulaWithoutVariablesBlanksTheTemperatureForLaterProperties) {
+  sink.Expect("请指定温度！");
   rec.Set(PropField::CP, "2*exp(2)");
   rec.Set(PropField::MD, "1000-t");
   EvaluateProperty("CP", field, rec, grid, sink);
@@ -186,6 +189,7 @@ TEST(PropertyTextPieces, NamesTheKeysBreak) {
 }
 
 TEST_F(WindowEval, AFailedFormulaClearsTheFieldWithAMessage) {
+  sink.Expect("的公式无法计算");
   rec.Set(PropField::CP, "SQRT(t)");
   EvaluateProperty("Cp", field, rec, grid, sink);
   EXPECT_EQ(field.text(), "");
