@@ -106,10 +106,13 @@ TEST(AnnularFin, NoFilmCoefficientMeansFullEfficiency) { EXPECT_EQ(AnnularFinEff
 // air-cooler case (1 in tubes, 5/8 in fins 0.4 mm thick at 11 per inch,
 // 60.3 mm equilateral pitch). The equations: Briggs & Young, Chem. Eng. Prog.
 // Symp. Ser. 59 (41) (1963) 1-10, and the low-fin form as Kern & Kraus,
-// Extended Surface Heat Transfer (McGraw-Hill 1972) give it; Robinson &
-// Briggs, Chem. Eng. Prog. Symp. Ser. 62 (64) (1966) 177-184, in Kern &
-// Kraus's form Δp = 2 f N G²/ρ with f = 9.465 Re^-0.316 (St/D)^-0.927
-// (St/Sd)^0.515, the same as 18.93 Re^-0.316 ... N G²/ρ where f carries the 2.
+// Extended Surface Heat Transfer (McGraw-Hill 1972) and Thulukkanam, Heat
+// Exchanger Design Handbook, 2nd ed. (CRC 2013) § 4.5.1 give it; Robinson &
+// Briggs, Chem. Eng. Prog. Symp. Ser. 62 (64) (1966) 177-184, as a tube-bank
+// friction factor f_tb = 9.465 Re^-0.316 (St/D)^-0.927 (St/Sd)^0.515
+// (Thulukkanam § 4.5.1), which by its definition gives Δp = 4 f_tb N G²/(2ρ)
+// = 2 f_tb N G²/ρ: the same as 18.93 Re^-0.316 ... N G²/ρ, where the 2 is
+// taken into the constant.
 
 TEST(BriggsYoung, HighFinsAtAnAirCoolerCase) {
   // Re 5000, Pr 0.71, gap 1.9 mm, fin 15.9 mm high, 0.4 mm thick:
