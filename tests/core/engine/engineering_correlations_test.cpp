@@ -135,9 +135,10 @@ TEST(RobinsonBriggs, FourRowsAtAnAirCoolerCase) {
 
 // --- Flow in tubes: Gnielinski, Hausen and the transition between them ---
 //
-// Gnielinski, Int. Chem. Eng. 16 (1976) 359-368 and Hausen as VDI Heat Atlas
-// G1 and Incropera & DeWitt (eq. 8.57) print them, evaluated by hand: no
-// worked example with these exact forms was at hand.
+// Gnielinski, Int. Chem. Eng. 16 (1976) 359-368, in the VDI Heat Atlas G1
+// form with ξ = (1.8 lg Re - 1.5)^-2, and Hausen as Incropera & DeWitt print
+// it (eq. 8.57), evaluated by hand: no worked example with these exact forms
+// was at hand.
 TEST(Gnielinski, TurbulentWithTheEntranceFactor) {
   // Re 10^4, Pr 5, d/L 0.01: ξ = (1.8 lg 10^4 − 1.5)^-2 = 0.030779,
   // Nu = 68.822 × (1 + 0.01^(2/3)) = 72.016.
