@@ -154,7 +154,7 @@ TEST(Hausen, ThermallyDevelopingLaminar) {
   EXPECT_NEAR(HausenNu(1000, 5, 1e-9), 3.66, 1e-4);
 }
 
-// Gnielinski (2013), VDI Heat Atlas G1: the transition blend meets the
+// Gnielinski, VDI Heat Atlas (2010) G1: the transition blend meets the
 // laminar value at Re 2300 and the turbulent one at 10^4, so the tube-side
 // coefficient has no step where the correlation changes.
 TEST(TubeNu, NoStepWhereTheCorrelationChanges) {

@@ -25,7 +25,7 @@ std::string_view Name(Corr c) {
     case Corr::ZukauskasHeat: return "Zukauskas (1972) 管束传热";
     case Corr::ZukauskasDp: return "Zukauskas (1987) 管束压降";
     case Corr::Gnielinski: return "Gnielinski (1976) 紊流";
-    case Corr::GnielinskiTransition: return "Gnielinski (2013) 过渡区";
+    case Corr::GnielinskiTransition: return "Gnielinski (VDI Heat Atlas G1) 过渡区";
     case Corr::Hausen: return "Hausen 层流入口段";
     case Corr::Shah: return "Shah (1979) 管内冷凝";
     case Corr::RowByRow: return "逐排交叉逆流模型";
