@@ -270,8 +270,9 @@ std::string DrawingCaption(const Form& form) {
 }
 
 // A method other than the standard one names its correlations in the
-// engine's log of the last calculation: one line per coefficient, with the
-// log's flag when the correlation ran outside its published data.
+// engine's log of the last calculation: for each coefficient the
+// correlation's equation, the values that went in and the range of its
+// published data, flagged when the calculation ran outside it.
 method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::string name) {
   using engine::method::Role;
   static constexpr std::pair<Role, const char*> kRoles[] = {
@@ -283,11 +284,15 @@ method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::str
   for (auto [role, caption] : kRoles) {
     const auto& use = log.At(role);
     if (use.corr == engine::method::Corr::None) continue;
+    const engine::method::CorrText& text = engine::method::Formula(use.corr);
     method::Correlation c;
     c.quantity = caption;
     c.name = std::string(engine::method::Name(use.corr));
-    c.formula = "见所列文献";
-    c.note = use.outside ? "超出已发表数据的范围" : "在已发表数据的范围内";
+    c.formula = std::string(text.equation);
+    for (size_t i = 0; i < text.inputs.size() && !text.inputs[i].symbol.empty(); ++i)
+      c.inputs.push_back({std::string(text.inputs[i].symbol), FormatGeneral(use.in[i], 7, 4),
+                          std::string(text.inputs[i].unit)});
+    c.note = std::string(text.range);
     c.outsideData = use.outside;
     m.correlations.push_back(std::move(c));
   }
