@@ -149,9 +149,7 @@ std::string WithoutAnchors(std::string_view markdown) {
   return out;
 }
 
-std::string_view ManualFile(std::string_view language) {
-  return language == "en" ? kEnglishManualFile : kManualFile;
-}
+std::string_view ManualFile(std::string_view language) { return language == "en" ? kEnglishManualFile : kManualFile; }
 
 namespace {
 

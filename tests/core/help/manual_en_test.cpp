@@ -1,8 +1,8 @@
 // The English manual beside the Chinese one: the same bookmarks under the
 // same keys, an entry for every field F1 can open, Chinese only where a
 // caption is quoted, and the language choosing which manual is read.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <filesystem>
 #include <fstream>
@@ -123,9 +123,8 @@ TEST_F(BothManuals, F1OnEveryFieldOpensItsEnglishEntry) {
   int captions = 0;
   for (const auto& d : mainwin::Table()) {
     using E = mainwin::Entry;
-    if (d.caption.empty() ||
-        (d.entry != E::Quantity && d.entry != E::Text && d.entry != E::Combo && d.entry != E::Check &&
-         d.entry != E::Rich))
+    if (d.caption.empty() || (d.entry != E::Quantity && d.entry != E::Text && d.entry != E::Combo &&
+                              d.entry != E::Check && d.entry != E::Rich))
       continue;
     const std::string caption(d.caption);
     const auto r = english.Lookup(caption);
@@ -162,8 +161,7 @@ TEST_F(BothManuals, EnglishTextQuotesChineseOnlyInParentheses) {
     pos = end + 1;
   }
   EXPECT_GT(lineNo, 500);
-  for (const auto& b : english.bookmarks())
-    EXPECT_EQ(ChineseOutsideParentheses(b.title), std::string::npos) << b.title;
+  for (const auto& b : english.bookmarks()) EXPECT_EQ(ChineseOutsideParentheses(b.title), std::string::npos) << b.title;
 }
 
 // The humid-air accuracy table, when its notes exist, is in both manuals row
