@@ -19,6 +19,7 @@
 #include "core/app/paths.h"
 #include "core/app/window_placement.h"
 #include "core/help/help_keyword.h"
+#include "core/fields/i18n.h"
 #include "core/help/manual_index.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
@@ -123,6 +124,7 @@ QString TFormTharvex::fieldTooltip(const Control& shown) const {
   QString tip;
   if (!caption.empty()) {
     tip = QStringLiteral("<b>") + Qs(caption).toHtmlEscaped() + QStringLiteral("</b>");
+    if (glossaryLanguage_ != i18n::Language()) loadGlossary();
     const std::string entry = glossary_.Entry(caption);
     if (!entry.empty()) tip += QStringLiteral("<br>") + Qs(entry).toHtmlEscaped().replace(QLatin1Char('\n'), "<br>");
   } else if (!field->hint().empty()) {
@@ -144,11 +146,12 @@ bool TFormTharvex::showFieldTooltip(QWidget* w, QHelpEvent* e) {
   return true;
 }
 
-void TFormTharvex::loadGlossary() {
+void TFormTharvex::loadGlossary() const {
   const std::string dataDir = FindDataDir(services_->paths().programDir);
   std::optional<std::string> text = help::ReadManual(dataDir);
   if (!text) text = help::ReadManual(services_->paths().supportsDir);
-  if (text) glossary_ = help::Glossary::FromManual(*text);
+  glossary_ = text ? help::Glossary::FromManual(*text) : help::Glossary();
+  glossaryLanguage_ = i18n::Language();
 }
 
 void TFormTharvex::openFromOutside(const QString& file) {
