@@ -5,6 +5,8 @@
 #   air, nitrogen: Incropera & DeWitt, Fundamentals of Heat and Mass Transfer, Table A.4 (1 atm)
 #   water, steam:  same book, Table A.6 (saturated water)
 #   engine oil:    same book, Table A.5
+# AirCooler-Example.zrf (hot air cooled by water, rating mode) is older and kept
+# as it is: tests and the fuzzer start from it.
 # Usage: scripts/make_examples.sh [path/to/tharvex-cli]
 set -eu
 cd "$(dirname "$0")/.."
@@ -89,7 +91,7 @@ BUNDLE="--set dod=0.0254 --set diD=0.0212 --set PtD=0.0635 --set hfD=0.0159 --se
 壳程：空气 3 kg/s，30 C、相对湿度 60% 冷却到 14 C，低于露点 21 C，空气中的水分冷凝，凝结热计入热量平衡。
 空气物性取平均温度 22 C，Incropera 表 A.4。" \
   --set CmttD="管程：冷冻水 7 C 进、12 C 出，流量由热量平衡求出。水的物性取平均温度 9.5 C，Incropera 表 A.6。
-手算核对：显热 3 x 1007 x 16 = 48.3 kW；含湿量由 0.0163 降到 0.0102 kg/kg(饱和压力取自表 A.6)，凝结热约 44.5 kW。" \
+手算核对：显热 3 x 1007 x 16 = 48.3 kW；含湿量由 0.0164 降到 0.0102 kg/kg(饱和压力取自表 A.6，总压 100 kPa)，凝结热约 3 x 0.0062 x 2460 = 45 kW。" \
   --check CBWater=1 --set rh1D=60 \
   --set CpsD=1007 --set MsD=1.821E-5 --set LdsD=0.0259 --set DensD=1.185 --set WsD=3 --set Ts1D=30 --set Ts2D=14 \
   --set CptD=4193 --set MtD=0.001318 --set LdtD=0.586 --set DentD=1000 --set Tt1D=7 --set Tt2D=12 \
