@@ -14,8 +14,9 @@ CLI=${1:-build/src/cli/tharvex-cli}
 OUT=data/examples
 
 # Finned tube of an air-cooled bundle: 25.4 mm x 2.1 mm steel tube, aluminium
-# fins 15.9 mm high, 0.4 mm thick, 2.1 mm gap (2.5 mm fin pitch), 63.5 mm
-# triangular pitch.
+# fins 15.9 mm high, 0.4 mm thick, 63.5 mm triangular pitch; 翅片间隙 2.1 mm,
+# which the standard method (the default 计算方法) reads as the fin pitch
+# (about 12 fins per inch).
 BUNDLE="--set dod=0.0254 --set diD=0.0212 --set PtD=0.0635 --set hfD=0.0159 --set PfD=0.0021 --set TfD=0.0004
         --select FmD=6 --select TmD=0"
 
@@ -85,7 +86,7 @@ BUNDLE="--set dod=0.0254 --set diD=0.0212 --set PtD=0.0635 --set hfD=0.0159 --se
 # 5. Wet cooling coil of an air-handling unit: 3 kg/s of air at 30 C and 60 %
 # relative humidity cooled to 14 C, below its dew point (21 C), by chilled
 # water 7 -> 12 C, whose flow follows from the balance. Copper tube 15.9 x 1 mm,
-# aluminium fins 9.5 mm high, 0.2 mm thick, 1.8 mm gap, 40 mm pitch.
+# aluminium fins 9.5 mm high, 0.2 mm thick, 1.8 mm fin pitch, 40 mm tube pitch.
 "$CLI" \
   --set CmtsD="空调表冷器(湿工况)，设计型，由优化设计定尺寸。
 壳程：空气 3 kg/s，30 C、相对湿度 60% 冷却到 14 C，低于露点 21 C，空气中的水分冷凝，凝结热计入热量平衡。
