@@ -53,6 +53,8 @@ const Example kCases[] = {
     {"AirCooler-Example.zrf", 1, 0, "", 2.5 * 1005.0 * 60, "WtD", 2.5 * 1005.0 * 60 / (4200 * 10.0)},
 };
 
+void PrintTo(const Example& e, std::ostream* os) { *os << e.file; }
+
 json Open(const std::string& file, bool recalc) {
   std::vector<std::string> args{"--open", kExamples + file};
   if (recalc) args.push_back("--calc");
