@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   if (!file.isEmpty()) QTimer::singleShot(0, &window, [&window, file] { window.openFromOutside(file); });
   if (!page.isEmpty()) {
     // The tabs by the names of the control table.
-    const QString tab = page == QLatin1String("drawing") ? QStringLiteral("TabSheet2")
+    const QString tab = page == QLatin1String("drawing")  ? QStringLiteral("TabSheet2")
                         : page == QLatin1String("report") ? QStringLiteral("TabSheetReport")
                         : page == QLatin1String("tools")  ? QStringLiteral("TabTools")
                                                           : QStringLiteral("TabSheet1");

@@ -102,14 +102,13 @@ TEST_P(ExampleProject, OpensCleanConvergedAndBalanced) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, ExampleProject, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                           std::string n = info.param.file;
-                           n = n.substr(0, n.find('.'));
-                           for (char& ch : n)
-                             if (ch == '-') ch = '_';
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Shipped, ExampleProject, ::testing::ValuesIn(kCases), [](const auto& info) {
+  std::string n = info.param.file;
+  n = n.substr(0, n.find('.'));
+  for (char& ch : n)
+    if (ch == '-') ch = '_';
+  return n;
+});
 
 TEST(ExampleProjects, EachShowsWhatItIsThereFor) {
   // Oil: laminar by its Reynolds number (density 858, viscosity 0.0476, bore 21.2 mm).
