@@ -322,7 +322,6 @@ void WindowServices::propertyWindow(const std::string& button) {
 }
 
 void WindowServices::calculate() { window_.model().Calculate(nullptr); }
-bool WindowServices::optimiserAvailable() const { return true; }
 void WindowServices::optimise() { window_.model().Optimise(nullptr); }
 
 }  // namespace tharvex::gui
