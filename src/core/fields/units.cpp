@@ -124,11 +124,10 @@ std::string UnitSymbol(std::string_view plain) {
     const char c = plain[i];
     const char prev = i > 0 ? plain[i - 1] : '\0';
     const char next = i + 1 < plain.size() ? plain[i + 1] : '\0';
-    const bool unitBefore = (prev >= 'a' && prev <= 'z') || (prev >= 'A' && prev <= 'Z') || prev == ')';
     if ((c == '2' || c == '3') && prev == 'm' && !(next >= '0' && next <= '9')) {
       s += c == '2' ? "²" : "³";
-    } else if (c == '.' && unitBefore) {
-      s += "·";  // a product of units, not a decimal point
+    } else if (c == '.' && i > 0) {
+      s += "·";  // unit names hold no decimal point: a dot is a product of units
     } else if (c == 'S' && (prev == '.' || prev == '/') && !(next >= 'a' && next <= 'z')) {
       s += 's';  // the second is written lower case
     } else {

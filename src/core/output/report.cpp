@@ -171,7 +171,7 @@ std::vector<StyledLine> FieldRows(const Form& form, const std::vector<std::strin
     // Tube and column counts are whole numbers.
     const bool count = def->units == UnitList::TubeCount || def->units == UnitList::ColumnCount;
     out.push_back(Body("        " + PadRight(CaptionOf(form, def->label()), LabelWidth()) +
-                       ValueColumn(field->text(), count ? 0 : decimals, 16) + unit));
+                       ValueColumn(field->text(), count ? 0 : decimals, ValueWidth()) + unit));
   }
   return out;
 }

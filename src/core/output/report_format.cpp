@@ -25,6 +25,7 @@ size_t SequenceLength(unsigned char lead) {
 int DisplayWidth(std::string_view utf8) { return GbkByteLength(utf8); }
 
 int LabelWidth() { return i18n::Translating() ? 36 : 20; }
+int ValueWidth() { return i18n::Translating() ? 24 : 16; }
 
 std::string PadRight(std::string_view utf8, int width) {
   std::string s(utf8);
@@ -85,7 +86,7 @@ std::string ValueColumn(std::string_view text, int decimals, int width) {
 }
 
 std::string ReportRow(std::string_view label, std::string_view value, std::string_view unit) {
-  return "        " + PadRight(label, LabelWidth()) + PadRight(value, 16) + PadRight(unit, 20);
+  return "        " + PadRight(label, LabelWidth()) + PadRight(value, ValueWidth()) + PadRight(unit, 20);
 }
 
 std::string Heading(std::string_view text) { return "      " + PadRight(text, 20); }
