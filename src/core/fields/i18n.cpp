@@ -52,7 +52,7 @@ const Joint* JointAt(std::string_view text, size_t at) {
 bool Lookup(std::string_view source, std::string_view context, std::string* out) {
   if (source.empty()) return false;
   for (std::string_view ctx :
-       {context, kMessages, kControls, kItems, kUnits, kReport, kSheet, kTools, kProps, kExport, kAbout}) {
+       {context, kMessages, kControls, kItems, kUnits, kReport, kSheet, kDrawing, kProps, kExport, kAbout}) {
     std::string t = Tr(ctx, source);
     if (t != source) {
       *out = std::move(t);
