@@ -306,7 +306,8 @@ PYBIND11_MODULE(tharvex, m) {
       [](const std::string& lang, const std::string& dataDir) {
         if (lang != "zh" && lang != "en") throw UsageFailure("language must be 'zh' or 'en', got '" + lang + "'");
         std::string error;
-        if (!tharvex::InstallLanguage(dataDir.empty() ? ModuleDataDir() : dataDir, lang, &error)) throw OperationFailure(error);
+        if (!tharvex::InstallLanguage(dataDir.empty() ? ModuleDataDir() : dataDir, lang, &error))
+          throw OperationFailure(error);
       },
       py::arg("lang"), py::arg("data_dir") = std::string(),
       "The language of the report and the exports of every project, as tharvex-cli --lang: 'zh' (the default) "
