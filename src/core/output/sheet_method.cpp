@@ -94,7 +94,7 @@ void ShellSide(const Form& form, std::vector<Correlation>& out) {
                  Traced(form, "Prs=", "Pr"), Field(form, "NwD", "Nw")};
   }
   kf.note += i18n::Tr("Sheet", "；排管方式系数：正三角形 1，三角形转角30° 0.8，正方形 0.5，正方形转角45° 2/3");
-  if (auto v = TraceValue(form, "kf=")) kf.formula += "  →  kf = " + Num(*v) + " W/(m2.K)";
+  if (auto v = TraceValue(form, "kf=")) kf.formula += "  →  kf = " + Num(*v) + " " + DisplayUnit("W/(m2.K)");
   out.push_back(std::move(kf));
 
   if (!bare) {
