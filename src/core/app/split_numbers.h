@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/fields/i18n.h"
+
 namespace tharvex {
 
 inline constexpr int kMaxSplitNumbers = 20;
@@ -23,6 +25,6 @@ struct CopyDataRequest {
 };
 CopyDataRequest AnswerCopyData(std::string_view text);
 
-inline constexpr const char* kTargetNotFound = "目标窗口没找到！";
+inline constexpr const char* kTargetNotFound = THX_TR_NOOP("Messages", "目标窗口没找到！");
 
 }  // namespace tharvex

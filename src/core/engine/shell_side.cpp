@@ -8,6 +8,7 @@
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
 #include "core/engine/shell_side.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex::engine {
@@ -113,7 +114,7 @@ void Engine::ShellSideStep() {
   const method::Result dp = m.ShellPressureDrop(bank, gas, umax, res, phi);
   Used(method::Role::ShellDp, dp.use);
   Write(f_.DpsD, dp.value);
-  TraceLine("***************管程计算开始***************");
+  TraceLine(THX_TR_NOOP("Messages", "***************管程计算开始***************"));
 }
 
 }  // namespace tharvex::engine

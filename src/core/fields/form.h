@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/fields/control.h"
+#include "core/fields/i18n.h"
 #include "core/fields/message_sink.h"
 
 namespace tharvex {
@@ -101,7 +102,7 @@ class Form {
 };
 
 // Start of the status note about a field that cannot be read as a number.
-inline constexpr std::string_view kUnreadableInput = "无法识别的输入：";
+inline constexpr std::string_view kUnreadableInput = THX_TR_NOOP("Messages", "无法识别的输入：");
 
 std::string AsciiLower(std::string_view s);
 

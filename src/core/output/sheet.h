@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fields/i18n.h"
 #include "core/output/tube_layout.h"
 
 namespace tharvex {
@@ -60,6 +61,6 @@ std::string RenderSheetPdf(const Document& doc, std::string* error);
 bool ExportSheet(const MainModel& model, const std::string& path, std::string* error);
 
 // The page title "计算书" and the file filter of the export dialog.
-inline constexpr const char* kSheetTitle = "计算书";
+inline constexpr const char* kSheetTitle = THX_TR_NOOP("Sheet", "计算书");
 
 }  // namespace tharvex::sheet

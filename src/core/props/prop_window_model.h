@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "core/fields/form.h"
+#include "core/fields/i18n.h"
 #include "core/props/my_values.h"
 #include "core/props/prop_record.h"
 
 namespace tharvex::props {
 
 inline constexpr const char* kMaintenancePassword = "qorlenx";
-inline constexpr const char* kPropWindowCaption = "简易物性数据库";
+inline constexpr const char* kPropWindowCaption = THX_TR_NOOP("Props", "简易物性数据库");
 
 // The six result fields in calculation order: property name, field, caption.
 struct ResultFieldDef {

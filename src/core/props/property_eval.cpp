@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/props/formula_parser.h"
 #include "core/props/prop_errors.h"
@@ -63,7 +64,8 @@ void FillVector(ParamVector& v, std::string_view list, const TMyValues& grid) {
   std::string all = std::string(list) + "," + grid.ValueAt(2) + "," + grid.ValueAt(1);
   std::vector<std::string> pieces = SplitCommas(all);
   if (pieces.size() > v.size() - 1)
-    throw std::length_error("物性参数过多：最多 " + std::to_string(v.size() - 1) + " 个数（含 p 和 t）");
+    throw std::length_error(
+        i18n::Format(i18n::Tr("Messages", "物性参数过多：最多 %1 个数（含 p 和 t）"), {std::to_string(v.size() - 1)}));
   for (size_t i = 0; i < pieces.size(); ++i) v[i + 1] = ToNumber(pieces[i]);
 }
 
@@ -82,7 +84,7 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
     std::string list = Trim(std::string_view(s).substr(pk + 7));
     s = Trim(std::string_view(s).substr(0, pk));
     params = SplitCommas(list);
-    if (params.size() > kMaxParamStrings) throw std::length_error("物性参数过多：最多 99 个");
+    if (params.size() > kMaxParamStrings) throw std::length_error(THX_TR_NOOP("Messages", "物性参数过多：最多 99 个"));
     FillVector(vec, list, grid);
   }
   auto param = [&](size_t k) { return k <= params.size() ? params[k - 1] : std::string(); };
@@ -113,11 +115,13 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
     // The routines give 0 where the model does not fit; neither that nor a
     // property without a routine may pass for a value.
     if (!routine)
-      o.failure = "“" + PropertyCaption(property) + "”没有状态方程算法（" + prefix +
-                  "）：状态方程只计算密度、粘度和导热系数，VRV 只计算密度。";
+      o.failure = i18n::Format(
+          i18n::Tr("Messages", "“%1”没有状态方程算法（%2）：状态方程只计算密度、粘度和导热系数，VRV 只计算密度。"),
+          {i18n::Tr("Props", PropertyCaption(property)), prefix});
     else if (!(r > 0))
-      o.failure = "“" + PropertyCaption(property) + "”的状态方程（" + prefix +
-                  "）在此温度和压力下无解，请检查临界参数和状态（液体/气体）。";
+      o.failure = i18n::Format(
+          i18n::Tr("Messages", "“%1”的状态方程（%2）在此温度和压力下无解，请检查临界参数和状态（液体/气体）。"),
+          {i18n::Tr("Props", PropertyCaption(property)), prefix});
     return o;
   }
   if (s.empty()) return {PropOutcome::Clear};
@@ -163,9 +167,11 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
 
 std::string FormulaFailure(std::string_view caption, const PropOutcome& o) {
   TFormulaParser parser(0);
-  return "“" + std::string(caption) + "”的公式无法计算（错误 " + std::to_string(o.formulaError) + "：" +
-         parser.ErrorMessage(o.formulaError) + "）：" + o.expression +
-         "\n物性文本中的函数名请用小写（如 sqrt、exp、ln），大写字母 T、P、R、M、B 和小写 w 会被替换。";
+  // Composed once, in the language shown.
+  return i18n::Format(i18n::Tr("Messages", "“%1”的公式无法计算（错误 %2：%3）：%4"),
+                      {i18n::Tr("Props", caption), std::to_string(o.formulaError),
+                       i18n::Tr("Messages", parser.ErrorMessage(o.formulaError)), o.expression}) +
+         "\n" + i18n::Tr("Messages", "物性文本中的函数名请用小写（如 sqrt、exp、ln），大写字母 T、P、R、M、B 和小写 w 会被替换。");
 }
 
 std::vector<std::string> NamesBrokenByKeys(const std::optional<std::string>& text) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/fields/control.h"
+#include "core/fields/i18n.h"
 #include "core/fields/message_sink.h"
 #include "core/props/eos.h"
 #include "core/props/my_values.h"
@@ -20,7 +21,7 @@
 
 namespace tharvex::props {
 
-inline constexpr const char* kNoTemperature = "请指定温度！";
+inline constexpr const char* kNoTemperature = THX_TR_NOOP("Messages", "请指定温度！");
 
 struct PropOutcome {
   enum Kind { NoTemperature, Clear, Value } kind = Clear;
