@@ -1314,6 +1314,14 @@
         <source>物性表格的数据点超过 %1 个</source>
         <translation>The property table has more than %1 points</translation>
     </message>
+    <message>
+        <source>“%1”没有状态方程算法（%2）：状态方程只计算密度、粘度和导热系数，VRV 只计算密度。</source>
+        <translation>“%1” has no equation-of-state routine (%2): the equations of state give only density, viscosity and thermal conductivity, VRV only density.</translation>
+    </message>
+    <message>
+        <source>“%1”的状态方程（%2）在此温度和压力下无解，请检查临界参数和状态（液体/气体）。</source>
+        <translation>The equation of state (%2) has no solution for “%1” at this temperature and pressure; check the critical constants and the state (liquid/gas).</translation>
+    </message>
 </context>
 <context>
     <name>Props</name>
@@ -1654,10 +1662,6 @@
         <translation>5  Warnings and notes</translation>
     </message>
     <message>
-        <source>计算结果已过期：输入已修改，结果未重新计算。</source>
-        <translation>The results are out of date: the input was changed and not calculated again.</translation>
-    </message>
-    <message>
         <source>设计校核不合格</source>
         <translation>Design check failed</translation>
     </message>
@@ -1712,18 +1716,6 @@
     <message>
         <source>温差校正系数</source>
         <translation>LMTD correction factor</translation>
-    </message>
-    <message>
-        <source>见所列文献</source>
-        <translation>See the cited literature</translation>
-    </message>
-    <message>
-        <source>超出已发表数据的范围</source>
-        <translation>Outside the range of the published data</translation>
-    </message>
-    <message>
-        <source>在已发表数据的范围内</source>
-        <translation>Within the range of the published data</translation>
     </message>
     <message>
         <source>计算书</source>
@@ -1952,6 +1944,102 @@
     <message>
         <source>壳体截面，管子按翅片外径绘出</source>
         <translation>Casing section, tubes drawn at the fin outside diameter</translation>
+    </message>
+    <message>
+        <source>部分结果来自先前的计算（最近一次计算未能完成），标为“过期”，请核对输入后重新计算。</source>
+        <translation>Some results are left from an earlier calculation (the latest one did not finish) and are marked “stale”; check the input and calculate again.</translation>
+    </message>
+    <message>
+        <source>Nu = h·d/λ = 0.134 Re^0.681 Pr^(1/3) (s/l)^0.2 (s/t)^0.1134，Re = ρ·v_max·d/μ</source>
+        <translation>Nu = h·d/λ = 0.134 Re^0.681 Pr^(1/3) (s/l)^0.2 (s/t)^0.1134, Re = ρ·v_max·d/μ</translation>
+    </message>
+    <message>
+        <source>Re 1100～18000，l 1.4～16.6 mm，t 0.33～2.0 mm，翅片节距 1.3～4.1 mm，d 11～41 mm，St 24.5～111 mm，叉排</source>
+        <translation>Re 1100–18000, l 1.4–16.6 mm, t 0.33–2.0 mm, fin pitch 1.3–4.1 mm, d 11–41 mm, St 24.5–111 mm, staggered</translation>
+    </message>
+    <message>
+        <source>Nu = h·d/λ = 0.1507 Re^0.667 Pr^(1/3) (s/l)^0.164 (s/t)^0.075，Re = ρ·v_max·d/μ</source>
+        <translation>Nu = h·d/λ = 0.1507 Re^0.667 Pr^(1/3) (s/l)^0.164 (s/t)^0.075, Re = ρ·v_max·d/μ</translation>
+    </message>
+    <message>
+        <source>η = 2r1/(m(r2c² − r1²)) · [K1(m r1) I1(m r2c) − I1(m r1) K1(m r2c)] / [I0(m r1) K1(m r2c) + K0(m r1) I1(m r2c)]，m = √(2h/(λf·t))，r2c = r2 + t/2</source>
+        <translation>η = 2r1/(m(r2c² − r1²)) · [K1(m r1) I1(m r2c) − I1(m r1) K1(m r2c)] / [I0(m r1) K1(m r2c) + K0(m r1) I1(m r2c)], m = √(2h/(λf·t)), r2c = r2 + t/2</translation>
+    </message>
+    <message>
+        <source>等厚环形翅片的精确解，不受范围限制</source>
+        <translation>exact solution for an annular fin of constant thickness, no range limits</translation>
+    </message>
+    <message>
+        <source>Δp = 2 f N G²/ρ，f = 9.465 Re^−0.316 (St/d)^−0.927 (St/Sd)^0.515，G = ρ·v_max</source>
+        <translation>Δp = 2 f N G²/ρ, f = 9.465 Re^−0.316 (St/d)^−0.927 (St/Sd)^0.515, G = ρ·v_max</translation>
+    </message>
+    <message>
+        <source>Re 2000～50000，高翅片叉排，气体</source>
+        <translation>Re 2000–50000, high fins, staggered, gas</translation>
+    </message>
+    <message>
+        <source>Nu = C2 · C · Re^m · Pr^0.36，C、m 按 Re 和排列取 Zukauskas 表值，C2 为管列数修正</source>
+        <translation>Nu = C2 · C · Re^m · Pr^0.36, C and m from Zukauskas&apos;s table by Re and arrangement, C2 the row correction</translation>
+    </message>
+    <message>
+        <source>Re 10～2×10^6，Pr 0.7～500，顺排 St/Sl ≥ 0.7</source>
+        <translation>Re 10–2×10^6, Pr 0.7–500, in-line St/Sl ≥ 0.7</translation>
+    </message>
+    <message>
+        <source>Δp = N · Eu · ρ v_max²/2，Eu 取 Zukauskas 幂级数，按 St/d 插值</source>
+        <translation>Δp = N · Eu · ρ v_max²/2, Eu from Zukauskas&apos;s power series, interpolated in St/d</translation>
+    </message>
+    <message>
+        <source>Re 1000～2×10^5，St/d 1.25～2.5，正方形顺排或正三角形叉排，气体</source>
+        <translation>Re 1000–2×10^5, St/d 1.25–2.5, square in-line or triangular staggered, gas</translation>
+    </message>
+    <message>
+        <source>Nu = (ξ/8)(Re − 1000) Pr / (1 + 12.7 √(ξ/8) (Pr^(2/3) − 1)) · (1 + (d/L)^(2/3))，ξ = (1.8 lg Re − 1.5)^−2</source>
+        <translation>Nu = (ξ/8)(Re − 1000) Pr / (1 + 12.7 √(ξ/8) (Pr^(2/3) − 1)) · (1 + (d/L)^(2/3)), ξ = (1.8 lg Re − 1.5)^−2</translation>
+    </message>
+    <message>
+        <source>Re 10^4～5×10^6，Pr 0.5～2000</source>
+        <translation>Re 10^4–5×10^6, Pr 0.5–2000</translation>
+    </message>
+    <message>
+        <source>Nu = (1 − γ) Nu_Hausen(2300) + γ Nu_Gnielinski(10^4)，γ = (Re − 2300)/7700</source>
+        <translation>Nu = (1 − γ) Nu_Hausen(2300) + γ Nu_Gnielinski(10^4), γ = (Re − 2300)/7700</translation>
+    </message>
+    <message>
+        <source>2300 ≤ Re &lt; 10^4，Pr 0.5～2000</source>
+        <translation>2300 ≤ Re &lt; 10^4, Pr 0.5–2000</translation>
+    </message>
+    <message>
+        <source>Nu = 3.66 + 0.0668 Gz / (1 + 0.04 Gz^(2/3))，Gz = Re·Pr·d/L</source>
+        <translation>Nu = 3.66 + 0.0668 Gz / (1 + 0.04 Gz^(2/3)), Gz = Re·Pr·d/L</translation>
+    </message>
+    <message>
+        <source>Re &lt; 2300，热入口段，恒壁温，Pr 0.5～2000</source>
+        <translation>Re &lt; 2300, thermal entry length, constant wall temperature, Pr 0.5–2000</translation>
+    </message>
+    <message>
+        <source>h = h_lo · [(1 − x)^0.8 + 3.8 x^0.76 (1 − x)^0.04 / p_r^0.38]，在 x2～x1 间取平均；h_lo = 0.023 Re_lo^0.8 Pr_l^0.4 λ_l/d，Re_lo = G·d/μ_l</source>
+        <translation>h = h_lo · [(1 − x)^0.8 + 3.8 x^0.76 (1 − x)^0.04 / p_r^0.38], averaged from x2 to x1; h_lo = 0.023 Re_lo^0.8 Pr_l^0.4 λ_l/d, Re_lo = G·d/μ_l</translation>
+    </message>
+    <message>
+        <source>Re_lo ≥ 350，p_r 0.002～0.44，G 10.8～210.6 kg/(m²·s)</source>
+        <translation>Re_lo ≥ 350, p_r 0.002–0.44, G 10.8–210.6 kg/(m²·s)</translation>
+    </message>
+    <message>
+        <source>F = NTU_逆流 / NTU，NTU 由逐排、逐段计算的管束效能达到 P 求得</source>
+        <translation>F = NTU_counterflow / NTU, NTU found where the bundle&apos;s effectiveness, calculated row by row and pass by pass, reaches P</translation>
+    </message>
+    <message>
+        <source>管束能达到给定的出口温度</source>
+        <translation>the bundle can reach the given outlet temperatures</translation>
+    </message>
+    <message>
+        <source>列数</source>
+        <translation>columns</translation>
+    </message>
+    <message>
+        <source>管程数</source>
+        <translation>passes</translation>
     </message>
 </context>
 <context>

@@ -308,9 +308,9 @@ method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::str
     method::Correlation c;
     c.quantity = i18n::Tr(i18n::kSheet, caption);
     c.name = i18n::Tr(i18n::kReport, engine::method::Name(use.corr));
-    c.formula = std::string(text.equation);
+    c.formula = i18n::Tr(i18n::kSheet, text.equation);
     for (size_t i = 0; i < text.inputs.size() && !text.inputs[i].symbol.empty(); ++i)
-      c.inputs.push_back({std::string(text.inputs[i].symbol), FormatGeneral(use.in[i], 7, 4),
+      c.inputs.push_back({i18n::Tr(i18n::kSheet, text.inputs[i].symbol), FormatGeneral(use.in[i], 7, 4),
                           std::string(text.inputs[i].unit)});
     c.note = i18n::Tr(i18n::kSheet, text.range);
     c.outsideData = use.outside;
