@@ -1,4 +1,4 @@
-#include "fields/i18n.h"
+#include "core/fields/i18n.h"
 
 #include <utility>
 
