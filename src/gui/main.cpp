@@ -3,17 +3,19 @@
 // front and opens it, and ends.
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 #include "core/help/build_info.h"
 #include "core/app/main_model.h"
+#include "core/app/paths.h"
+#include "core/fields/i18n.h"
 #include "gui/copydata_service.h"
 #include "gui/dialogs.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/single_instance.h"
@@ -44,6 +46,14 @@ int main(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(UiFont());
 
+  // The language and the unit names, from the settings file (at the first
+  // start the locale decides), before anything shows a text.
+  const AppPaths paths = SetupPaths("Tharvex", "Tharvex", false, PathEnvironment::FromProcess());
+  const std::string settings = paths.settingsFile();
+  Translations translations;
+  translations.apply(ReadLanguage(settings, QLocale::system().name()), CatalogueDir(FindDataDir(paths.programDir)));
+  i18n::SetUnitSymbols(ReadUnitSymbols(settings));
+
   QString refusal;
   const auto runtime = RuntimeDir(&refusal);
   if (!runtime) {
@@ -59,12 +69,6 @@ int main(int argc, char** argv) {
     HandOver(servicePath, file);
     return 0;
   }
-
-  // The window speaks Chinese; so do Qt's own dialogs and buttons where the
-  // translations are installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
 
   QtMessageSink sink;
   MainModel model(sink);

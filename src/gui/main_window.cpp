@@ -19,6 +19,7 @@
 #include "gui/column_page.h"
 #include "gui/drawing_page.h"
 #include "gui/icons.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/shortcuts.h"
 #include "gui/study_panel.h"
@@ -82,6 +83,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   loadGlossary();
 
   buildMenus();
+  buildOptionsMenu();
   buildToolBar();
   buildPages();
   services_->addReportCommands();  // print preview and PDF export after "打印报表"
@@ -128,7 +130,7 @@ void TFormTharvex::buildMenus() {
     Control& c = form.At(d.name);
     const std::string name(d.name);
     if (d.parent.empty() && !(d.flags & mainwin::TopLevelAction)) {
-      QMenu* m = menuBar()->addMenu(Qs(d.caption));
+      QMenu* m = menuBar()->addMenu(ControlText(d.caption));
       m->setObjectName(Qs(d.name));
       menus[d.name] = m;
       if (d.name == "MFile") fileMenu_ = m;
@@ -141,11 +143,11 @@ void TFormTharvex::buildMenus() {
       continue;
     }
     if (d.parent.empty()) {
-      a = menuBar()->addAction(Qs(d.caption));
+      a = menuBar()->addAction(ControlText(d.caption));
     } else {
       auto it = menus.find(d.parent);
       if (it == menus.end()) continue;
-      a = it->second->addAction(Qs(d.caption));
+      a = it->second->addAction(ControlText(d.caption));
     }
     a->setObjectName(Qs(d.name));
     a->setShortcuts(ShortcutsOf(d.name));
@@ -171,7 +173,7 @@ void TFormTharvex::buildToolBar() {
       continue;
     }
     const std::string name(d.name);
-    const QString hint = Qs(d.hint);
+    const QString hint = ControlText(d.hint);
     QAction* a = toolBar_->addAction(ToolIcon(d.name, hint), hint);
     a->setObjectName(Qs(d.name));
     a->setToolTip(hint);
@@ -214,7 +216,7 @@ void TFormTharvex::buildPages() {
       page = Scrolled(BuildPage(*binder_, d.name, hooks));
     }
     page->setObjectName(Qs(d.name));
-    pages_->addTab(page, Qs(d.caption));
+    pages_->addTab(page, ControlText(d.caption));
   }
   new BoundPages(*binder_, form.At("PageControl1"), pages_);
   connect(pages_, &QTabWidget::currentChanged, this, &TFormTharvex::pageChanged);
@@ -224,12 +226,15 @@ void TFormTharvex::buildPages() {
 void TFormTharvex::afterRefresh() {
   // "[*]" is where the title shows the unsaved-changes mark; a "[*]" that is
   // part of the path is doubled so it stays text.
+  // The program's name leads the title; the file name after it stays as it is.
   QString title = Qs(model_.form().title());
+  if (const std::string_view name = mainwin::kTitle; model_.form().title().starts_with(name))
+    title = ControlText(name) + title.mid(Qs(name).size());
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   title += QStringLiteral("[*]");
   if (windowTitle() != title) setWindowTitle(title);
   setWindowModified(model_.project().modified);
-  const QString warning = Qs(model_.form().status(1));
+  const QString warning = Tq("Messages", model_.form().status(1));
   if (status1_ && status1_->text() != warning) status1_->setText(warning);
   if (drawingPage_) drawingPage_->refresh(model_.engine());
 }

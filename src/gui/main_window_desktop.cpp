@@ -1,6 +1,7 @@
 // What a user of any desktop program expects of the main window: undo and
 // redo, the window's place remembered, the colour legend, tooltips from the
 // manual's glossary, files handed over from outside.
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +20,9 @@
 #include "core/app/paths.h"
 #include "core/app/window_placement.h"
 #include "core/help/help_keyword.h"
+#include "core/fields/i18n.h"
 #include "core/help/manual_index.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"
@@ -102,11 +105,12 @@ void TFormTharvex::buildLegend(QStatusBar* bar) {
     pal.setColor(QPalette::WindowText, WindowColour(e.text));
     swatch->setPalette(pal);
     row->addWidget(swatch);
-    row->addWidget(new QLabel(Qs(e.caption), legend));
+    row->addWidget(new QLabel(Tq("Controls", e.caption), legend));
     row->addSpacing(6);
   }
-  legend->setToolTip(QStringLiteral("输入框的颜色：白底为输入；灰底为热量平衡求出的值或计算结果（蓝字）；"
-                                    "浅蓝、浅绿为管口计算求出；灰字为当前方式下不适用。"));
+  legend->setToolTip(QCoreApplication::translate("MainWindowDesktop",
+                                                 "输入框的颜色：白底为输入；灰底为热量平衡求出的值或计算结果（蓝字）；"
+                                                 "浅蓝、浅绿为管口计算求出；灰字为当前方式下不适用。"));
   bar->addPermanentWidget(legend);
 }
 
@@ -122,15 +126,19 @@ QString TFormTharvex::fieldTooltip(const Control& shown) const {
   const std::string caption = help::HelpKeywordFor(form, field->name());
   QString tip;
   if (!caption.empty()) {
-    tip = QStringLiteral("<b>") + Qs(caption).toHtmlEscaped() + QStringLiteral("</b>");
-    const std::string entry = glossary_.Entry(caption);
+    const QString shown = ControlText(caption);
+    tip = QStringLiteral("<b>") + shown.toHtmlEscaped() + QStringLiteral("</b>");
+    // The manual's glossary is in the language of the manual shown.
+    std::string entry = glossary_.Entry(Ss(shown));
+    if (entry.empty() && i18n::Language() != "en") entry = glossary_.Entry(caption);
     if (!entry.empty()) tip += QStringLiteral("<br>") + Qs(entry).toHtmlEscaped().replace(QLatin1Char('\n'), "<br>");
   } else if (!field->hint().empty()) {
-    tip = Qs(field->hint()).toHtmlEscaped();
+    tip = ControlText(field->hint()).toHtmlEscaped();
   }
   if (field->kind() == ControlKind::TEditD || field->kind() == ControlKind::TEdit) {
     if (!tip.isEmpty()) tip += QStringLiteral("<br>");
-    tip += QStringLiteral("<i>当前：") + Qs(RoleText(RoleOf(*field))) + QStringLiteral("</i>");
+    tip += QStringLiteral("<i>") + QCoreApplication::translate("MainWindowDesktop", "当前：") +
+           Tq("Controls", RoleText(RoleOf(*field))) + QStringLiteral("</i>");
   }
   return tip;
 }
@@ -156,8 +164,8 @@ void TFormTharvex::openFromOutside(const QString& file) {
   if (file.isEmpty()) return;
   const QFileInfo info(file);
   if (!info.isFile()) {
-    Message m{"找不到文件 " + Ss(QDir::toNativeSeparators(file)) + "。", "Tharvex", MessageIcon::Error,
-              MessageButtons::Ok};
+    Message m{Ss(QCoreApplication::translate("MainWindowDesktop", "找不到文件 %1。").arg(QDir::toNativeSeparators(file))),
+              "Tharvex", MessageIcon::Error, MessageButtons::Ok};
     model_.form().messages().Show(m);
     return;
   }

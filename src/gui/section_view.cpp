@@ -1,5 +1,6 @@
 #include "gui/section_view.h"
 
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -226,25 +227,25 @@ bool SectionView::exportFile(const QString& file, const QString& format) const {
 }
 
 void SectionView::exportWithDialog(const QString& format) {
-  const QString filter = format == QLatin1String("svg")   ? QStringLiteral("SVG 图形(*.svg)")
-                         : format == QLatin1String("pdf") ? QStringLiteral("PDF 文件(*.pdf)")
-                                                          : QStringLiteral("PNG 图像(*.png)");
-  QFileDialog dlg(this, QStringLiteral("导出截面图"), QString(), filter);
+  const QString filter = format == QLatin1String("svg")   ? QCoreApplication::translate("SectionView", "SVG 图形(*.svg)")
+                         : format == QLatin1String("pdf") ? QCoreApplication::translate("SectionView", "PDF 文件(*.pdf)")
+                                                          : QCoreApplication::translate("SectionView", "PNG 图像(*.png)");
+  QFileDialog dlg(this, QCoreApplication::translate("SectionView", "导出截面图"), QString(), filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
   if (!exportFile(file, format))
-    QMessageBox::warning(this, QStringLiteral("导出截面图"), QStringLiteral("无法写入文件：\n%1").arg(file));
+    QMessageBox::warning(this, QCoreApplication::translate("SectionView", "导出截面图"), QCoreApplication::translate("SectionView", "无法写入文件：\n%1").arg(file));
 }
 
 void SectionView::contextMenuEvent(QContextMenuEvent* e) {
   QMenu menu(this);
-  QAction* fitAction = menu.addAction(QStringLiteral("适应窗口"));
+  QAction* fitAction = menu.addAction(QCoreApplication::translate("SectionView", "适应窗口"));
   menu.addSeparator();
-  QAction* svg = menu.addAction(QStringLiteral("导出为 SVG..."));
-  QAction* png = menu.addAction(QStringLiteral("导出为 PNG..."));
-  QAction* pdf = menu.addAction(QStringLiteral("导出为 PDF..."));
+  QAction* svg = menu.addAction(QCoreApplication::translate("SectionView", "导出为 SVG..."));
+  QAction* png = menu.addAction(QCoreApplication::translate("SectionView", "导出为 PNG..."));
+  QAction* pdf = menu.addAction(QCoreApplication::translate("SectionView", "导出为 PDF..."));
   for (QAction* a : {svg, png, pdf}) a->setEnabled(scene_.valid);
   QAction* chosen = menu.exec(e->globalPos());
   if (chosen == fitAction) fit();

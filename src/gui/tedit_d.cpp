@@ -7,6 +7,7 @@
 #include <QStyleOptionFrame>
 
 #include "core/fields/colors.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/undo_history.h"
 
@@ -35,12 +36,12 @@ void TEditD::pull() {
   setVisible(c.visible());
   setCursor(c.cursor() == CursorKind::No ? Qt::ForbiddenCursor : Qt::IBeamCursor);
   // The tooltip also says why a field looks marked.
-  QString tip = Qs(c.hint());
+  QString tip = ControlText(c.hint());
   auto addNote = [&tip](const QString& note) { tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + note; };
-  if (c.stale()) addNote(QString::fromUtf8(kStaleNote));
-  if (c.unreadable()) addNote(QString::fromUtf8(kUnreadableNote));
+  if (c.stale()) addNote(QCoreApplication::translate("TEditD", kStaleNote));
+  if (c.unreadable()) addNote(QCoreApplication::translate("TEditD", kUnreadableNote));
   setToolTip(tip);
-  setStatusTip(Qs(c.hint()));
+  setStatusTip(ControlText(c.hint()));
   applyLook();
   update();
 }

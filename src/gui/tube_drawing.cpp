@@ -1,5 +1,6 @@
 #include "gui/tube_drawing.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -112,7 +113,7 @@ bool TubeDrawing::exportSvg(const QString& file) const {
   gen.setOutputDevice(&bytes);
   gen.setSize(QSize(list->width, list->height));
   gen.setViewBox(QRect(0, 0, list->width, list->height));
-  gen.setTitle(QStringLiteral("布管图"));
+  gen.setTitle(QCoreApplication::translate("TubeDrawing", "布管图"));
   QPainter p;
   if (!p.begin(&gen)) return false;
   p.fillRect(QRect(0, 0, list->width, list->height), Qt::white);
@@ -138,7 +139,7 @@ bool TubeDrawing::exportPdf(const QString& file) const {
   const layout::DisplayList* list = source_ ? source_() : nullptr;
   if (!list) return false;
   QPdfWriter pdf(file);
-  pdf.setTitle(QStringLiteral("布管图"));
+  pdf.setTitle(QCoreApplication::translate("TubeDrawing", "布管图"));
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setResolution(300);
   QPainter p;
@@ -149,10 +150,10 @@ bool TubeDrawing::exportPdf(const QString& file) const {
 }
 
 void TubeDrawing::exportWithDialog(const QString& format) {
-  const QString filter = format == QLatin1String("svg")   ? QStringLiteral("SVG 图形(*.svg)")
-                         : format == QLatin1String("pdf") ? QStringLiteral("PDF 文件(*.pdf)")
-                                                          : QStringLiteral("PNG 图像(*.png)");
-  QFileDialog dlg(this, QStringLiteral("导出布管图"), QString(), filter);
+  const QString filter = format == QLatin1String("svg")   ? QCoreApplication::translate("TubeDrawing", "SVG 图形(*.svg)")
+                         : format == QLatin1String("pdf") ? QCoreApplication::translate("TubeDrawing", "PDF 文件(*.pdf)")
+                                                          : QCoreApplication::translate("TubeDrawing", "PNG 图像(*.png)");
+  QFileDialog dlg(this, QCoreApplication::translate("TubeDrawing", "导出布管图"), QString(), filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
@@ -160,15 +161,15 @@ void TubeDrawing::exportWithDialog(const QString& format) {
   const bool ok = format == QLatin1String("svg")   ? exportSvg(file)
                   : format == QLatin1String("pdf") ? exportPdf(file)
                                                    : exportPng(file);
-  if (!ok) QMessageBox::warning(this, QStringLiteral("导出布管图"), QStringLiteral("无法写入文件：\n%1").arg(file));
+  if (!ok) QMessageBox::warning(this, QCoreApplication::translate("TubeDrawing", "导出布管图"), QCoreApplication::translate("TubeDrawing", "无法写入文件：\n%1").arg(file));
 }
 
 void TubeDrawing::contextMenuEvent(QContextMenuEvent* e) {
   const layout::DisplayList* list = source_ ? source_() : nullptr;
   QMenu menu(this);
-  QAction* svg = menu.addAction(QStringLiteral("导出为 SVG..."));
-  QAction* png = menu.addAction(QStringLiteral("导出为 PNG..."));
-  QAction* pdf = menu.addAction(QStringLiteral("导出为 PDF..."));
+  QAction* svg = menu.addAction(QCoreApplication::translate("TubeDrawing", "导出为 SVG..."));
+  QAction* png = menu.addAction(QCoreApplication::translate("TubeDrawing", "导出为 PNG..."));
+  QAction* pdf = menu.addAction(QCoreApplication::translate("TubeDrawing", "导出为 PDF..."));
   const bool any = list && !list->items.empty();
   for (QAction* a : {svg, png, pdf}) a->setEnabled(any);
   QAction* chosen = menu.exec(e->globalPos());

@@ -11,6 +11,7 @@
 #include "gui/column_page.h"
 #include "gui/field_group.h"
 #include "gui/icons.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/tcombobox_u.h"
 #include "gui/tedit_d.h"
@@ -150,8 +151,8 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
       s->setIcon(PropertyDatabaseIcon());
       s->setAutoRaise(true);
       s->setFocusPolicy(Qt::NoFocus);
-      s->setToolTip(Qs(d.hint));
-      s->setStatusTip(Qs(d.hint));
+      s->setToolTip(ControlText(d.hint));
+      s->setStatusTip(ControlText(d.hint));
       Control& c = form.At(d.name);
       s->setEnabled(c.enabled());
       auto* bound = new BoundAction(b, c, new QAction(s));
@@ -173,7 +174,7 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
 
 int UnitSelectorWidth(const Control& u) {
   int w = 0;
-  for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), Qs(GetUnit(item))));
+  for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), ShownUnit(GetUnit(item))));
   return w + TComboBoxU::kChrome + 1;
 }
 
@@ -187,7 +188,7 @@ ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks&
     if (d.entry == Entry::Group && d.parent == tabName) {
       GroupBuild g;
       g.def = &d;
-      g.box = new FieldGroup(Qs(d.caption), page);
+      g.box = new FieldGroup(ControlText(d.caption), page);
       g.box->setObjectName(Qs(d.name));
       g.box->setFont(UiFont());
       byName[d.name] = groups.size();

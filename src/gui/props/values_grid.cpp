@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -28,7 +29,7 @@ void ValuesGrid::refresh() {
   seen_ = values_.revision();
   filling_ = true;
   QStringList titles;
-  for (const auto& t : values_.Titles()) titles << Qs(t);
+  for (const auto& t : values_.Titles()) titles << ControlText(t);
   setHorizontalHeaderLabels(titles);
   const int rows = std::max(0, values_.RowCount() - 1);
   setRowCount(rows);
