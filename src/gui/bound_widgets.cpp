@@ -69,7 +69,15 @@ BoundText::BoundText(Binder& binder, Control& control, QWidget* parent)
 BoundText::~BoundText() { binder_.remove(this); }
 void BoundText::pull() {
   const Control& c = control();
-  const QString t = LinesToText(c.lines());
+  QString t;
+  if (isRichText()) {
+    t = LinesToText(c.lines());  // the user's own comment
+  } else {
+    // The message pane and the tools' output: lines the core wrote.
+    const std::string_view context = c.name() == "MemoMessage" ? "Messages" : "Tools";
+    for (size_t i = 0; i < c.lines().size(); ++i)
+      t += (i ? QStringLiteral("\n") : QString()) + MessageText(c.lines()[i], context);
+  }
   if (t != toPlainText() && !(hasFocus() && document()->isModified())) {
     setPlainText(t);
     document()->setModified(false);

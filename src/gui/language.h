@@ -49,11 +49,15 @@ class Translations {
 };
 
 // A core text as the window shows it: through the core's hook, in its
-// context ("Controls", "Units", "Messages", "Props").
+// context ("Controls", "Items", "Units", "Messages", "Props").
 QString Tq(std::string_view context, std::string_view source);
-// A caption, list item or hint of a control table (the main window's, the
+// A caption, hint or label text of a control table (the main window's, the
 // tools', the property window's) as shown.
 QString ControlText(std::string_view source);
+// A list item's name (the text before its bar) as shown.
+QString ItemText(std::string_view name);
+// A message, status text or message-pane line the core composed, as shown.
+QString MessageText(std::string_view text, std::string_view context = "Messages");
 // A stored unit name (a unit item's text before its bar) as shown: its
 // translation, with symbols when that option is on.
 QString ShownUnit(std::string_view storedName);

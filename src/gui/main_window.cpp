@@ -234,7 +234,7 @@ void TFormTharvex::afterRefresh() {
   title += QStringLiteral("[*]");
   if (windowTitle() != title) setWindowTitle(title);
   setWindowModified(model_.project().modified);
-  const QString warning = Tq("Messages", model_.form().status(1));
+  const QString warning = MessageText(model_.form().status(1));
   if (status1_ && status1_->text() != warning) status1_->setText(warning);
   if (drawingPage_) drawingPage_->refresh(model_.engine());
 }

@@ -164,7 +164,7 @@ bool StudyPanel::run() {
     if (outputs_->item(i)->checkState() == Qt::Checked) spec.outputs.push_back(Ss(outputs_->item(i)->data(Qt::UserRole).toString()));
   const std::string why = study::CheckSpec(model_, spec);
   if (!why.empty()) {
-    message_->setText(QCoreApplication::translate("StudyPanel", "无法计算：%1").arg(Tq("Messages", why)));
+    message_->setText(QCoreApplication::translate("StudyPanel", "无法计算：%1").arg(MessageText(why)));
     return false;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -194,7 +194,7 @@ void StudyPanel::showResult() {
     table_->setItem(i, 0, new QTableWidgetItem(Qs(row.inputText)));
     for (size_t o = 0; o < row.texts.size(); ++o)
       table_->setItem(i, static_cast<int>(o) + 1, new QTableWidgetItem(Qs(std::string(TrimBlanks(row.texts[o])))));
-    auto* st = new QTableWidgetItem(row.ok ? Tq("Messages", row.warning) : QCoreApplication::translate("StudyPanel", "计算失败 %1").arg(Tq("Messages", row.warning)));
+    auto* st = new QTableWidgetItem(row.ok ? MessageText(row.warning) : QCoreApplication::translate("StudyPanel", "计算失败 %1").arg(MessageText(row.warning)));
     table_->setItem(i, table_->columnCount() - 1, st);
     if (!row.ok)
       for (int c = 0; c < table_->columnCount(); ++c)

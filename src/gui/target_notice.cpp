@@ -22,7 +22,7 @@ void TargetNotice::show() {
   }
   shownRepeats_ = 0;
   repeats_ = 0;
-  box_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), Tq("Messages", kTargetNotFound),
+  box_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), MessageText(kTargetNotFound),
                          QMessageBox::Ok, owner_);
   box_->setAttribute(Qt::WA_DeleteOnClose);
   box_->open();

@@ -39,7 +39,7 @@ void TComboBoxU::pull() {
     // out of sight; only the name before the bar is shown, as the language
     // and the unit-symbol option show it. The index is what the model keeps.
     for (const auto& item : shownItems_)
-      addItem(isUnitSelector() ? ShownUnit(GetUnit(item)) : ControlText(GetUnit(item)));
+      addItem(isUnitSelector() ? ShownUnit(GetUnit(item)) : ItemText(GetUnit(item)));
   }
   if (currentIndex() != c.itemIndex()) setCurrentIndex(c.itemIndex());
   setEnabled(c.enabled());

@@ -39,7 +39,7 @@ class QtSessionUi : public SessionUi {
  public:
   explicit QtSessionUi(QWidget* owner) : owner_(owner) {}
   bool AskYesNo(const std::string& text, const std::string& caption) override {
-    QMessageBox box(QMessageBox::Warning, Tq("Messages", caption), Tq("Messages", text),
+    QMessageBox box(QMessageBox::Warning, MessageText(caption), MessageText(text),
                     QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -48,7 +48,7 @@ class QtSessionUi : public SessionUi {
     return RunFileDialog(owner_, dialog);
   }
   void Inform(const std::string& text, const std::string& caption) override {
-    QMessageBox::information(owner_, Tq("Messages", caption), Tq("Messages", text));
+    QMessageBox::information(owner_, MessageText(caption), MessageText(text));
   }
 
  private:

@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex {
@@ -109,30 +108,6 @@ std::optional<double> ReadUnitFactor(std::string_view item) {
   size_t bar = item.find('|');
   if (bar == std::string_view::npos) return std::nullopt;
   return ParseLenient(item.substr(bar + 1, 50));
-}
-
-std::string DisplayUnitName(std::string_view stored) {
-  if (!i18n::UnitSymbols()) return std::string(stored);
-  if (stored == "C") return "\u00B0C";
-  auto letter = [](char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); };
-  std::string out;
-  for (size_t i = 0; i < stored.size(); ++i) {
-    const char ch = stored[i];
-    const char before = i > 0 ? stored[i - 1] : '\0';
-    const char after = i + 1 < stored.size() ? stored[i + 1] : '\0';
-    // A power follows a unit letter ("m2", "cm3"); a dot between units is a product.
-    if ((ch == '2' || ch == '3') && letter(before) && !letter(after) && (after < '0' || after > '9')) {
-      out += ch == '2' ? "\u00B2" : "\u00B3";
-    } else if (ch == '.' && (letter(before) || before == ')' || (before >= '0' && before <= '9')) &&
-               (letter(after) || after == '(')) {
-      out += "\u00B7";
-    } else if (ch == 'S' && !letter(before) && !letter(after) && i > 0) {
-      out += 's';  // the second, written "S" in the stored lists
-    } else {
-      out += ch;
-    }
-  }
-  return out;
 }
 
 }  // namespace tharvex

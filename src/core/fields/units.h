@@ -39,9 +39,4 @@ std::string GetUnit(std::string_view item);
 // leniently. Nothing when there is no bar or the text is not a number.
 std::optional<double> ReadUnitFactor(std::string_view item);
 
-// A stored unit name as shown when unit symbols are on (i18n::UnitSymbols):
-// "C" -> "°C", "m2" -> "m²", "W/(m2.K)" -> "W/(m²·K)", "N.S/m2" -> "N·s/m²".
-// With the option off, or for a name without such parts, the name itself.
-std::string DisplayUnitName(std::string_view stored);
-
 }  // namespace tharvex
