@@ -124,6 +124,8 @@ QString ItemText(std::string_view name) {
 
 QString MessageText(std::string_view text, std::string_view context) { return Tq(context, text); }
 
+QString DrawingText(std::string_view text) { return Tq("Drawing", text); }
+
 QString ShownUnit(std::string_view storedName) {
   const std::string name = i18n::Tr("Units", storedName);
   if (!i18n::UnitSymbols()) return Qs(name);

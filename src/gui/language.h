@@ -58,6 +58,8 @@ QString ControlText(std::string_view source);
 QString ItemText(std::string_view name);
 // A message, status text or message-pane line the core composed, as shown.
 QString MessageText(std::string_view text, std::string_view context = "Messages");
+// A label of the tube drawing or the cross-section as shown.
+QString DrawingText(std::string_view text);
 // A stored unit name (a unit item's text before its bar) as shown: its
 // translation, with symbols when that option is on.
 QString ShownUnit(std::string_view storedName);

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "core/output/section_raster.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -164,7 +165,7 @@ void SectionView::setScene(const SectionScene& sc) {
   QFont font = UiFont();
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(t))));
   for (const auto& l : s.labels) {
-    auto* item = graphics_->addSimpleText(Qs(l.text), font);
+    auto* item = graphics_->addSimpleText(DrawingText(l.text), font);
     const QRectF br = item->boundingRect();
     // The text fills the box the layout reserved for it.
     item->setTransform(QTransform::fromScale((l.x1 - l.x0) / br.width(), (l.y1 - l.y0) / br.height()));

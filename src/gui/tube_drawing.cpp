@@ -15,6 +15,7 @@
 
 #include "core/files/file_error.h"
 #include "core/files/safe_write.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -90,7 +91,7 @@ void TubeDrawing::Paint(QPainter& p, const layout::DisplayList& list, const QRec
       case DrawItem::Kind::Text:
         if (it.canvas.size() >= 2) {
           const QRectF box(it.canvas[0], it.canvas[1], 1000, 100);
-          p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Qs(it.text));
+          p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, DrawingText(it.text));
         }
         break;
     }
