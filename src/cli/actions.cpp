@@ -30,6 +30,7 @@ ActionTable AllActions() {
   RegisterExportActions(actions);
   RegisterDrawingActions(actions);
   RegisterHistoryActions(actions);
+  RegisterLanguageActions(actions);
   return actions;
 }
 

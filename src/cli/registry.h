@@ -61,6 +61,7 @@ void RegisterExportActions(ActionTable& t);
 void RegisterDrawingActions(ActionTable& t);
 void RegisterHistoryActions(ActionTable& t);
 void RegisterInfoActions(ActionTable& t);
+void RegisterLanguageActions(ActionTable& t);
 void RegisterPropertySubcommands(SubcommandTable& t);
 
 // Every action of the driver, as the runner applies them.

@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/app/export_commands.h"
 
 #include "core/app/main_model.h"
@@ -12,7 +13,7 @@ namespace {
 FileDialogSpec Dialog(std::string_view projectFile, std::string_view fallbackFolder, std::string ext) {
   FileDialogSpec spec;
   spec.defaultExt = ext;
-  std::string base = projectFile.empty() ? std::string("未命名") : report::ProjectBaseName(projectFile);
+  std::string base = projectFile.empty() ? i18n::Tr("Sheet", "未命名") : report::ProjectBaseName(projectFile);
   spec.fileName = base + "." + ext;
   size_t slash = projectFile.find_last_of("/\\");
   spec.folder = slash == std::string_view::npos ? std::string(fallbackFolder) : std::string(projectFile.substr(0, slash));
@@ -40,15 +41,16 @@ bool Fail(MainModel& model, const std::string& error, const char* caption) {
 
 FileDialogSpec SheetDialog(std::string_view projectFile, std::string_view fallbackFolder) {
   FileDialogSpec spec = Dialog(projectFile, fallbackFolder, "pdf");
-  spec.title = "导出计算书";
-  spec.filter = "PDF 文件(*.pdf)|*.pdf";
+  spec.title = i18n::Tr("Messages", "导出计算书");
+  spec.filter = i18n::Tr("Messages", "PDF 文件") + "(*.pdf)|*.pdf";
   return spec;
 }
 
 FileDialogSpec DataDialog(std::string_view projectFile, std::string_view fallbackFolder) {
   FileDialogSpec spec = Dialog(projectFile, fallbackFolder, "xlsx");
-  spec.title = "导出数据";
-  spec.filter = "Excel 工作簿(*.xlsx)|*.xlsx|JSON 文件(*.json)|*.json|CSV 文件(*.csv)|*.csv";
+  spec.title = i18n::Tr("Messages", "导出数据");
+  spec.filter = i18n::Tr("Messages", "Excel 工作簿") + "(*.xlsx)|*.xlsx|" + i18n::Tr("Messages", "JSON 文件") +
+                "(*.json)|*.json|" + i18n::Tr("Messages", "CSV 文件") + "(*.csv)|*.csv";
   return spec;
 }
 
@@ -56,7 +58,7 @@ bool MOSheetClick(MainModel& model, SessionUi& ui, std::string_view fallbackFold
   auto file = ui.ChooseFile(SheetDialog(model.project().fileName, fallbackFolder));
   if (!file) return false;
   std::string error;
-  if (!sheet::ExportSheet(model, *file, &error)) return Fail(model, error, "导出计算书");
+  if (!sheet::ExportSheet(model, *file, &error)) return Fail(model, error, THX_TR_NOOP("Messages", "导出计算书"));
   return true;
 }
 
@@ -68,7 +70,7 @@ bool MFExportClick(MainModel& model, SessionUi& ui, std::string_view fallbackFol
   bool ok = EndsWithNoCase(*file, ".json")  ? WriteJson(form, *file, &error)
             : EndsWithNoCase(*file, ".csv") ? WriteCsv(form, *file, &error)
                                             : WriteXlsx(form, *file, &error);
-  if (!ok) return Fail(model, error, "导出数据");
+  if (!ok) return Fail(model, error, THX_TR_NOOP("Messages", "导出数据"));
   return true;
 }
 

@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/app/field_state.h"
 
 #include "core/mainwin/main_window_table.h"
@@ -20,23 +21,23 @@ FieldRole RoleOf(const Control& c) {
 
 std::string_view RoleText(FieldRole role) {
   switch (role) {
-    case FieldRole::Input: return "输入";
-    case FieldRole::MustInput: return "必须输入";
-    case FieldRole::Balanced: return "由热量平衡求出";
-    case FieldRole::NozzleSolved: return "由管口计算求出";
-    case FieldRole::Result: return "计算结果";
-    case FieldRole::NotApplicable: return "不适用";
+    case FieldRole::Input: return THX_TR_NOOP("Controls", "输入");
+    case FieldRole::MustInput: return THX_TR_NOOP("Controls", "必须输入");
+    case FieldRole::Balanced: return THX_TR_NOOP("Controls", "由热量平衡求出");
+    case FieldRole::NozzleSolved: return THX_TR_NOOP("Controls", "由管口计算求出");
+    case FieldRole::Result: return THX_TR_NOOP("Controls", "计算结果");
+    case FieldRole::NotApplicable: return THX_TR_NOOP("Controls", "不适用");
   }
   return "";
 }
 
 const LegendEntry (&Legend())[5] {
   static const LegendEntry legend[5] = {
-      {FieldRole::Input, colors::Window, colors::Black, "输入"},
-      {FieldRole::Balanced, colors::BtnFace, colors::Black, "平衡求出"},
-      {FieldRole::NozzleSolved, colors::SkyBlue, colors::Black, "管口求出"},
-      {FieldRole::Result, colors::BtnFace, colors::Blue, "结果"},
-      {FieldRole::NotApplicable, colors::BtnFace, colors::Gray, "不适用"},
+      {FieldRole::Input, colors::Window, colors::Black, THX_TR_NOOP("Controls", "输入")},
+      {FieldRole::Balanced, colors::BtnFace, colors::Black, THX_TR_NOOP("Controls", "平衡求出")},
+      {FieldRole::NozzleSolved, colors::SkyBlue, colors::Black, THX_TR_NOOP("Controls", "管口求出")},
+      {FieldRole::Result, colors::BtnFace, colors::Blue, THX_TR_NOOP("Controls", "结果")},
+      {FieldRole::NotApplicable, colors::BtnFace, colors::Gray, THX_TR_NOOP("Controls", "不适用")},
   };
   return legend;
 }

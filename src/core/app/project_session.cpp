@@ -1,5 +1,7 @@
 #include "core/app/project_session.h"
 
+#include "core/fields/i18n.h"
+
 #include <filesystem>
 
 #include "core/app/recent_files.h"
@@ -12,8 +14,9 @@ namespace tharvex {
 
 namespace {
 
-constexpr const char* kDataFilter = "Tharvex数据文件(*.zrf)|*.zrf";
-constexpr const char* kTemplateFilter = "Tharvex模板文件(*.zrt)|*.zrt";
+// Dialogs are shown the moment they are made: their texts are translated here.
+std::string DataFilter() { return i18n::Tr("Messages", "Tharvex数据文件") + "(*.zrf)|*.zrf"; }
+std::string TemplateFilter() { return i18n::Tr("Messages", "Tharvex模板文件") + "(*.zrt)|*.zrt"; }
 
 }  // namespace
 
@@ -21,16 +24,16 @@ ProjectSession::ProjectSession(MainModel& model, SessionUi& ui, const AppPaths& 
     : model_(model), ui_(ui), paths_(paths), recent_(recent) {}
 
 FileDialogSpec ProjectSession::OpenDataDialog() const {
-  return {"打开项目文件", std::string(kDataFilter) + "|" + kTemplateFilter, "zrf", paths_.projectsDir, {}, false};
+  return {i18n::Tr("Messages", "打开项目文件"), DataFilter() + "|" + TemplateFilter(), "zrf", paths_.projectsDir, {}, false};
 }
 FileDialogSpec ProjectSession::SaveDataDialog() const {
-  return {"保存项目文件", kDataFilter, "zrf", paths_.projectsDir, {}, true};
+  return {i18n::Tr("Messages", "保存项目文件"), DataFilter(), "zrf", paths_.projectsDir, {}, true};
 }
 FileDialogSpec ProjectSession::OpenTemplateDialog() const {
-  return {"请选择模板", kTemplateFilter, "zrt", paths_.supportsDir, {}, false};
+  return {i18n::Tr("Messages", "请选择模板"), TemplateFilter(), "zrt", paths_.supportsDir, {}, false};
 }
 FileDialogSpec ProjectSession::SaveTemplateDialog() const {
-  return {"保存为模板", kTemplateFilter, "zrt", paths_.supportsDir, {}, true};
+  return {i18n::Tr("Messages", "保存为模板"), TemplateFilter(), "zrt", paths_.supportsDir, {}, true};
 }
 
 std::string ProjectSession::TitleText() const {

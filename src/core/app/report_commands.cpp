@@ -1,5 +1,6 @@
 #include "core/app/report_commands.h"
 
+#include "core/fields/i18n.h"
 #include "core/app/main_model.h"
 #include "core/output/rtf_writer.h"
 
@@ -20,8 +21,8 @@ std::vector<StyledLine> MOReportClick(MainModel& model) {
 
 FileDialogSpec ReportSaveDialog(std::string_view projectFile, std::string_view fallbackFolder) {
   FileDialogSpec spec;
-  spec.title = "保存报表文件";
-  spec.filter = "报表文件(*.doc)|*.doc";
+  spec.title = i18n::Tr("Messages", "保存报表文件");
+  spec.filter = i18n::Tr("Messages", "报表文件") + "(*.doc)|*.doc";
   spec.defaultExt = "doc";
   spec.fileName = ProposedReportName(projectFile);
   size_t slash = projectFile.find_last_of("/\\");
@@ -33,8 +34,8 @@ FileDialogSpec ReportSaveDialog(std::string_view projectFile, std::string_view f
 
 FileDialogSpec ReportPdfDialog(std::string_view projectFile, std::string_view fallbackFolder) {
   FileDialogSpec spec = ReportSaveDialog(projectFile, fallbackFolder);
-  spec.title = "导出为 PDF";
-  spec.filter = "PDF 文件(*.pdf)|*.pdf";
+  spec.title = i18n::Tr("Messages", "导出为 PDF");
+  spec.filter = i18n::Tr("Messages", "PDF 文件") + "(*.pdf)|*.pdf";
   spec.defaultExt = "pdf";
   // The proposal always ends in ".doc": swap the extension only.
   spec.fileName.replace(spec.fileName.size() - 4, 4, ".pdf");

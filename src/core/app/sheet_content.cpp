@@ -7,6 +7,7 @@
 #include "core/app/main_model.h"
 #include "core/mainwin/main_window_table.h"
 #include "core/engine/method/method.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/help/about.h"
 #include "core/output/export_data.h"
@@ -38,18 +39,23 @@ struct Topic {
 
 const std::vector<Topic>& Topics() {
   static const std::vector<Topic> topics{
-      {"热量平衡", {"QsD", "QeD", "HTsD", "QtD", "HTtD", "QaD"}},
-      {"壳程传热",
+      {THX_TR_NOOP("Sheet", "热量平衡"), {"QsD", "QeD", "HTsD", "QtD", "HTtD", "QaD"}},
+      {THX_TR_NOOP("Sheet", "壳程传热"),
        {"UempD", "UmaxD", "=Res=|壳程雷诺数|Res", "=Prs=|壳程普朗特数|Prs", "afD", "btaD", "ytaD", "asD", "DpsD"}},
-      {"管程传热", {"UtD", "=Ret=|管程雷诺数|Ret", "=Prt=|管程普朗特数|Prt", "atD", "DptD"}},
-      {"温差、传热系数与面积", {"AdtD", "CdtD", "KaD", "AcD", "ArD", "AwrD", "CsD"}},
-      {"箱体及布管", {"NtD", "NhD", "NwD", "HbxD", "WbxD", "LsD", "afaD"}},
-      {"管口", {"DppSD", "UpSD", "dipSD", "DppTD", "UpTD", "DipTD"}},
+      {THX_TR_NOOP("Sheet", "管程传热"), {"UtD", "=Ret=|管程雷诺数|Ret", "=Prt=|管程普朗特数|Prt", "atD", "DptD"}},
+      {THX_TR_NOOP("Sheet", "温差、传热系数与面积"), {"AdtD", "CdtD", "KaD", "AcD", "ArD", "AwrD", "CsD"}},
+      {THX_TR_NOOP("Sheet", "箱体及布管"), {"NtD", "NhD", "NwD", "HbxD", "WbxD", "LsD", "afaD"}},
+      {THX_TR_NOOP("Sheet", "管口"), {"DppSD", "UpSD", "dipSD", "DppTD", "UpTD", "DipTD"}},
   };
   return topics;
 }
 
-const std::vector<std::string> kFieldHeader{"名称", "代号", "数值", "单位", "状态"};
+// The captions inside the trace entries above, for the catalogue.
+[[maybe_unused]] constexpr const char* kTraceCaptions[] = {
+    THX_TR_NOOP("Sheet", "壳程雷诺数"), THX_TR_NOOP("Sheet", "壳程普朗特数"),
+    THX_TR_NOOP("Sheet", "管程雷诺数"), THX_TR_NOOP("Sheet", "管程普朗特数")};
+
+const std::vector<const char*> kFieldHeader{THX_TR_NOOP("Sheet", "名称"), THX_TR_NOOP("Sheet", "代号"), THX_TR_NOOP("Sheet", "数值"), THX_TR_NOOP("Sheet", "单位"), THX_TR_NOOP("Sheet", "状态")};
 const std::vector<double> kFieldWidths{3.2, 1.6, 2.4, 2.0, 1.2};
 
 bool IsNozzle(const std::string& name) {
@@ -80,7 +86,7 @@ Block TableBlock(Table t) { return Block{Block::Kind::Table, {}, std::move(t), f
 
 Table FieldTable() {
   Table t;
-  t.header = kFieldHeader;
+  for (const char* h : kFieldHeader) t.header.push_back(i18n::Tr(i18n::kSheet, h));
   t.widths = kFieldWidths;
   return t;
 }
@@ -91,8 +97,8 @@ void AddRow(Table& t, std::vector<std::string> row, bool flagged = false) {
 }
 
 void Inputs(const Form& form, const std::vector<DataRow>& rows, std::vector<Block>& out) {
-  out.push_back(Heading("1  输入数据"));
-  out.push_back(Paragraph("数值按窗口中所选单位列出；状态“求解”表示由热量平衡求得的数值。"));
+  out.push_back(Heading(i18n::Tr("Sheet", "1  输入数据")));
+  out.push_back(Paragraph(i18n::Tr("Sheet", "数值按窗口中所选单位列出；状态“求解”表示由热量平衡求得的数值。")));
   for (std::string_view group : kInputGroups) {
     const Control* g = form.Find(group);
     if (!g) continue;
@@ -104,13 +110,13 @@ void Inputs(const Form& form, const std::vector<DataRow>& rows, std::vector<Bloc
       AddRow(t, FieldRow(r));
     }
     if (t.rows.empty()) continue;
-    out.push_back(SubHeading(g->caption()));
+    out.push_back(SubHeading(i18n::Tr(i18n::kControls, g->caption())));
     out.push_back(TableBlock(std::move(t)));
   }
 }
 
 void Results(const Form& form, const std::vector<DataRow>& rows, std::vector<Block>& out) {
-  out.push_back(Heading("2  计算结果"));
+  out.push_back(Heading(i18n::Tr("Sheet", "2  计算结果")));
   std::set<std::string> shown;
   auto find = [&](std::string_view name) -> const DataRow* {
     for (const DataRow& r : rows)
@@ -125,7 +131,8 @@ void Results(const Form& form, const std::vector<DataRow>& rows, std::vector<Blo
         std::string s(e.substr(1));
         size_t a = s.find('|'), b = s.find('|', a + 1);
         auto v = method::TraceValue(form, s.substr(0, a));
-        if (v) AddRow(t, {s.substr(a + 1, b - a - 1), s.substr(b + 1), FormatGeneral(*v, 7, 4), "—", "结果"});
+        if (v) AddRow(t, {i18n::Tr(i18n::kSheet, s.substr(a + 1, b - a - 1)), s.substr(b + 1), FormatGeneral(*v, 7, 4), "—",
+                    exportdata::StateCaption(FieldState::Result)});
         continue;
       }
       const DataRow* r = find(e);
@@ -135,7 +142,7 @@ void Results(const Form& form, const std::vector<DataRow>& rows, std::vector<Blo
       shown.insert(r->name);
     }
     if (t.rows.empty()) continue;
-    out.push_back(SubHeading(std::string(topic.title)));
+    out.push_back(SubHeading(i18n::Tr(i18n::kSheet, topic.title)));
     out.push_back(TableBlock(std::move(t)));
   }
   // Whatever else the window shows as a result.
@@ -149,7 +156,7 @@ void Results(const Form& form, const std::vector<DataRow>& rows, std::vector<Blo
     AddRow(rest, FieldRow(r));
   }
   if (!rest.rows.empty()) {
-    out.push_back(SubHeading("其他"));
+    out.push_back(SubHeading(i18n::Tr("Sheet", "其他")));
     out.push_back(TableBlock(std::move(rest)));
   }
 }
@@ -165,9 +172,9 @@ std::string InputsText(const std::vector<method::InputValue>& inputs) {
 }
 
 void Method(const method::MethodDescription& m, std::vector<Block>& out) {
-  out.push_back(Heading("3  计算方法：" + m.name));
+  out.push_back(Heading(i18n::Tr("Sheet", "3  计算方法：") + m.name));
   if (m.correlations.empty()) {
-    out.push_back(Paragraph("上一次计算未得到传热系数，没有可列出的关联式。"));
+    out.push_back(Paragraph(i18n::Tr("Sheet", "上一次计算未得到传热系数，没有可列出的关联式。")));
     return;
   }
   for (const method::Correlation& c : m.correlations) {
@@ -175,18 +182,18 @@ void Method(const method::MethodDescription& m, std::vector<Block>& out) {
     Table t;
     t.header = {};
     t.widths = {1.6, 8.8};
-    AddRow(t, {"关联式", c.name});
-    AddRow(t, {"公式", c.formula});
-    AddRow(t, {"输入值", InputsText(c.inputs)});
-    AddRow(t, {"适用范围", c.rangeText() + (c.outside() ? "  ▲ 超出适用范围" : "")}, c.outside());
+    AddRow(t, {i18n::Tr("Sheet", "关联式"), c.name});
+    AddRow(t, {i18n::Tr("Sheet", "公式"), c.formula});
+    AddRow(t, {i18n::Tr("Sheet", "输入值"), InputsText(c.inputs)});
+    AddRow(t, {i18n::Tr("Sheet", "适用范围"), c.rangeText() + (c.outside() ? "  ▲ " + i18n::Tr("Sheet", "超出适用范围") : "")}, c.outside());
     out.push_back(TableBlock(std::move(t)));
   }
 }
 
 void Check(const std::vector<exportdata::CheckRow>& rows, std::vector<Block>& out) {
-  out.push_back(Heading("4  设计校核"));
+  out.push_back(Heading(i18n::Tr("Sheet", "4  设计校核")));
   Table t;
-  t.header = {"项目", "限值", "实际值", "结论"};
+  t.header = {i18n::Tr("Sheet", "项目"), i18n::Tr("Sheet", "限值"), i18n::Tr("Sheet", "实际值"), i18n::Tr("Sheet", "结论")};
   t.widths = {2.6, 2.4, 2.4, 2.4};
   for (const auto& r : rows) {
     const bool fail = r.pass && !*r.pass;
@@ -203,45 +210,48 @@ bool ResultsStale(const Form&) { return false; }
 
 void Warnings(const Form& form, const method::MethodDescription& m, const std::vector<exportdata::CheckRow>& check,
               std::vector<Block>& out) {
-  out.push_back(Heading("5  警告与提示"));
+  out.push_back(Heading(i18n::Tr("Sheet", "5  警告与提示")));
   std::vector<std::string> lines;
   auto add = [&](std::string s) {
     if (!s.empty() && std::find(lines.begin(), lines.end(), s) == lines.end()) lines.push_back(std::move(s));
   };
-  if (ResultsStale(form)) add("计算结果已过期：输入已修改，结果未重新计算。");
-  for (const std::string& s : form.statusLog()) add(s);
-  add(form.status(1));
+  if (ResultsStale(form)) add(i18n::Tr("Sheet", "计算结果已过期：输入已修改，结果未重新计算。"));
+  for (const std::string& s : form.statusLog()) add(i18n::TrMessage(s));
+  add(i18n::TrMessage(form.status(1)));
   for (const auto& c : m.correlations)
-    if (c.outside()) add(c.quantity + "：" + c.name + " 超出适用范围（" + c.rangeText() + "）");
+    if (c.outside())
+      add(c.quantity + "：" + c.name + " " + i18n::Tr("Sheet", "超出适用范围") + "（" + c.rangeText() + "）");
   for (const auto& r : check)
-    if (r.pass && !*r.pass) add("设计校核不合格：" + r.caption + " " + r.limitText + "，实际 " + r.actualText);
+    if (r.pass && !*r.pass)
+      add(i18n::Tr("Sheet", "设计校核不合格") + "：" + r.caption + " " + r.limitText + "，" + i18n::Tr("Sheet", "实际") +
+          " " + r.actualText);
   if (lines.empty()) {
-    out.push_back(Paragraph("无。"));
+    out.push_back(Paragraph(i18n::Tr("Sheet", "无。")));
     return;
   }
   for (const std::string& l : lines) out.push_back(Paragraph("▲ " + l, true));
 }
 
 void Drawing(const Document& doc, std::vector<Block>& out) {
-  out.push_back(Heading("6  布管图"));
+  out.push_back(Heading(i18n::Tr("Sheet", "6  布管图")));
   bool tubes = std::any_of(doc.drawing.items.begin(), doc.drawing.items.end(),
                            [](const layout::DrawItem& i) { return i.kind == layout::DrawItem::Kind::Ellipse; });
   if (!tubes) {
-    out.push_back(Paragraph("上一次计算没有得到布管图。"));
+    out.push_back(Paragraph(i18n::Tr("Sheet", "上一次计算没有得到布管图。")));
     return;
   }
   out.push_back(Block{Block::Kind::Drawing, {}, {}, false});
 }
 
 void Comments(const Form& form, std::vector<Block>& out) {
-  out.push_back(Heading("7  注释"));
-  for (auto [name, side] : {std::pair{"CmtsD", "壳程注释"}, std::pair{"CmttD", "管程注释"}}) {
+  out.push_back(Heading(i18n::Tr("Sheet", "7  注释")));
+  for (auto [name, side] : {std::pair{"CmtsD", THX_TR_NOOP("Sheet", "壳程注释")}, std::pair{"CmttD", THX_TR_NOOP("Sheet", "管程注释")}}) {
     const Control* c = form.Find(name);
     std::string text;
     if (c)
       for (const std::string& l : c->lines()) text += (text.empty() ? "" : "\n") + l;
-    if (TrimBlanks(text).empty()) text = "（无）";
-    out.push_back(SubHeading(side));
+    if (TrimBlanks(text).empty()) text = i18n::Tr("Sheet", "（无）");
+    out.push_back(SubHeading(i18n::Tr(i18n::kSheet, side)));
     out.push_back(Paragraph(text));
   }
 }
@@ -258,10 +268,10 @@ std::string DrawingCaption(const Form& form) {
     if (text.empty()) return;
     std::string unit;
     if (const Control* u = d->unit().empty() ? nullptr : form.Find(d->unit()))
-      unit = u->kind() == ControlKind::TComboBoxU ? u->GetUnit() : u->caption();
+      unit = u->kind() == ControlKind::TComboBoxU ? DisplayUnit(u->text()) : i18n::Tr(i18n::kControls, u->caption());
     const Control* l = form.FindNoCase(d->label());
     if (!s.empty()) s += "，";
-    s += (l ? l->caption() : std::string(d->caption)) + " " + text + (unit.empty() ? "" : " " + unit);
+    s += i18n::Tr(i18n::kControls, l ? l->caption() : std::string(d->caption)) + " " + text + (unit.empty() ? "" : " " + unit);
   };
   for (const char* n : {"dod", "hfD", "PtD", "CBTubArr", "PnD", "NtD", "NhD", "NwD", "HbxD", "WbxD", "LsD"}) add(n);
   return s;
@@ -273,8 +283,8 @@ std::string DrawingCaption(const Form& form) {
 method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::string name) {
   using engine::method::Role;
   static constexpr std::pair<Role, const char*> kRoles[] = {
-      {Role::ShellFilm, "壳程膜系数"}, {Role::FinEfficiency, "翅片效率"}, {Role::ShellDp, "壳程压力降"},
-      {Role::TubeFilm, "管内膜系数"},   {Role::Correction, "温差校正系数"},
+      {Role::ShellFilm, THX_TR_NOOP("Sheet", "壳程膜系数")}, {Role::FinEfficiency, THX_TR_NOOP("Sheet", "翅片效率")}, {Role::ShellDp, THX_TR_NOOP("Sheet", "壳程压力降")},
+      {Role::TubeFilm, THX_TR_NOOP("Sheet", "管内膜系数")},   {Role::Correction, THX_TR_NOOP("Sheet", "温差校正系数")},
   };
   method::MethodDescription m;
   m.name = std::move(name);
@@ -282,14 +292,27 @@ method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::str
     const auto& use = log.At(role);
     if (use.corr == engine::method::Corr::None) continue;
     method::Correlation c;
-    c.quantity = caption;
-    c.name = std::string(engine::method::Name(use.corr));
-    c.formula = "见所列文献";
-    c.note = use.outside ? "超出已发表数据的范围" : "在已发表数据的范围内";
+    c.quantity = i18n::Tr(i18n::kSheet, caption);
+    c.name = i18n::Tr(i18n::kReport, engine::method::Name(use.corr));
+    c.formula = i18n::Tr("Sheet", "见所列文献");
+    c.note = use.outside ? i18n::Tr("Sheet", "超出已发表数据的范围") : i18n::Tr("Sheet", "在已发表数据的范围内");
     c.outsideData = use.outside;
     m.correlations.push_back(std::move(c));
   }
   return m;
+}
+
+// An English sheet writes the punctuation that joins its parts the English way.
+void WesternPunctuation(Document& doc) {
+  auto fix = [](std::string& s) { s = i18n::WesternPunctuation(s); };
+  fix(doc.drawingCaption);
+  fix(doc.title.method);
+  for (Block& b : doc.blocks) {
+    fix(b.text);
+    for (std::string& h : b.table.header) fix(h);
+    for (auto& row : b.table.rows)
+      for (std::string& cell : row) fix(cell);
+  }
 }
 
 }  // namespace
@@ -298,7 +321,7 @@ Document BuildSheet(const MainModel& model, const std::tm& when) {
   const Form& form = model.form();
   Document doc;
   const std::string& file = model.project().fileName;
-  doc.title.project = file.empty() ? std::string("未命名") : report::ProjectBaseName(file);
+  doc.title.project = file.empty() ? std::string(i18n::Tr("Sheet", "未命名")) : report::ProjectBaseName(file);
   doc.title.file = file;
   doc.title.dateTime = ShortDate(when) + " " + ShortTime(when);
   doc.title.program = std::string(help::kAboutVersionLine);
@@ -318,6 +341,7 @@ Document BuildSheet(const MainModel& model, const std::tm& when) {
   Warnings(form, m, check, doc.blocks);
   Drawing(doc, doc.blocks);
   Comments(form, doc.blocks);
+  if (i18n::Translating()) WesternPunctuation(doc);
   return doc;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The number list of an inter-process request: "handle;a;b;c".
+#include "core/fields/i18n.h"
 #include <array>
 #include <string>
 #include <string_view>
@@ -23,6 +24,6 @@ struct CopyDataRequest {
 };
 CopyDataRequest AnswerCopyData(std::string_view text);
 
-inline constexpr const char* kTargetNotFound = "目标窗口没找到！";
+inline constexpr const char* kTargetNotFound = THX_TR_NOOP("Messages", "目标窗口没找到！");
 
 }  // namespace tharvex

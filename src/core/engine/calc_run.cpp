@@ -5,6 +5,7 @@
 
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex::engine {
@@ -167,7 +168,7 @@ void Engine::Used(method::Role role, method::Use use) {
   std::string line(kWhat[static_cast<size_t>(role)]);
   line += ": ";
   line += method::Name(use.corr);
-  if (use.outside) line += " [超出适用范围]";
+  if (use.outside) line += std::string(" ") + THX_TR_NOOP("Messages", "[超出适用范围]");
   f_.MemoMessage->addLine(std::move(line));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The design case: the controls the thermal calculation reads and writes,
 // looked up once, and the calculation state that lives as long as the window.
+#include "core/fields/i18n.h"
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,21 +16,21 @@ namespace tharvex::engine {
 
 // Warnings of status panel 1, each cleared only by the step that raises it.
 namespace msg {
-inline constexpr std::string_view kTempCross = "输入数据错误:温度交叉！";
-inline constexpr std::string_view kTubeWall = "输入数据错误:管子内经大于等于外径！";
-inline constexpr std::string_view kCollision = "输入数据错误:换热管碰撞！";
-inline constexpr std::string_view kTooManyTubes = "输入数据错误:管数过多！";
-inline constexpr std::string_view kEvaporation = "管程液体蒸发工况暂不支持！";
-inline constexpr std::string_view kBalanceDiverges = "热量平衡迭代不收敛，请检查输入数据！";
-inline constexpr std::string_view kLaminar = "管内流速太低，处于层流区！";
-inline constexpr std::string_view kCorrection = "温差校正系数<0.8，如可能请调整工艺数据!";
-inline constexpr std::string_view kBelowLowestVelocity = "管内流速低于设计规定的最低速度！";
-inline constexpr std::string_view kOptStart = "优化设计开始...";
-inline constexpr std::string_view kOptSuccess = "优化设计成功！";
-inline constexpr std::string_view kOptFailure = "优化设计失败！";
-inline constexpr std::string_view kOptError = "优化设计出错！";
-inline constexpr std::string_view kHot = "热流体";
-inline constexpr std::string_view kCold = "冷流体";
+inline constexpr std::string_view kTempCross = THX_TR_NOOP("Messages", "输入数据错误:温度交叉！");
+inline constexpr std::string_view kTubeWall = THX_TR_NOOP("Messages", "输入数据错误:管子内经大于等于外径！");
+inline constexpr std::string_view kCollision = THX_TR_NOOP("Messages", "输入数据错误:换热管碰撞！");
+inline constexpr std::string_view kTooManyTubes = THX_TR_NOOP("Messages", "输入数据错误:管数过多！");
+inline constexpr std::string_view kEvaporation = THX_TR_NOOP("Messages", "管程液体蒸发工况暂不支持！");
+inline constexpr std::string_view kBalanceDiverges = THX_TR_NOOP("Messages", "热量平衡迭代不收敛，请检查输入数据！");
+inline constexpr std::string_view kLaminar = THX_TR_NOOP("Messages", "管内流速太低，处于层流区！");
+inline constexpr std::string_view kCorrection = THX_TR_NOOP("Messages", "温差校正系数<0.8，如可能请调整工艺数据!");
+inline constexpr std::string_view kBelowLowestVelocity = THX_TR_NOOP("Messages", "管内流速低于设计规定的最低速度！");
+inline constexpr std::string_view kOptStart = THX_TR_NOOP("Messages", "优化设计开始...");
+inline constexpr std::string_view kOptSuccess = THX_TR_NOOP("Messages", "优化设计成功！");
+inline constexpr std::string_view kOptFailure = THX_TR_NOOP("Messages", "优化设计失败！");
+inline constexpr std::string_view kOptError = THX_TR_NOOP("Messages", "优化设计出错！");
+inline constexpr std::string_view kHot = THX_TR_NOOP("Items", "热流体");
+inline constexpr std::string_view kCold = THX_TR_NOOP("Items", "冷流体");
 }  // namespace msg
 
 // Ends one calculation attempt after the input check has said why.

@@ -1,4 +1,5 @@
 // Mode handlers: calculation type, phases, wet air, bare tubes, arrangement.
+#include "core/fields/i18n.h"
 #include "core/engine/modes.h"
 
 #include "core/engine/engine.h"
@@ -75,7 +76,7 @@ void Engine::CBTTypeClick(Control*) {
 }
 
 void Engine::CBTubArrClick(Control*) {
-  f_.CBRoate->setCaption(f_.CBTubArr->itemIndex() == 1 ? "转角45°" : "转角30°");
+  f_.CBRoate->setCaption(f_.CBTubArr->itemIndex() == 1 ? THX_TR_NOOP("Controls", "转角45°") : THX_TR_NOOP("Controls", "转角30°"));
   WsDExit(nullptr);
 }
 

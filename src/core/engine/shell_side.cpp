@@ -2,6 +2,7 @@
 // velocities, the film coefficient with its corrections, fin area ratio and
 // efficiency, the effective coefficient on the bare tube area and the bank
 // pressure drop.
+#include "core/fields/i18n.h"
 #include <cmath>
 #include <numbers>
 
@@ -113,7 +114,7 @@ void Engine::ShellSideStep() {
   const method::Result dp = m.ShellPressureDrop(bank, gas, umax, res, phi);
   Used(method::Role::ShellDp, dp.use);
   Write(f_.DpsD, dp.value);
-  TraceLine("***************管程计算开始***************");
+  TraceLine(THX_TR_NOOP("Messages", "***************管程计算开始***************"));
 }
 
 }  // namespace tharvex::engine

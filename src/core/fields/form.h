@@ -1,6 +1,7 @@
 #pragma once
 // A window as an ordered list of named controls, plus the user actions that
 // the desktop program and the CLI apply to it in the same way.
+#include "core/fields/i18n.h"
 #include <functional>
 #include <memory>
 #include <string>
@@ -101,7 +102,7 @@ class Form {
 };
 
 // Start of the status note about a field that cannot be read as a number.
-inline constexpr std::string_view kUnreadableInput = "无法识别的输入：";
+inline constexpr std::string_view kUnreadableInput = THX_TR_NOOP("Messages", "无法识别的输入：");
 
 std::string AsciiLower(std::string_view s);
 

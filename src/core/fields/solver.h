@@ -1,6 +1,7 @@
 #pragma once
 // The one-unknown equation solver: fills the one empty field of a relation
 // between fields and marks it with the relation's colour.
+#include "core/fields/i18n.h"
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -22,8 +23,8 @@ class SolveError : public std::runtime_error {
 
 inline constexpr double kMissingValue = -32767.0;
 inline constexpr int kNewtonMaxIterations = 5000;
-inline constexpr const char* kSolverWarning = "发现错误，可能是输入数据错误！";
-inline constexpr const char* kSolverWarningTitle = "警告";
+inline constexpr const char* kSolverWarning = THX_TR_NOOP("Messages", "发现错误，可能是输入数据错误！");
+inline constexpr const char* kSolverWarningTitle = THX_TR_NOOP("Messages", "警告");
 
 // What a solve does with a trial value at which the residual is not defined
 // (not finite): fail, or, for a relation that only holds inside a domain

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex {
@@ -34,11 +35,11 @@ const L kCoefficient{{"W/(m2.K)", "1", 42},        {"J/(m2.S.K)", "1", 42},     
 const L kVelocity{{"m/s", "1", 37}, {"dm/s", "0.1", 37}, {"cm/s", "0.01", 37}, {"mm/", "0.001", 37}};
 const L kFouling{{"m2.K/W", "1", 37},          {"m2.K/kW", "0.001", 37},      {"m2.K.S/cal", "0.23883", 37},
                  {"m2.K.S/kcal", "2.3883E-4 ", 37}, {"m2.K.h/kcal", "0.8598", 37}};
-const L kTubeCount{{"根", "1", 36}};
-const L kColumnCount{{"列", "1", 36}};
-const L kSegmentCount{{"段", "1", 34}};
-const L kDimensionless{{"无因次", "1", 38}};
-const L kHumidity{{"kg水/kg干空气", "1", 45}};
+const L kTubeCount{{THX_TR_NOOP("Units", "根"), "1", 36}};
+const L kColumnCount{{THX_TR_NOOP("Units", "列"), "1", 36}};
+const L kSegmentCount{{THX_TR_NOOP("Units", "段"), "1", 34}};
+const L kDimensionless{{THX_TR_NOOP("Units", "无因次"), "1", 38}};
+const L kHumidity{{THX_TR_NOOP("Units", "kg水/kg干空气"), "1", 45}};
 const L kPercent{{"%", "1", 33}};
 const L kNone{};
 
@@ -102,6 +103,44 @@ std::vector<std::string> UnitItems(UnitList list) {
 std::string GetUnit(std::string_view item) {
   size_t bar = item.find('|');
   return std::string(TrimBlanks(item.substr(0, bar)));
+}
+
+std::string UnitSymbol(std::string_view plain) {
+  // Names whose symbol is more than a rewrite of digits and dots: the
+  // degree sign, kilogram-force units and the velocity item written "mm/".
+  static const std::map<std::string_view, std::string_view> kSpecial{
+      {"C", "°C"},
+      {"kcal/kg.K", "kcal/(kg·K)"},
+      {"Mkcal/kg.K", "Mkcal/(kg·K)"},
+      {"Dyne/cm", "dyn/cm"},
+      {"g/cm", "gf/cm"},
+      {"kg/m", "kgf/m"},
+      {"kg/cm2", "kgf/cm²"},
+      {"mm/", "mm/s"},
+  };
+  if (auto it = kSpecial.find(plain); it != kSpecial.end()) return std::string(it->second);
+  std::string s;
+  for (size_t i = 0; i < plain.size(); ++i) {
+    const char c = plain[i];
+    const char prev = i > 0 ? plain[i - 1] : '\0';
+    const char next = i + 1 < plain.size() ? plain[i + 1] : '\0';
+    if ((c == '2' || c == '3') && prev == 'm' && !(next >= '0' && next <= '9')) {
+      s += c == '2' ? "²" : "³";
+    } else if (c == '.' && i > 0) {
+      s += "·";  // unit names hold no decimal point: a dot is a product of units
+    } else if (c == 'S' && (prev == '.' || prev == '/') && !(next >= 'a' && next <= 'z')) {
+      s += 's';  // the second is written lower case
+    } else {
+      s += c;
+    }
+  }
+  return s;
+}
+
+std::string DisplayUnit(std::string_view itemOrName) {
+  std::string name = GetUnit(itemOrName);
+  if (i18n::HasCjk(name)) return i18n::Tr(i18n::kUnits, name);
+  return i18n::UnitSymbols() ? UnitSymbol(name) : name;
 }
 
 std::optional<double> ReadUnitFactor(std::string_view item) {

@@ -35,6 +35,17 @@ int GbkByteLength(std::string_view utf8);
 // The unit name of an item: text before the first bar, blanks trimmed.
 std::string GetUnit(std::string_view item);
 
+// The unit of an item (or a bare unit name) as shown: with its proper
+// symbols ("W/(m²·K)", "°C") while the unit-symbol option is on, and a
+// Chinese unit name ("根") translated. Used by the window, the report, the
+// sheet and the exports; the stored item stays as it is.
+std::string DisplayUnit(std::string_view itemOrName);
+
+// The proper symbol form of a plain unit name ("m2.K/W" -> "m²·K/W"); names
+// it does not know come back with "m2"/"m3" and the dots between units
+// written the proper way.
+std::string UnitSymbol(std::string_view plain);
+
 // The factor of an item: at most 50 characters after the first bar, read
 // leniently. Nothing when there is no bar or the text is not a number.
 std::optional<double> ReadUnitFactor(std::string_view item);

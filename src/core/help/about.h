@@ -1,5 +1,6 @@
 #pragma once
 // The about box: an information message with an OK button.
+#include "core/fields/i18n.h"
 #include <string>
 #include <string_view>
 
@@ -7,8 +8,8 @@
 
 namespace tharvex::help {
 
-inline constexpr std::string_view kAboutCaption = "欢迎使用Tharvex";
-inline constexpr std::string_view kAboutTitleLine = "箱式换热器热力计算-2015.07.16.15版";
+inline constexpr std::string_view kAboutCaption = THX_TR_NOOP("About", "欢迎使用Tharvex");
+inline constexpr std::string_view kAboutTitleLine = THX_TR_NOOP("About", "箱式换热器热力计算-2015.07.16.15版");
 inline constexpr std::string_view kAboutVersionLine = "Tharvex V 2015.07.16.15";
 
 // The about box text: the program line, the version line, an empty line,

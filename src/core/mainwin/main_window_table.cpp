@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "core/fields/colors.h"
+#include "core/fields/i18n.h"
 
 namespace tharvex::mainwin {
 
@@ -52,248 +53,248 @@ std::vector<ControlDef> MakeTable() {
   auto add = [&](ControlDef d) { t.push_back(d); };
 
   // Menus and tool bar (not recorded in project files).
-  add(G(E::Menu, "MFile", "&F 文件", ""));
-  add(G(E::Menu, "MFNew", "&N 新建", "MFile"));
-  add(G(E::Menu, "MFOpen", "&O 打开", "MFile"));
+  add(G(E::Menu, "MFile", THX_TR_NOOP("Controls", "&F 文件"), ""));
+  add(G(E::Menu, "MFNew", THX_TR_NOOP("Controls", "&N 新建"), "MFile"));
+  add(G(E::Menu, "MFOpen", THX_TR_NOOP("Controls", "&O 打开"), "MFile"));
   add(G(E::Menu, "N1", "-", "MFile", Separator));
-  add(G(E::Menu, "MFSave", "&S 保存", "MFile"));
-  add(G(E::Menu, "MFAs", "&A 另存为", "MFile"));
-  add(G(E::Menu, "MFTemp", "&T 存为模版", "MFile"));
+  add(G(E::Menu, "MFSave", THX_TR_NOOP("Controls", "&S 保存"), "MFile"));
+  add(G(E::Menu, "MFAs", THX_TR_NOOP("Controls", "&A 另存为"), "MFile"));
+  add(G(E::Menu, "MFTemp", THX_TR_NOOP("Controls", "&T 存为模版"), "MFile"));
   add(G(E::Menu, "N2", "-", "MFile", Separator));
-  add(G(E::Menu, "MFExport", "&X 导出数据…", "MFile"));
+  add(G(E::Menu, "MFExport", THX_TR_NOOP("Controls", "&X 导出数据…"), "MFile"));
   add(G(E::Menu, "N5", "-", "MFile", Separator));
-  add(G(E::Menu, "MFExit", "&E 退出", "MFile"));
-  add(G(E::Menu, "MEdit", "&E 编辑", ""));
-  add(G(E::Menu, "MEUndo", "&U 撤销", "MEdit"));
-  add(G(E::Menu, "MERedo", "&R 重做", "MEdit"));
-  add(G(E::Menu, "MRun", "&R 运行", ""));
-  add(G(E::Menu, "MRCalc", "&C 计算", "MRun"));
-  add(G(E::Menu, "MROpt1", "&D 优化设计", "MRun"));
-  add(G(E::Menu, "MOutput", "&O 输出", ""));
-  add(G(E::Menu, "MOReport", "&B 报表", "MOutput"));
-  add(G(E::Menu, "MOSave", "&S 保存报表", "MOutput"));
+  add(G(E::Menu, "MFExit", THX_TR_NOOP("Controls", "&E 退出"), "MFile"));
+  add(G(E::Menu, "MEdit", THX_TR_NOOP("Controls", "&E 编辑"), ""));
+  add(G(E::Menu, "MEUndo", THX_TR_NOOP("Controls", "&U 撤销"), "MEdit"));
+  add(G(E::Menu, "MERedo", THX_TR_NOOP("Controls", "&R 重做"), "MEdit"));
+  add(G(E::Menu, "MRun", THX_TR_NOOP("Controls", "&R 运行"), ""));
+  add(G(E::Menu, "MRCalc", THX_TR_NOOP("Controls", "&C 计算"), "MRun"));
+  add(G(E::Menu, "MROpt1", THX_TR_NOOP("Controls", "&D 优化设计"), "MRun"));
+  add(G(E::Menu, "MOutput", THX_TR_NOOP("Controls", "&O 输出"), ""));
+  add(G(E::Menu, "MOReport", THX_TR_NOOP("Controls", "&B 报表"), "MOutput"));
+  add(G(E::Menu, "MOSave", THX_TR_NOOP("Controls", "&S 保存报表"), "MOutput"));
   add(G(E::Menu, "N3", "-", "MOutput", Separator));
-  add(G(E::Menu, "MOPrint", "&P 打印报表", "MOutput"));
+  add(G(E::Menu, "MOPrint", THX_TR_NOOP("Controls", "&P 打印报表"), "MOutput"));
   add(G(E::Menu, "N4", "-", "MOutput", Separator));
-  add(G(E::Menu, "MOSheet", "&C 导出计算书…", "MOutput"));
-  add(G(E::Menu, "MTools", "&T 工具", "", TopLevelAction));
-  add(G(E::Menu, "MHelp", "&H 帮助", ""));
-  add(G(E::Menu, "MHDoc", "&D 帮助文档", "MHelp"));
-  add(G(E::Menu, "MHAbout", "&A 关于 Tharvex", "MHelp"));
+  add(G(E::Menu, "MOSheet", THX_TR_NOOP("Controls", "&C 导出计算书…"), "MOutput"));
+  add(G(E::Menu, "MTools", THX_TR_NOOP("Controls", "&T 工具"), "", TopLevelAction));
+  add(G(E::Menu, "MHelp", THX_TR_NOOP("Controls", "&H 帮助"), ""));
+  add(G(E::Menu, "MHDoc", THX_TR_NOOP("Controls", "&D 帮助文档"), "MHelp"));
+  add(G(E::Menu, "MHAbout", THX_TR_NOOP("Controls", "&A 关于 Tharvex"), "MHelp"));
 
-  add(G(E::ToolButton, "tbNew", "", "ToolBar1", 0, "新建"));
-  add(G(E::ToolButton, "tbOpen", "", "ToolBar1", 0, "打开"));
+  add(G(E::ToolButton, "tbNew", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "新建")));
+  add(G(E::ToolButton, "tbOpen", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "打开")));
   add(G(E::ToolButton, "ToolButton1", "", "ToolBar1", Separator));
-  add(G(E::ToolButton, "tbSave", "", "ToolBar1", 0, "保存"));
-  add(G(E::ToolButton, "tbAs", "", "ToolBar1", 0, "另存为"));
-  add(G(E::ToolButton, "tbTemp", "", "ToolBar1", 0, "存为模版"));
+  add(G(E::ToolButton, "tbSave", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "保存")));
+  add(G(E::ToolButton, "tbAs", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "另存为")));
+  add(G(E::ToolButton, "tbTemp", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "存为模版")));
   add(G(E::ToolButton, "ToolButton2", "", "ToolBar1", Separator));
-  add(G(E::ToolButton, "tbExit", "", "ToolBar1", 0, "退出"));
+  add(G(E::ToolButton, "tbExit", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "退出")));
   add(G(E::ToolButton, "ToolButton3", "", "ToolBar1", Separator));
-  add(G(E::ToolButton, "tbCalc", "", "ToolBar1", 0, "计算"));
-  add(G(E::ToolButton, "tbOpt1", "", "ToolBar1", 0, "优化设计"));
+  add(G(E::ToolButton, "tbCalc", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "计算")));
+  add(G(E::ToolButton, "tbOpt1", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "优化设计")));
   add(G(E::ToolButton, "ToolButton4", "", "ToolBar1", Separator));
-  add(G(E::ToolButton, "btReport", "", "ToolBar1", 0, "报表"));
-  add(G(E::ToolButton, "tbSaveRep", "", "ToolBar1", 0, "保存报表"));
-  add(G(E::ToolButton, "tbPrint", "", "ToolBar1", 0, "打印报表"));
+  add(G(E::ToolButton, "btReport", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "报表")));
+  add(G(E::ToolButton, "tbSaveRep", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "保存报表")));
+  add(G(E::ToolButton, "tbPrint", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "打印报表")));
   add(G(E::ToolButton, "ToolButton5", "", "ToolBar1", Separator));
-  add(G(E::ToolButton, "ToolButton6", "", "ToolBar1", 0, "清除"));
-  add(G(E::ToolButton, "tbTools", "", "ToolBar1", 0, "工具"));
+  add(G(E::ToolButton, "ToolButton6", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "清除")));
+  add(G(E::ToolButton, "tbTools", "", "ToolBar1", 0, THX_TR_NOOP("Controls", "工具")));
 
   add(G(E::PageControl, "PageControl1", "", ""));
-  add(G(E::Tab, "TabSheet1", "工艺及设备参数", "PageControl1"));
+  add(G(E::Tab, "TabSheet1", THX_TR_NOOP("Controls", "工艺及设备参数"), "PageControl1"));
 
   // Shell side: properties and heat balance.
   const char* gs = "GBShellBlanace";
-  add(With(G(E::Group, gs, "壳程物性及热量平衡", "TabSheet1"), [](ControlDef& d) { d.col = 0; }));
-  add(G(E::Label, "SLState", "液体物性", gs, Hidden));
-  add(With(G(E::Label, "SVState", "蒸汽物性", gs, Hidden), [](ControlDef& d) { d.col = 1; }));
-  add(Q("Ws", "质量流量", gs, U::MassFlow, "", R::Bal));
-  add(Q("Cps", "平均比热", gs, U::SpecificHeat, "1005", R::In, Fx));
-  add(Q("Ts1", "入口温度", gs, U::Temperature, "", R::Bal));
-  add(Q("Ts2", "出口温度", gs, U::Temperature, "", R::Bal));
-  add(T("HTs", "流体类型", gs, "", R::Out, Rs));
-  add(Q("Qs", "热量", gs, U::HeatFlow, "", R::Out, Rs));
-  add(C("Phs", "流体相态", gs, ItemList::Phase, "单相气体"));
-  add(Q("DHs", "相变热", gs, U::LatentHeat, "", R::None, Ds));
-  add(Q("Ms", "动力粘度", gs, U::Viscosity, "2.01E-5", R::In, Fx));
-  add(Q("Lds", "导热系数", gs, U::Conductivity, "0.029", R::In, Fx));
-  add(Q("Dens", "密度", gs, U::Density, "1.06", R::In, Fx));
-  add(G(E::SpeedButton, "SBP1", "", gs, 0, "从物性数据库取壳程物性"));
-  add(Q("Densv", "蒸汽密度", gs, U::Density, "", R::None, Ds, 1));
-  add(Q("Sigs", "表面张力", gs, U::SurfaceTension, "", R::None, FaceReadOnly, 1));
-  add(T("Las", "不凝气体", gs, "0.00", R::None, Ds, "%", 1));
-  add(Q("Cpsv", "蒸汽比热", gs, U::SpecificHeat, "", R::None, Ds, 1));
-  add(Q("Msv", "蒸汽粘度", gs, U::Viscosity, "", R::None, Ds, 1));
-  add(With(G(E::SpeedButton, "SBP2", "", gs, 0, "从物性数据库取壳程蒸汽物性"), [](ControlDef& d) { d.col = 1; }));
-  add(K("CBWater", "湿工况(仅对空气)", gs, {}, 1));
-  add(T("rh1", "相对湿度", gs, "50", R::In, 0, "%", 1));
-  add(Q("Pw", "操作压力", gs, U::Pressure, "100000", R::In, Ds, 1));
-  add(With(Q("Qe", "壳程热损", gs, U::HeatFlow, "", R::Out, Rs, 1), [](ControlDef& d) { d.myLabel = "QsL"; }));
-  add(With(Q("Ta", "环境温度", gs, U::Temperature, "20", R::In, 0, 1), [](ControlDef& d) { d.unitName = "Tau"; }));
-  add(ControlDef{.entry = E::Rich, .name = "Cmts", .caption = "注释", .parent = gs, .role = R::In, .col = 1});
+  add(With(G(E::Group, gs, THX_TR_NOOP("Controls", "壳程物性及热量平衡"), "TabSheet1"), [](ControlDef& d) { d.col = 0; }));
+  add(G(E::Label, "SLState", THX_TR_NOOP("Controls", "液体物性"), gs, Hidden));
+  add(With(G(E::Label, "SVState", THX_TR_NOOP("Controls", "蒸汽物性"), gs, Hidden), [](ControlDef& d) { d.col = 1; }));
+  add(Q("Ws", THX_TR_NOOP("Controls", "质量流量"), gs, U::MassFlow, "", R::Bal));
+  add(Q("Cps", THX_TR_NOOP("Controls", "平均比热"), gs, U::SpecificHeat, "1005", R::In, Fx));
+  add(Q("Ts1", THX_TR_NOOP("Controls", "入口温度"), gs, U::Temperature, "", R::Bal));
+  add(Q("Ts2", THX_TR_NOOP("Controls", "出口温度"), gs, U::Temperature, "", R::Bal));
+  add(T("HTs", THX_TR_NOOP("Controls", "流体类型"), gs, "", R::Out, Rs));
+  add(Q("Qs", THX_TR_NOOP("Controls", "热量"), gs, U::HeatFlow, "", R::Out, Rs));
+  add(C("Phs", THX_TR_NOOP("Controls", "流体相态"), gs, ItemList::Phase, "单相气体"));
+  add(Q("DHs", THX_TR_NOOP("Controls", "相变热"), gs, U::LatentHeat, "", R::None, Ds));
+  add(Q("Ms", THX_TR_NOOP("Controls", "动力粘度"), gs, U::Viscosity, "2.01E-5", R::In, Fx));
+  add(Q("Lds", THX_TR_NOOP("Controls", "导热系数"), gs, U::Conductivity, "0.029", R::In, Fx));
+  add(Q("Dens", THX_TR_NOOP("Controls", "密度"), gs, U::Density, "1.06", R::In, Fx));
+  add(G(E::SpeedButton, "SBP1", "", gs, 0, THX_TR_NOOP("Controls", "从物性数据库取壳程物性")));
+  add(Q("Densv", THX_TR_NOOP("Controls", "蒸汽密度"), gs, U::Density, "", R::None, Ds, 1));
+  add(Q("Sigs", THX_TR_NOOP("Controls", "表面张力"), gs, U::SurfaceTension, "", R::None, FaceReadOnly, 1));
+  add(T("Las", THX_TR_NOOP("Controls", "不凝气体"), gs, "0.00", R::None, Ds, "%", 1));
+  add(Q("Cpsv", THX_TR_NOOP("Controls", "蒸汽比热"), gs, U::SpecificHeat, "", R::None, Ds, 1));
+  add(Q("Msv", THX_TR_NOOP("Controls", "蒸汽粘度"), gs, U::Viscosity, "", R::None, Ds, 1));
+  add(With(G(E::SpeedButton, "SBP2", "", gs, 0, THX_TR_NOOP("Controls", "从物性数据库取壳程蒸汽物性")), [](ControlDef& d) { d.col = 1; }));
+  add(K("CBWater", THX_TR_NOOP("Controls", "湿工况(仅对空气)"), gs, {}, 1));
+  add(T("rh1", THX_TR_NOOP("Controls", "相对湿度"), gs, "50", R::In, 0, "%", 1));
+  add(Q("Pw", THX_TR_NOOP("Controls", "操作压力"), gs, U::Pressure, "100000", R::In, Ds, 1));
+  add(With(Q("Qe", THX_TR_NOOP("Controls", "壳程热损"), gs, U::HeatFlow, "", R::Out, Rs, 1), [](ControlDef& d) { d.myLabel = "QsL"; }));
+  add(With(Q("Ta", THX_TR_NOOP("Controls", "环境温度"), gs, U::Temperature, "20", R::In, 0, 1), [](ControlDef& d) { d.unitName = "Tau"; }));
+  add(ControlDef{.entry = E::Rich, .name = "Cmts", .caption = THX_TR_NOOP("Controls", "注释"), .parent = gs, .role = R::In, .col = 1});
 
   // Tube side: properties and heat balance.
   const char* gt = "GBTubeBlanace";
-  add(G(E::Group, gt, "管程物性及热量平衡", "TabSheet1"));
-  add(G(E::Label, "TLState", "液体物性", gt, Hidden));
-  add(With(G(E::Label, "TVState", "蒸汽物性", gt, Hidden), [](ControlDef& d) { d.col = 1; }));
-  add(Q("Wt", "质量流量", gt, U::MassFlow, "", R::Bal));
-  add(Q("Cpt", "平均比热", gt, U::SpecificHeat, "4200", R::In, Fx));
-  add(Q("Tt1", "入口温度", gt, U::Temperature, "", R::Bal));
-  add(Q("Tt2", "出口温度", gt, U::Temperature, "", R::Bal));
-  add(T("HTt", "流体类型", gt, "", R::Out, Rs));
-  add(Q("Qt", "热量", gt, U::HeatFlow, "", R::Out, Rs));
-  add(C("Pht", "流体相态", gt, ItemList::Phase, "单相液体"));
-  add(Q("Mt", "动力粘度", gt, U::Viscosity, "0.0008", R::In, Fx));
-  add(Q("Ldt", "导热系数", gt, U::Conductivity, "0.55", R::In, Fx));
-  add(Q("Dent", "密度", gt, U::Density, "1000", R::In, Fx));
-  add(Q("Sigt", "表面张力", gt, U::SurfaceTension, "", R::None, FaceReadOnly, 1));
-  add(G(E::SpeedButton, "SBP3", "", gt, 0, "从物性数据库取管程物性"));
-  add(With(Q("DHt", "相变热", gt, U::LatentHeat, "", R::Bal, Ds, 1), [](ControlDef& d) { d.unitName = "DhtU"; }));
-  add(T("Lat", "不凝气体", gt, "0.00", R::In, Ds, "%", 1));
-  add(Q("Dentv", "蒸汽密度", gt, U::Density, "", R::In, Ds, 1));
-  add(Q("Cptv", "蒸汽比热", gt, U::SpecificHeat, "", R::None, Ds, 1));
-  add(Q("Mtv", "蒸汽粘度", gt, U::Viscosity, "", R::In, Ds, 1));
-  add(With(G(E::SpeedButton, "SBP4", "", gt, Disabled, "从物性数据库取管程蒸汽物性"), [](ControlDef& d) { d.col = 1; }));
-  add(T("Xt1", "入口蒸汽干度", gt, "1.0", R::In, Ds, {}, 1));
-  add(T("Xt2", "出口蒸汽干度", gt, "0.0", R::In, Ds, {}, 1));
-  add(ControlDef{.entry = E::Rich, .name = "Cmtt", .caption = "注释", .parent = gt, .role = R::In, .col = 1});
+  add(G(E::Group, gt, THX_TR_NOOP("Controls", "管程物性及热量平衡"), "TabSheet1"));
+  add(G(E::Label, "TLState", THX_TR_NOOP("Controls", "液体物性"), gt, Hidden));
+  add(With(G(E::Label, "TVState", THX_TR_NOOP("Controls", "蒸汽物性"), gt, Hidden), [](ControlDef& d) { d.col = 1; }));
+  add(Q("Wt", THX_TR_NOOP("Controls", "质量流量"), gt, U::MassFlow, "", R::Bal));
+  add(Q("Cpt", THX_TR_NOOP("Controls", "平均比热"), gt, U::SpecificHeat, "4200", R::In, Fx));
+  add(Q("Tt1", THX_TR_NOOP("Controls", "入口温度"), gt, U::Temperature, "", R::Bal));
+  add(Q("Tt2", THX_TR_NOOP("Controls", "出口温度"), gt, U::Temperature, "", R::Bal));
+  add(T("HTt", THX_TR_NOOP("Controls", "流体类型"), gt, "", R::Out, Rs));
+  add(Q("Qt", THX_TR_NOOP("Controls", "热量"), gt, U::HeatFlow, "", R::Out, Rs));
+  add(C("Pht", THX_TR_NOOP("Controls", "流体相态"), gt, ItemList::Phase, "单相液体"));
+  add(Q("Mt", THX_TR_NOOP("Controls", "动力粘度"), gt, U::Viscosity, "0.0008", R::In, Fx));
+  add(Q("Ldt", THX_TR_NOOP("Controls", "导热系数"), gt, U::Conductivity, "0.55", R::In, Fx));
+  add(Q("Dent", THX_TR_NOOP("Controls", "密度"), gt, U::Density, "1000", R::In, Fx));
+  add(Q("Sigt", THX_TR_NOOP("Controls", "表面张力"), gt, U::SurfaceTension, "", R::None, FaceReadOnly, 1));
+  add(G(E::SpeedButton, "SBP3", "", gt, 0, THX_TR_NOOP("Controls", "从物性数据库取管程物性")));
+  add(With(Q("DHt", THX_TR_NOOP("Controls", "相变热"), gt, U::LatentHeat, "", R::Bal, Ds, 1), [](ControlDef& d) { d.unitName = "DhtU"; }));
+  add(T("Lat", THX_TR_NOOP("Controls", "不凝气体"), gt, "0.00", R::In, Ds, "%", 1));
+  add(Q("Dentv", THX_TR_NOOP("Controls", "蒸汽密度"), gt, U::Density, "", R::In, Ds, 1));
+  add(Q("Cptv", THX_TR_NOOP("Controls", "蒸汽比热"), gt, U::SpecificHeat, "", R::None, Ds, 1));
+  add(Q("Mtv", THX_TR_NOOP("Controls", "蒸汽粘度"), gt, U::Viscosity, "", R::In, Ds, 1));
+  add(With(G(E::SpeedButton, "SBP4", "", gt, Disabled, THX_TR_NOOP("Controls", "从物性数据库取管程蒸汽物性")), [](ControlDef& d) { d.col = 1; }));
+  add(T("Xt1", THX_TR_NOOP("Controls", "入口蒸汽干度"), gt, "1.0", R::In, Ds, {}, 1));
+  add(T("Xt2", THX_TR_NOOP("Controls", "出口蒸汽干度"), gt, "0.0", R::In, Ds, {}, 1));
+  add(ControlDef{.entry = E::Rich, .name = "Cmtt", .caption = THX_TR_NOOP("Controls", "注释"), .parent = gt, .role = R::In, .col = 1});
 
   // Fins.
   const char* gf = "GBFinStru";
-  add(With(G(E::Group, gf, "翅片几何", "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
-  add(Q("hf", "翅片高度", gf, U::Length, "0.016", R::In, Fx));
-  add(With(Q("Pf", "翅片间隙", gf, U::Length, "0.006", R::In, Fx), [](ControlDef& d) {
-    d.hint = "翅片间隙：工程方法按两片翅片之间的净间隙读取（节距 = 间隙 + 翅片厚度）；标准方法按翅片节距读取（每米 1/间隙 片）";
+  add(With(G(E::Group, gf, THX_TR_NOOP("Controls", "翅片几何"), "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
+  add(Q("hf", THX_TR_NOOP("Controls", "翅片高度"), gf, U::Length, "0.016", R::In, Fx));
+  add(With(Q("Pf", THX_TR_NOOP("Controls", "翅片间隙"), gf, U::Length, "0.006", R::In, Fx), [](ControlDef& d) {
+    d.hint = THX_TR_NOOP("Controls", "翅片间隙：工程方法按两片翅片之间的净间隙读取（节距 = 间隙 + 翅片厚度）；标准方法按翅片节距读取（每米 1/间隙 片）");
   }));
-  add(Q("Tf", "翅片厚度", gf, U::Length, "0.001", R::In, Fx));
-  add(C("Fm", "翅片材质", gf, ItemList::Material, ""));
-  add(T("bta", "翅化比", gf, "", R::Out, Rs));
-  add(T("yta", "翅片效率", gf, "", R::Out, Rs));
-  add(K("CBTType", "无翅片", gf));
+  add(Q("Tf", THX_TR_NOOP("Controls", "翅片厚度"), gf, U::Length, "0.001", R::In, Fx));
+  add(C("Fm", THX_TR_NOOP("Controls", "翅片材质"), gf, ItemList::Material, ""));
+  add(T("bta", THX_TR_NOOP("Controls", "翅化比"), gf, "", R::Out, Rs));
+  add(T("yta", THX_TR_NOOP("Controls", "翅片效率"), gf, "", R::Out, Rs));
+  add(K("CBTType", THX_TR_NOOP("Controls", "无翅片"), gf));
 
   // Tube geometry.
   const char* gb = "GBBaseStru";
-  add(With(G(E::Group, gb, "管程几何", "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
-  add(With(Q("do", "管外径", gb, U::Length, "0.038", R::In, Fx), [](ControlDef& d) { d.valueName = "dod"; }));
-  add(With(Q("di", "管内径", gb, U::Length, "0.035", R::In, Fx), [](ControlDef& d) { d.unitName = "DdiU"; }));
-  add(With(Q("Pt", "管间距", gb, U::Length, "0.092", R::In, Fx),
+  add(With(G(E::Group, gb, THX_TR_NOOP("Controls", "管程几何"), "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
+  add(With(Q("do", THX_TR_NOOP("Controls", "管外径"), gb, U::Length, "0.038", R::In, Fx), [](ControlDef& d) { d.valueName = "dod"; }));
+  add(With(Q("di", THX_TR_NOOP("Controls", "管内径"), gb, U::Length, "0.035", R::In, Fx), [](ControlDef& d) { d.unitName = "DdiU"; }));
+  add(With(Q("Pt", THX_TR_NOOP("Controls", "管间距"), gb, U::Length, "0.092", R::In, Fx),
            [](ControlDef& d) { d.unitName = "ComboBoxU3"; }));
-  add(C("Tm", "基管材质", gb, ItemList::Material, ""));
-  add(With(C("Pn", "管程数", gb, ItemList::Passes, "1"), [](ControlDef& d) { d.unitLabel = "程"; }));
-  add(Q("Nt", "总管数", gb, U::TubeCount, "", R::Out, Rs));
+  add(C("Tm", THX_TR_NOOP("Controls", "基管材质"), gb, ItemList::Material, ""));
+  add(With(C("Pn", THX_TR_NOOP("Controls", "管程数"), gb, ItemList::Passes, "1"), [](ControlDef& d) { d.unitLabel = THX_TR_NOOP("Controls", "程"); }));
+  add(Q("Nt", THX_TR_NOOP("Controls", "总管数"), gb, U::TubeCount, "", R::Out, Rs));
 
   // Casing.
   const char* gx = "GBBoxStru";
-  add(With(G(E::Group, gx, "箱体几何", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
-  add(Q("Hbx", "高度H", gx, U::Length, "", R::Mode, Rs));
-  add(Q("Wbx", "宽度W", gx, U::Length, "", R::Out, Rs));
-  add(Q("Ls", "长度L", gx, U::Length, "2", R::Mode, Rs));
-  add(With(Q("Sh1", "上下间隙", gx, U::Length, "0.035", R::In, Fx), [](ControlDef& d) { d.unitName = "SSh1U"; }));
-  add(Q("Sw", "左右间隙", gx, U::Length, "0.035", R::In, Fx));
-  add(Q("Nh", "迎风面管数", gx, U::TubeCount, "", R::Mode, Rs));
-  add(Q("Nw", "管列数", gx, U::ColumnCount, "", R::Mode, Rs));
-  add(Q("afa", "迎风面积", gx, U::FaceArea, "", R::Out, Rs));
-  add(With(C("TubArr", "排管方式", gx, ItemList::Arrangement, "正三角形", 1), [](ControlDef& d) {
+  add(With(G(E::Group, gx, THX_TR_NOOP("Controls", "箱体几何"), "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
+  add(Q("Hbx", THX_TR_NOOP("Controls", "高度H"), gx, U::Length, "", R::Mode, Rs));
+  add(Q("Wbx", THX_TR_NOOP("Controls", "宽度W"), gx, U::Length, "", R::Out, Rs));
+  add(Q("Ls", THX_TR_NOOP("Controls", "长度L"), gx, U::Length, "2", R::Mode, Rs));
+  add(With(Q("Sh1", THX_TR_NOOP("Controls", "上下间隙"), gx, U::Length, "0.035", R::In, Fx), [](ControlDef& d) { d.unitName = "SSh1U"; }));
+  add(Q("Sw", THX_TR_NOOP("Controls", "左右间隙"), gx, U::Length, "0.035", R::In, Fx));
+  add(Q("Nh", THX_TR_NOOP("Controls", "迎风面管数"), gx, U::TubeCount, "", R::Mode, Rs));
+  add(Q("Nw", THX_TR_NOOP("Controls", "管列数"), gx, U::ColumnCount, "", R::Mode, Rs));
+  add(Q("afa", THX_TR_NOOP("Controls", "迎风面积"), gx, U::FaceArea, "", R::Out, Rs));
+  add(With(C("TubArr", THX_TR_NOOP("Controls", "排管方式"), gx, ItemList::Arrangement, "正三角形", 1), [](ControlDef& d) {
     d.valueName = "CBTubArr";
     d.labelName = "TatL";
   }));
-  add(K("CBRoate", "转角30°", gx, "顺排：正方形，三角形转角30°；叉排：正方形转角45°，正三角形", 1));
-  add(T("khw", "高宽比(H/W)", gx, "1.6", R::In, 0, {}, 1));
-  add(T("Bay", "串联台数", gx, "1", R::In, 0, {}, 1));
-  add(Q("Sb", "壳壁厚度", gx, U::Length, "0.01", R::In, Fx, 1));
-  add(C("Sm", "壳材质", gx, ItemList::Material, "", 1));
-  add(Q("Pb", "保温层厚", gx, U::Length, "0.01", R::In, Fx, 1));
-  add(C("Pm", "保温材质", gx, ItemList::Insulation, "", 1));
+  add(K("CBRoate", THX_TR_NOOP("Controls", "转角30°"), gx, THX_TR_NOOP("Controls", "顺排：正方形，三角形转角30°；叉排：正方形转角45°，正三角形"), 1));
+  add(T("khw", THX_TR_NOOP("Controls", "高宽比(H/W)"), gx, "1.6", R::In, 0, {}, 1));
+  add(T("Bay", THX_TR_NOOP("Controls", "串联台数"), gx, "1", R::In, 0, {}, 1));
+  add(Q("Sb", THX_TR_NOOP("Controls", "壳壁厚度"), gx, U::Length, "0.01", R::In, Fx, 1));
+  add(C("Sm", THX_TR_NOOP("Controls", "壳材质"), gx, ItemList::Material, "", 1));
+  add(Q("Pb", THX_TR_NOOP("Controls", "保温层厚"), gx, U::Length, "0.01", R::In, Fx, 1));
+  add(C("Pm", THX_TR_NOOP("Controls", "保温材质"), gx, ItemList::Insulation, "", 1));
 
   // Shell-side heat transfer.
   const char* gr = "GBBoxRes";
-  add(With(G(E::Group, gr, "壳程传热", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
-  add(Q("as", "基管膜系数", gr, U::Coefficient, "", R::Out, Rs));
-  add(Q("af", "翅片膜系数", gr, U::Coefficient, "", R::Out, Rs));
-  add(With(Q("Dps", "壳程压力降", gr, U::Pressure, "", R::Out, Rs), [](ControlDef& d) { d.labelName = "DPsL"; }));
-  add(Q("Uemp", "迎风速度", gr, U::Velocity, "", R::Out, Rs));
-  add(Q("Umax", "管缝隙速度", gr, U::Velocity, "", R::Out, Rs));
-  add(Q("Rs", "壳程污垢", gr, U::Fouling, "0.00017", R::In, Fx));
+  add(With(G(E::Group, gr, THX_TR_NOOP("Controls", "壳程传热"), "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
+  add(Q("as", THX_TR_NOOP("Controls", "基管膜系数"), gr, U::Coefficient, "", R::Out, Rs));
+  add(Q("af", THX_TR_NOOP("Controls", "翅片膜系数"), gr, U::Coefficient, "", R::Out, Rs));
+  add(With(Q("Dps", THX_TR_NOOP("Controls", "壳程压力降"), gr, U::Pressure, "", R::Out, Rs), [](ControlDef& d) { d.labelName = "DPsL"; }));
+  add(Q("Uemp", THX_TR_NOOP("Controls", "迎风速度"), gr, U::Velocity, "", R::Out, Rs));
+  add(Q("Umax", THX_TR_NOOP("Controls", "管缝隙速度"), gr, U::Velocity, "", R::Out, Rs));
+  add(Q("Rs", THX_TR_NOOP("Controls", "壳程污垢"), gr, U::Fouling, "0.00017", R::In, Fx));
 
   // Tube-side heat transfer.
   const char* gu = "GBTubeRes";
-  add(With(G(E::Group, gu, "管程传热", "TabSheet1"), [](ControlDef& d) { d.col = 4; }));
-  add(Q("at", "管内膜系数", gu, U::Coefficient, "", R::Out, Rs));
-  add(Q("Dpt", "管程压力降", gu, U::Pressure, "", R::Out, Rs));
-  add(Q("Ut", "实际线速度", gu, U::Velocity, "", R::Out, Rs));
-  add(Q("Utm", "参考线速度", gu, U::Velocity, "0.5", R::In, Fx));
-  add(Q("Rt", "管程污垢", gu, U::Fouling, "0.00017", R::In, Fx));
+  add(With(G(E::Group, gu, THX_TR_NOOP("Controls", "管程传热"), "TabSheet1"), [](ControlDef& d) { d.col = 4; }));
+  add(Q("at", THX_TR_NOOP("Controls", "管内膜系数"), gu, U::Coefficient, "", R::Out, Rs));
+  add(Q("Dpt", THX_TR_NOOP("Controls", "管程压力降"), gu, U::Pressure, "", R::Out, Rs));
+  add(Q("Ut", THX_TR_NOOP("Controls", "实际线速度"), gu, U::Velocity, "", R::Out, Rs));
+  add(Q("Utm", THX_TR_NOOP("Controls", "参考线速度"), gu, U::Velocity, "0.5", R::In, Fx));
+  add(Q("Rt", THX_TR_NOOP("Controls", "管程污垢"), gu, U::Fouling, "0.00017", R::In, Fx));
 
   // Main results.
   const char* gm = "GBShare";
-  add(With(G(E::Group, gm, "主要结果", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
-  add(Q("Qa", "传递热量", gm, U::HeatFlow, "", R::Out, Rs));
-  add(Q("Adt", "平均温度差", gm, U::Temperature, "", R::Out, Rs));
-  add(T("Cdt", "温差校正", gm, "", R::Out, Rs));
-  add(Q("Ac", "理论面积", gm, U::Area, "", R::Out, Rs));
-  add(Q("Ar", "实际面积", gm, U::Area, "", R::Out, Rs, 1));
-  add(T("Cs", "实际富余度", gm, "", R::Out, Rs, "%", 1));
-  add(Q("Ka", "总传热系数", gm, U::Coefficient, "", R::Out, Rs, 1));
-  add(Q("Awr", "实际翅片面积", gm, U::Area, "", R::Out, Rs, 1));
+  add(With(G(E::Group, gm, THX_TR_NOOP("Controls", "主要结果"), "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
+  add(Q("Qa", THX_TR_NOOP("Controls", "传递热量"), gm, U::HeatFlow, "", R::Out, Rs));
+  add(Q("Adt", THX_TR_NOOP("Controls", "平均温度差"), gm, U::Temperature, "", R::Out, Rs));
+  add(T("Cdt", THX_TR_NOOP("Controls", "温差校正"), gm, "", R::Out, Rs));
+  add(Q("Ac", THX_TR_NOOP("Controls", "理论面积"), gm, U::Area, "", R::Out, Rs));
+  add(Q("Ar", THX_TR_NOOP("Controls", "实际面积"), gm, U::Area, "", R::Out, Rs, 1));
+  add(T("Cs", THX_TR_NOOP("Controls", "实际富余度"), gm, "", R::Out, Rs, "%", 1));
+  add(Q("Ka", THX_TR_NOOP("Controls", "总传热系数"), gm, U::Coefficient, "", R::Out, Rs, 1));
+  add(Q("Awr", THX_TR_NOOP("Controls", "实际翅片面积"), gm, U::Area, "", R::Out, Rs, 1));
 
   // Design rules.
   const char* gg = "GBGeneral";
-  add(With(G(E::Group, gg, "设计规定", "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
-  add(T("Csr", "富余度≥", gg, "10", R::In, 0, "%"));
-  add(Q("Lsm", "单程管长≤", gg, U::Length, "15", R::In));
-  add(C("CalType", "计算类型", gg, ItemList::CalcType, "设计型", 1));
-  add(Q("Us2", "迎风速度≤", gg, U::Velocity, "3.5", R::In));
-  add(Q("Ut2", "管程速度≤", gg, U::Velocity, "1.5", R::In, 0, 1));
-  add(C("OM", "优化类型", gg, ItemList::OptType, "最快", 1));
-  add(Q("Ut1", "管程速度≥", gg, U::Velocity, "", R::In, Later));
-  add(With(C("Method", "计算方法", gg, ItemList::Method, "标准方法", 1), [](ControlDef& d) { d.flags = Later; }));
+  add(With(G(E::Group, gg, THX_TR_NOOP("Controls", "设计规定"), "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
+  add(T("Csr", THX_TR_NOOP("Controls", "富余度≥"), gg, "10", R::In, 0, "%"));
+  add(Q("Lsm", THX_TR_NOOP("Controls", "单程管长≤"), gg, U::Length, "15", R::In));
+  add(C("CalType", THX_TR_NOOP("Controls", "计算类型"), gg, ItemList::CalcType, "设计型", 1));
+  add(Q("Us2", THX_TR_NOOP("Controls", "迎风速度≤"), gg, U::Velocity, "3.5", R::In));
+  add(Q("Ut2", THX_TR_NOOP("Controls", "管程速度≤"), gg, U::Velocity, "1.5", R::In, 0, 1));
+  add(C("OM", THX_TR_NOOP("Controls", "优化类型"), gg, ItemList::OptType, "最快", 1));
+  add(Q("Ut1", THX_TR_NOOP("Controls", "管程速度≥"), gg, U::Velocity, "", R::In, Later));
+  add(With(C("Method", THX_TR_NOOP("Controls", "计算方法"), gg, ItemList::Method, "标准方法", 1), [](ControlDef& d) { d.flags = Later; }));
 
   // Nozzles.
   const char* gn = "GBEnters";
-  add(With(G(E::Group, gn, "管口计算", "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
-  add(G(E::Label, "Label1", "壳程", gn));
-  add(Q("DppS", "管口压力降", gn, U::Pressure, "500", R::Noz));
-  add(Q("UpS", "管口流速", gn, U::Velocity, "", R::Noz));
-  add(Q("dipS", "管口内径", gn, U::NozzleLength, "", R::Noz));
-  add(G(E::Label, "Label2", "管程", gn));
-  add(With(Q("DppT", "管口压力降", gn, U::Pressure, "500", R::Noz), [](ControlDef& d) {
+  add(With(G(E::Group, gn, THX_TR_NOOP("Controls", "管口计算"), "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
+  add(G(E::Label, "Label1", THX_TR_NOOP("Controls", "壳程"), gn));
+  add(Q("DppS", THX_TR_NOOP("Controls", "管口压力降"), gn, U::Pressure, "500", R::Noz));
+  add(Q("UpS", THX_TR_NOOP("Controls", "管口流速"), gn, U::Velocity, "", R::Noz));
+  add(Q("dipS", THX_TR_NOOP("Controls", "管口内径"), gn, U::NozzleLength, "", R::Noz));
+  add(G(E::Label, "Label2", THX_TR_NOOP("Controls", "管程"), gn));
+  add(With(Q("DppT", THX_TR_NOOP("Controls", "管口压力降"), gn, U::Pressure, "500", R::Noz), [](ControlDef& d) {
     d.unitName = "DpptU";
     d.labelName = "DpptL";
   }));
-  add(Q("UpT", "管口流速", gn, U::Velocity, "", R::Noz));
-  add(Q("DipT", "管口内径", gn, U::NozzleLength, "", R::Noz));
+  add(Q("UpT", THX_TR_NOOP("Controls", "管口流速"), gn, U::Velocity, "", R::Noz));
+  add(Q("DipT", THX_TR_NOOP("Controls", "管口内径"), gn, U::NozzleLength, "", R::Noz));
 
   add(ControlDef{.entry = E::Memo, .name = "MemoMessage", .caption = "", .parent = "TabSheet1", .col = 0});
 
-  add(G(E::Tab, "TabSheet2", "布管图", "PageControl1"));
+  add(G(E::Tab, "TabSheet2", THX_TR_NOOP("Controls", "布管图"), "PageControl1"));
   add(G(E::PaintBox, "PaintBox1", "", "TabSheet2"));
-  add(G(E::Tab, "TabSheetReport", "报表", "PageControl1"));
+  add(G(E::Tab, "TabSheetReport", THX_TR_NOOP("Controls", "报表"), "PageControl1"));
   add(ControlDef{.entry = E::Rich, .name = "ReReport", .caption = "", .parent = "TabSheetReport", .valueName = "ReReport"});
 
   // Tools.
-  add(G(E::Tab, "TabTools", "工具", "PageControl1"));
+  add(G(E::Tab, "TabTools", THX_TR_NOOP("Controls", "工具"), "PageControl1"));
   const char* gh = "GBHW";
-  add(G(E::Group, gh, "空气饱和湿度/露点计算", "TabTools"));
-  add(Q("P", "总气压", gh, U::Pressure, "100000", R::In, Fx));
-  add(Q("yw", "水分质量分率", gh, U::Dimensionless, "", R::In));
-  add(Q("t", "露点温度", gh, U::Temperature, "", R::In));
-  add(Q("H", "绝对湿度", gh, U::Humidity, "", R::In));
+  add(G(E::Group, gh, THX_TR_NOOP("Controls", "空气饱和湿度/露点计算"), "TabTools"));
+  add(Q("P", THX_TR_NOOP("Controls", "总气压"), gh, U::Pressure, "100000", R::In, Fx));
+  add(Q("yw", THX_TR_NOOP("Controls", "水分质量分率"), gh, U::Dimensionless, "", R::In));
+  add(Q("t", THX_TR_NOOP("Controls", "露点温度"), gh, U::Temperature, "", R::In));
+  add(Q("H", THX_TR_NOOP("Controls", "绝对湿度"), gh, U::Humidity, "", R::In));
   const char* g1 = "GroupBox1";
-  add(With(G(E::Group, g1, "空气湿度/温度计算", "TabTools"), [](ControlDef& d) { d.col = 1; }));
-  add(With(Q("Pa", "总气压", g1, U::Pressure, "100000", R::In, Fx), [](ControlDef& d) { d.unitName = "Pau"; }));
-  add(Q("tr", "空气温度", g1, U::Temperature, "", R::In));
-  add(Q("Ha", "绝对湿度", g1, U::Humidity, "", R::In));
-  add(Q("Hr", "相对湿度", g1, U::Percent, "", R::In));
-  add(Q("ywr", "水分质量分率", g1, U::Dimensionless, "", R::In, Hidden));
+  add(With(G(E::Group, g1, THX_TR_NOOP("Controls", "空气湿度/温度计算"), "TabTools"), [](ControlDef& d) { d.col = 1; }));
+  add(With(Q("Pa", THX_TR_NOOP("Controls", "总气压"), g1, U::Pressure, "100000", R::In, Fx), [](ControlDef& d) { d.unitName = "Pau"; }));
+  add(Q("tr", THX_TR_NOOP("Controls", "空气温度"), g1, U::Temperature, "", R::In));
+  add(Q("Ha", THX_TR_NOOP("Controls", "绝对湿度"), g1, U::Humidity, "", R::In));
+  add(Q("Hr", THX_TR_NOOP("Controls", "相对湿度"), g1, U::Percent, "", R::In));
+  add(Q("ywr", THX_TR_NOOP("Controls", "水分质量分率"), g1, U::Dimensionless, "", R::In, Hidden));
   const char* g2 = "GroupBox2";
-  add(With(G(E::Group, g2, "壳程温度分段工具", "TabTools"), [](ControlDef& d) { d.col = 2; }));
-  add(Q("Tt0", "管程入口温度", g2, U::Temperature, "10", R::In));
-  add(Q("Ttn", "管程出口温度", g2, U::Temperature, "15", R::In));
-  add(Q("Ts0", "壳程入口温度", g2, U::Temperature, "60", R::In));
-  add(Q("Tsn", "壳程出口温度", g2, U::Temperature, "20", R::In));
-  add(Q("Mn", "段数", g2, U::SegmentCount, "4", R::In));
+  add(With(G(E::Group, g2, THX_TR_NOOP("Controls", "壳程温度分段工具"), "TabTools"), [](ControlDef& d) { d.col = 2; }));
+  add(Q("Tt0", THX_TR_NOOP("Controls", "管程入口温度"), g2, U::Temperature, "10", R::In));
+  add(Q("Ttn", THX_TR_NOOP("Controls", "管程出口温度"), g2, U::Temperature, "15", R::In));
+  add(Q("Ts0", THX_TR_NOOP("Controls", "壳程入口温度"), g2, U::Temperature, "60", R::In));
+  add(Q("Tsn", THX_TR_NOOP("Controls", "壳程出口温度"), g2, U::Temperature, "20", R::In));
+  add(Q("Mn", THX_TR_NOOP("Controls", "段数"), g2, U::SegmentCount, "4", R::In));
   add(ControlDef{.entry = E::Memo, .name = "MemoTi", .caption = "", .parent = g2});
 
   add(G(E::StatusBar, "StatusBarMain", "", ""));
@@ -306,33 +307,33 @@ struct Material {
 };
 
 const Material kMaterials[] = {
-    {"低碳钢", "52.34"},  {"不锈钢", " 16.28"}, {"铜", "383.79"},       {"红铜(85%)", "117.47"},
-    {"铝黄铜", "117.47"}, {"铝青铜(5%)", "82.58"}, {"铝", "227.95"},     {"铁", "73.27"},
-    {"钛", "16.75"},     {"石墨", "139.56"},     {"硬橡胶", "0.15"},     {"聚四氟乙烯", "0.2419"},
-    {"聚氯乙烯", "0.14"}, {"聚乙烯", "0.3291"},
+    {THX_TR_NOOP("Items", "低碳钢"), "52.34"},  {THX_TR_NOOP("Items", "不锈钢"), " 16.28"}, {THX_TR_NOOP("Items", "铜"), "383.79"},       {THX_TR_NOOP("Items", "红铜(85%)"), "117.47"},
+    {THX_TR_NOOP("Items", "铝黄铜"), "117.47"}, {THX_TR_NOOP("Items", "铝青铜(5%)"), "82.58"}, {THX_TR_NOOP("Items", "铝"), "227.95"},     {THX_TR_NOOP("Items", "铁"), "73.27"},
+    {THX_TR_NOOP("Items", "钛"), "16.75"},     {THX_TR_NOOP("Items", "石墨"), "139.56"},     {THX_TR_NOOP("Items", "硬橡胶"), "0.15"},     {THX_TR_NOOP("Items", "聚四氟乙烯"), "0.2419"},
+    {THX_TR_NOOP("Items", "聚氯乙烯"), "0.14"}, {THX_TR_NOOP("Items", "聚乙烯"), "0.3291"},
 };
 
 const Material kInsulations[] = {
-    {"岩棉板,壳", "0.033"},
-    {"岩棉缝毡", "0.033"},
-    {"泡沫石棉", "0.038"},
-    {"海泡石保温材料", "0.046"},
-    {"JBT保温材料", "0.085"},
-    {"珍珠岩制品", "0.07"},
-    {"矿渣棉一级", "0.038"},
-    {"矿渣棉二级", "0.040"},
-    {"酚醛玻璃棉", "0.035"},
-    {"酚醛超细玻璃棉", "0.030"},
-    {"酚醛树脂矿棉板,壳,一级", "0.040"},
-    {"酚醛树脂矿棉板,壳,二级", "0.045"},
-    {"酚醛玻璃棉板,壳", "0.035"},
-    {"中吸玻璃纤维板,壳", "0.035"},
-    {"碳酸镁石棉", "0.04"},
-    {"硅酸镁石棉", "0.06"},
-    {"BBS硬质聚氨酯", "0.023"},
-    {"双组分喷涂聚氨酯", "0.027"},
-    {"挤出发泡聚苯乙烯硬质板", "0.03"},
-    {"聚苯乙烯泡沫板", "0.04"},
+    {THX_TR_NOOP("Items", "岩棉板,壳"), "0.033"},
+    {THX_TR_NOOP("Items", "岩棉缝毡"), "0.033"},
+    {THX_TR_NOOP("Items", "泡沫石棉"), "0.038"},
+    {THX_TR_NOOP("Items", "海泡石保温材料"), "0.046"},
+    {THX_TR_NOOP("Items", "JBT保温材料"), "0.085"},
+    {THX_TR_NOOP("Items", "珍珠岩制品"), "0.07"},
+    {THX_TR_NOOP("Items", "矿渣棉一级"), "0.038"},
+    {THX_TR_NOOP("Items", "矿渣棉二级"), "0.040"},
+    {THX_TR_NOOP("Items", "酚醛玻璃棉"), "0.035"},
+    {THX_TR_NOOP("Items", "酚醛超细玻璃棉"), "0.030"},
+    {THX_TR_NOOP("Items", "酚醛树脂矿棉板,壳,一级"), "0.040"},
+    {THX_TR_NOOP("Items", "酚醛树脂矿棉板,壳,二级"), "0.045"},
+    {THX_TR_NOOP("Items", "酚醛玻璃棉板,壳"), "0.035"},
+    {THX_TR_NOOP("Items", "中吸玻璃纤维板,壳"), "0.035"},
+    {THX_TR_NOOP("Items", "碳酸镁石棉"), "0.04"},
+    {THX_TR_NOOP("Items", "硅酸镁石棉"), "0.06"},
+    {THX_TR_NOOP("Items", "BBS硬质聚氨酯"), "0.023"},
+    {THX_TR_NOOP("Items", "双组分喷涂聚氨酯"), "0.027"},
+    {THX_TR_NOOP("Items", "挤出发泡聚苯乙烯硬质板"), "0.03"},
+    {THX_TR_NOOP("Items", "聚苯乙烯泡沫板"), "0.04"},
 };
 
 // The bar of a material item stands after this many GBK bytes.
@@ -403,14 +404,14 @@ const ControlDef* FindDef(std::string_view name) {
 
 std::vector<std::string> Items(ItemList list) {
   switch (list) {
-    case ItemList::Phase: return {"单相液体", "单相气体", "蒸气冷凝", "液体蒸发"};
-    case ItemList::Arrangement: return {"正三角形", "正方形"};
+    case ItemList::Phase: return {THX_TR_NOOP("Items", "单相液体"), THX_TR_NOOP("Items", "单相气体"), THX_TR_NOOP("Items", "蒸气冷凝"), THX_TR_NOOP("Items", "液体蒸发")};
+    case ItemList::Arrangement: return {THX_TR_NOOP("Items", "正三角形"), THX_TR_NOOP("Items", "正方形")};
     case ItemList::Material: return MaterialItems(kMaterials);
     case ItemList::Insulation: return MaterialItems(kInsulations);
-    case ItemList::CalcType: return {"设计型", "校核型"};
-    case ItemList::OptType: return {"最快", "最优"};
+    case ItemList::CalcType: return {THX_TR_NOOP("Items", "设计型"), THX_TR_NOOP("Items", "校核型")};
+    case ItemList::OptType: return {THX_TR_NOOP("Items", "最快"), THX_TR_NOOP("Items", "最优")};
     case ItemList::Passes: return {"1", "2", "3", "4", "5", "6"};
-    case ItemList::Method: return {"标准方法", "工程方法"};
+    case ItemList::Method: return {THX_TR_NOOP("Items", "标准方法"), THX_TR_NOOP("Items", "工程方法")};
     case ItemList::None: break;
   }
   return {};
@@ -562,6 +563,12 @@ void ResetLaterControls(Form& form) {
       c.setText(std::string(d.text));
     }
   }
+}
+
+std::string ShownTitle(std::string_view title) {
+  const std::string_view name = kTitle;
+  if (!title.starts_with(name)) return i18n::TrMessage(title, i18n::kControls);
+  return i18n::Tr(i18n::kControls, name) + std::string(title.substr(name.size()));
 }
 
 }  // namespace tharvex::mainwin

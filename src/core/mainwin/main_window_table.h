@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/fields/form.h"
+#include "core/fields/i18n.h"
 #include "core/fields/units.h"
 
 namespace tharvex::mainwin {
@@ -72,6 +73,10 @@ void ResetLaterControls(Form& form);
 // Names whose controls a project file leaves out.
 inline const std::vector<std::string> kExcludedFromFile{"ReReport", "MemoMessage"};
 
-inline constexpr const char* kTitle = "箱式换热器热力计算-Tharvex";
+inline constexpr const char* kTitle = THX_TR_NOOP("Controls", "箱式换热器热力计算-Tharvex");
+
+// A window title as shown: the program's name translated, the project's
+// file ("-[...]") as it is.
+std::string ShownTitle(std::string_view title);
 
 }  // namespace tharvex::mainwin

@@ -7,6 +7,7 @@
 
 #include "core/mainwin/main_window_table.h"
 #include "core/fields/colors.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
@@ -37,10 +38,10 @@ std::string MaterialName(std::string_view item) {
 std::string CaptionOf(const Form& form, const ControlDef& d) {
   if (d.entry == Entry::Check) {
     const Control* c = form.Find(d.value());
-    return c ? c->caption() : std::string(d.caption);
+    return i18n::Tr(i18n::kControls, c ? c->caption() : std::string(d.caption));
   }
   const Control* l = form.FindNoCase(d.label());
-  return l ? l->caption() : std::string(d.caption);
+  return i18n::Tr(i18n::kControls, l ? l->caption() : std::string(d.caption));
 }
 
 std::string UnitOf(const Form& form, const ControlDef& d) {
@@ -48,7 +49,7 @@ std::string UnitOf(const Form& form, const ControlDef& d) {
   if (u.empty()) return {};
   const Control* c = form.Find(u);
   if (!c) return {};
-  return c->kind() == ControlKind::TComboBoxU ? c->GetUnit() : c->caption();
+  return c->kind() == ControlKind::TComboBoxU ? DisplayUnit(c->text()) : i18n::Tr(i18n::kControls, c->caption());
 }
 
 std::optional<double> SiOf(const ControlDef& d, const Control& c) {
@@ -81,15 +82,16 @@ std::string_view StateName(FieldState s) {
   return "input";
 }
 
-std::string_view StateCaption(FieldState s) {
+std::string StateCaption(FieldState s) {
+  const char* text = THX_TR_NOOP("Export", "输入");
   switch (s) {
-    case FieldState::Input: return "输入";
-    case FieldState::Solved: return "求解";
-    case FieldState::Result: return "结果";
-    case FieldState::Disabled: return "停用";
-    case FieldState::Stale: return "过期";
+    case FieldState::Input: break;
+    case FieldState::Solved: text = THX_TR_NOOP("Export", "求解"); break;
+    case FieldState::Result: text = THX_TR_NOOP("Export", "结果"); break;
+    case FieldState::Disabled: text = THX_TR_NOOP("Export", "停用"); break;
+    case FieldState::Stale: text = THX_TR_NOOP("Export", "过期"); break;
   }
-  return "输入";
+  return i18n::Tr(i18n::kExport, text);
 }
 
 FieldState StateOf(const Form&, const Control& c) {
@@ -111,9 +113,10 @@ FieldState StateOf(const Form&, const Control& c) {
 std::string ShownText(const Control& c) {
   switch (c.kind()) {
     case ControlKind::TEditD: return c.FloatStr();
-    case ControlKind::TComboBox: return MaterialName(c.text());
-    case ControlKind::TCheckBox: return c.checked() ? "是" : "否";
-    default: return std::string(TrimBlanks(c.text()));
+    case ControlKind::TComboBox: return i18n::Tr(i18n::kItems, MaterialName(c.text()));
+    case ControlKind::TCheckBox:
+      return i18n::Tr(i18n::kExport, c.checked() ? THX_TR_NOOP("Export", "是") : THX_TR_NOOP("Export", "否"));
+    default: return i18n::Tr(i18n::kItems, TrimBlanks(c.text()));
   }
 }
 
@@ -126,7 +129,7 @@ std::vector<DataRow> CollectRows(const Form& form) {
     DataRow r;
     r.name = c->name();
     const Control* g = form.Find(d.parent);
-    r.group = g ? g->caption() : std::string(d.parent);
+    r.group = g ? i18n::Tr(i18n::kControls, g->caption()) : std::string(d.parent);
     r.caption = CaptionOf(form, d);
     r.si = SiOf(d, *c);
     r.text = ShownText(*c);
@@ -190,9 +193,12 @@ std::vector<CheckRow> DesignCheck(const Form& form) {
   return rows;
 }
 
-std::string_view PassText(const std::optional<bool>& pass, bool limitDisabled) {
-  if (!pass) return limitDisabled ? "不校核（限值停用）" : "—";
-  return *pass ? "合格" : "不合格";
+std::string PassText(const std::optional<bool>& pass, bool limitDisabled) {
+  if (!pass && !limitDisabled) return "—";
+  const char* text = !pass    ? THX_TR_NOOP("Export", "不校核（限值停用）")
+                     : *pass ? THX_TR_NOOP("Export", "合格")
+                             : THX_TR_NOOP("Export", "不合格");
+  return i18n::Tr(i18n::kExport, text);
 }
 
 // --- writers ---

@@ -15,7 +15,7 @@ namespace tharvex::exportdata {
 // What a value control is at the moment, as the window shows it.
 enum class FieldState { Input, Solved, Result, Disabled, Stale };
 std::string_view StateName(FieldState s);     // "input", "solved", ...
-std::string_view StateCaption(FieldState s);  // "输入", "求解", ...
+std::string StateCaption(FieldState s);  // "输入", "求解", ... as shown
 
 struct DataRow {
   std::string name;     // value control name ("WsD", "dod", "CBTubArr")
@@ -34,7 +34,7 @@ std::vector<DataRow> CollectRows(const Form& form);
 // State of one value control (staleness included once the window keeps it).
 FieldState StateOf(const Form& form, const Control& c);
 
-// The text a value control shows: a quantity's number in the display
+// The text a value control shows (translated): a quantity's number in the display
 // format, a list's selected item (a material without its conductivity), a
 // check box "是"/"否".
 std::string ShownText(const Control& c);
@@ -55,7 +55,7 @@ struct CheckRow {
 // window has it, the minimum tube velocity.
 std::vector<CheckRow> DesignCheck(const Form& form);
 // "合格", "不合格", "—", or that the limit is switched off.
-std::string_view PassText(const std::optional<bool>& pass, bool limitDisabled = false);
+std::string PassText(const std::optional<bool>& pass, bool limitDisabled = false);
 
 // The writers. Each writes the whole file or leaves the target as it was;
 // false with `error` set on failure.

@@ -2,6 +2,7 @@
 // design check on another, numbers stored as numbers.
 #include <xlsxwriter.h>
 
+#include "core/fields/i18n.h"
 #include "core/output/export_data.h"
 #include "core/output/export_file.h"
 
@@ -10,8 +11,8 @@ namespace tharvex::exportdata {
 namespace {
 
 // Sheet names as Excel shows them on the tabs.
-constexpr const char* kDataSheet = "数据";
-constexpr const char* kCheckSheet = "设计校核";
+constexpr const char* kDataSheet = THX_TR_NOOP("Export", "数据");
+constexpr const char* kCheckSheet = THX_TR_NOOP("Export", "设计校核");
 
 void Text(lxw_worksheet* ws, lxw_row_t r, lxw_col_t c, const std::string& s, lxw_format* f = nullptr) {
   worksheet_write_string(ws, r, c, s.c_str(), f);
@@ -31,7 +32,8 @@ bool Produce(const std::vector<DataRow>& rows, const std::vector<CheckRow>& chec
   lxw_format* bold = workbook_add_format(wb);
   format_set_bold(bold);
 
-  lxw_worksheet* ws = workbook_add_worksheet(wb, kDataSheet);
+  const std::string dataName = i18n::Tr(i18n::kExport, kDataSheet);
+  lxw_worksheet* ws = workbook_add_worksheet(wb, dataName.c_str());
   const char* headers[] = {"name", "group", "caption", "si", "text", "unit", "state"};
   for (lxw_col_t c = 0; c < 7; ++c) Text(ws, 0, c, headers[c], bold);
   lxw_row_t r = 1;
@@ -48,7 +50,8 @@ bool Produce(const std::vector<DataRow>& rows, const std::vector<CheckRow>& chec
   worksheet_set_column(ws, 0, 2, 16, nullptr);
   worksheet_set_column(ws, 3, 4, 18, nullptr);
 
-  lxw_worksheet* cs = workbook_add_worksheet(wb, kCheckSheet);
+  const std::string checkName = i18n::Tr(i18n::kExport, kCheckSheet);
+  lxw_worksheet* cs = workbook_add_worksheet(wb, checkName.c_str());
   const char* checkHeaders[] = {"name", "caption", "limit", "limitText", "actualName", "actual", "actualText",
                                 "unit", "pass", "verdict"};
   for (lxw_col_t c = 0; c < 10; ++c) Text(cs, 0, c, checkHeaders[c], bold);

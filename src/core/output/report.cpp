@@ -1,6 +1,7 @@
 #include "core/output/report.h"
 
 #include "core/fields/colors.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/mainwin/main_window_table.h"
 #include "core/output/report_format.h"
@@ -66,7 +67,7 @@ const std::vector<Section>& Sections() {
           TU("LatL", "LatD", "LatU", "LatD"), T("Xt1L", "Xt1D", "-", "Xt1D"), T("Xt2L", "Xt2D", "-", "Xt2D"),
           F({"Wt", "Tt1", "Tt2", "Qt"})}},
         {"GBBoxStru",
-         {T("TatL", "CBTubArr"), rotation, T("khwL", "khwD"), T("BayL", "BayD", "台"),
+         {T("TatL", "CBTubArr"), rotation, T("khwL", "khwD"), T("BayL", "BayD", THX_TR_NOOP("Report", "台")),
           F({"Hbx", "Wbx", "Ls", "Nw", "Sh1", "Sw", "afa", "Nh", "Sb"}), M("SmL", "SmD"), F({"Pb"}), M("PmL", "PmD"),
           TU("PnL", "PnD", "PnU"), F({"Nt"})}},
         {"GBFinStru", {F({"hf", "Pf", "Tf"}), M("FmL", "FmD"), T("btaL", "btaD"), T("ytaL", "ytaD")}},
@@ -78,16 +79,16 @@ const std::vector<Section>& Sections() {
         {"GBShare",
          {F({"Qa", "Adt"}), T("CdtL", "CdtD"), TU("CsL", "CsD", "CsU"), F({"Ka", "Ac", "Ar", "Awr"})},
          {Role::Correction}},
-        {"GBEnters", {H("壳程"), F({"DppS", "UpS", "dipS"}), H("管程"), F({"DppT", "UpT", "DipT"})}},
+        {"GBEnters", {H(THX_TR_NOOP("Controls", "壳程")), F({"DppS", "UpS", "dipS"}), H(THX_TR_NOOP("Controls", "管程")), F({"DppT", "UpT", "DipT"})}},
     };
   }();
   return sections;
 }
 
-// Caption of a control, found ignoring case; empty when there is none.
+// Caption of a control as shown, found ignoring case; empty when there is none.
 std::string CaptionOf(const Form& form, std::string_view name) {
   const Control* c = form.FindNoCase(name);
-  return c ? c->caption() : std::string();
+  return c ? i18n::Tr(i18n::kControls, c->caption()) : std::string();
 }
 
 std::string TextOf(const Form& form, std::string_view name) {
@@ -134,19 +135,24 @@ void AppendRow(const Form& form, const Row& row, std::vector<StyledLine>& out) {
       break;
     }
     case RowKind::Text: {
+      // Values that are words (a list item, "热流体") are shown translated.
       std::string value = row.valueOf.empty() ? std::string("-")
                           : row.material      ? MaterialName(TextOf(form, row.valueOf))
                                               : TextOf(form, row.valueOf);
-      std::string unit = row.unitOf.empty() ? std::string(row.unitText) : CaptionOf(form, row.unitOf);
+      value = i18n::Tr(i18n::kItems, value);
+      std::string unit =
+          row.unitOf.empty() ? i18n::Tr(i18n::kReport, row.unitText) : CaptionOf(form, row.unitOf);
       std::string line = ReportRow(CaptionOf(form, row.labelOf), value, unit);
       // The window shows a surplus short of the required one in red.
       const Control* shown = form.FindNoCase(row.valueOf);
-      if (shown && shown->isEdit() && shown->fontColor() == colors::Red) line += kShortfall;
+      if (shown && shown->isEdit() && shown->fontColor() == colors::Red) line += i18n::Tr(i18n::kReport, kShortfall);
       out.push_back(Body(std::move(line)));
       break;
     }
     case RowKind::Separator: out.push_back(Body(std::string(kSeparator))); break;
-    case RowKind::SubHeading: out.push_back(StyledLine{Heading(row.labelOf), kHeadingSize, true}); break;
+    case RowKind::SubHeading:
+      out.push_back(StyledLine{Heading(i18n::Tr(i18n::kControls, row.labelOf)), kHeadingSize, true});
+      break;
   }
 }
 
@@ -161,11 +167,11 @@ std::vector<StyledLine> FieldRows(const Form& form, const std::vector<std::strin
     if (!field || !field->enabled()) continue;
     std::string unit(20, ' ');
     const Control* selector = def->unit().empty() ? nullptr : form.Find(def->unit());
-    if (selector && selector->kind() == ControlKind::TComboBoxU) unit = CutPad(selector->text(), 20);
+    if (selector && selector->kind() == ControlKind::TComboBoxU) unit = CutPad(DisplayUnit(selector->text()), 20);
     // Tube and column counts are whole numbers.
     const bool count = def->units == UnitList::TubeCount || def->units == UnitList::ColumnCount;
-    out.push_back(Body("        " + PadRight(CaptionOf(form, def->label()), 20) +
-                       ValueColumn(field->text(), count ? 0 : decimals, 16) + unit));
+    out.push_back(Body("        " + PadRight(CaptionOf(form, def->label()), LabelWidth()) +
+                       ValueColumn(field->text(), count ? 0 : decimals, ValueWidth()) + unit));
   }
   return out;
 }
@@ -176,11 +182,11 @@ namespace {
 std::string_view RoleCaption(engine::method::Role r) {
   using engine::method::Role;
   switch (r) {
-    case Role::ShellFilm: return "膜系数关联式";
-    case Role::FinEfficiency: return "翅片效率";
-    case Role::ShellDp: return "压力降关联式";
-    case Role::TubeFilm: return "膜系数关联式";
-    case Role::Correction: return "温差校正";
+    case Role::ShellFilm: return THX_TR_NOOP("Report", "膜系数关联式");
+    case Role::FinEfficiency: return THX_TR_NOOP("Report", "翅片效率");
+    case Role::ShellDp: return THX_TR_NOOP("Report", "压力降关联式");
+    case Role::TubeFilm: return THX_TR_NOOP("Report", "膜系数关联式");
+    case Role::Correction: return THX_TR_NOOP("Report", "温差校正");
     case Role::Count: break;
   }
   return "";
@@ -191,8 +197,9 @@ void AppendCorrelations(const Section& s, const engine::method::UseLog* used, st
   for (auto role : s.correlations) {
     const auto& use = used->At(role);
     if (use.corr == engine::method::Corr::None) continue;
-    std::string line = "        " + PadRight(RoleCaption(role), 20) + std::string(engine::method::Name(use.corr));
-    if (use.outside) line += "  [超出适用范围]";
+    std::string line = "        " + PadRight(i18n::Tr(i18n::kReport, RoleCaption(role)), LabelWidth()) +
+                       i18n::Tr(i18n::kReport, engine::method::Name(use.corr));
+    if (use.outside) line += "  " + i18n::Tr(i18n::kReport, THX_TR_NOOP("Report", "[超出适用范围]"));
     out.push_back(Body(std::move(line)));
   }
 }
@@ -206,7 +213,7 @@ std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFi
   out.push_back(StyledLine{Title(projectFile), kTitleSize, true});
   bool stale = false;
   for (const auto& c : form.controls()) stale = stale || c->stale();
-  if (stale) out.push_back(StyledLine{std::string(kStaleWarning), kHeadingSize, true});
+  if (stale) out.push_back(StyledLine{i18n::Tr(i18n::kReport, kStaleWarning), kHeadingSize, true});
   out.push_back(StyledLine{"", kHeadingSize, true});
   const auto& sections = Sections();
   for (size_t i = 0; i < sections.size(); ++i) {

@@ -2,6 +2,7 @@
 // The calculation report: a formatted copy of what the main window's fields
 // show, in ten sections that follow the group boxes of the input tab. It
 // calculates nothing; an incomplete case shows blank result columns.
+#include "core/fields/i18n.h"
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +29,9 @@ inline constexpr int kBodySize = 9;  // the report control's default format
 inline constexpr int kValueDecimals = 4;
 
 // Under the title while some result fields show an earlier calculation.
-inline constexpr std::string_view kStaleWarning = "      注意：部分结果来自先前的计算（最近一次计算未能完成），请核对输入后重新计算！";
+inline constexpr std::string_view kStaleWarning = THX_TR_NOOP("Report", "      注意：部分结果来自先前的计算（最近一次计算未能完成），请核对输入后重新计算！");
 // At the end of the surplus row while the surplus is below the required one.
-inline constexpr std::string_view kShortfall = "(不足)";
+inline constexpr std::string_view kShortfall = THX_TR_NOOP("Report", "(不足)");
 
 // Builds the whole report from the main window's controls. `projectFile` is
 // the current project's full path, empty while the case was never saved.

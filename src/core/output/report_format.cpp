@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/fields/units.h"
 
@@ -22,6 +23,9 @@ size_t SequenceLength(unsigned char lead) {
 }  // namespace
 
 int DisplayWidth(std::string_view utf8) { return GbkByteLength(utf8); }
+
+int LabelWidth() { return i18n::Translating() ? 36 : 20; }
+int ValueWidth() { return i18n::Translating() ? 24 : 16; }
 
 std::string PadRight(std::string_view utf8, int width) {
   std::string s(utf8);
@@ -82,7 +86,7 @@ std::string ValueColumn(std::string_view text, int decimals, int width) {
 }
 
 std::string ReportRow(std::string_view label, std::string_view value, std::string_view unit) {
-  return "        " + PadRight(label, 20) + PadRight(value, 16) + PadRight(unit, 20);
+  return "        " + PadRight(label, LabelWidth()) + PadRight(value, ValueWidth()) + PadRight(unit, 20);
 }
 
 std::string Heading(std::string_view text) { return "      " + PadRight(text, 20); }
@@ -101,7 +105,8 @@ std::string ProjectBaseName(std::string_view projectFile) {
 
 std::string Title(std::string_view projectFile) {
   std::string text = projectFile.empty() ? std::string() : ProjectBaseName(projectFile);
-  text += " 计算报告";
+  text += ' ';
+  text += i18n::Tr(i18n::kReport, THX_TR_NOOP("Report", "计算报告"));
   return "              " + PadRight(text, 20);
 }
 

@@ -34,6 +34,11 @@ std::string ReportNumber(double v, int decimals);
 // untouched text; padded to `width`.
 std::string ValueColumn(std::string_view text, int decimals, int width = 16);
 
+// Columns of a row's caption and value: 20 and 16 as the Chinese report has
+// always had them, wider while the texts are translated (English runs longer).
+int LabelWidth();
+int ValueWidth();
+
 // "        %-20s%-16s%-20s": 8 blanks, label, value, unit.
 std::string ReportRow(std::string_view label, std::string_view value, std::string_view unit);
 

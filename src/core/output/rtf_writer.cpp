@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/output/rtf_writer.h"
 
 #include <iconv.h>
@@ -204,11 +205,11 @@ std::string ProposedReportName(std::string_view projectFile) {
 }
 
 SaveResult SaveReportRtf(const std::string& path, const std::vector<StyledLine>& lines) {
-  if (path.empty()) return {false, "没有给出报表文件名"};
+  if (path.empty()) return {false, THX_TR_NOOP("Messages", "没有给出报表文件名")};
   try {
     SafeWriteFile(path, WriteRtf(lines));
   } catch (const FileError& e) {
-    return {false, "无法写入文件 " + path + "：" + e.reason()};
+    return {false, i18n::Format(i18n::Tr("Messages", "无法写入文件 %1：%2"), {path, e.reason()})};
   }
   return {};
 }

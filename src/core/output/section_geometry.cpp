@@ -5,6 +5,7 @@
 
 #include "core/fields/number_format.h"
 #include "core/output/column_rule.h"
+#include "core/output/tube_layout.h"
 
 namespace tharvex::section {
 
@@ -184,7 +185,7 @@ SectionScene BuildSection(const SectionInput& input) {
     const double cx = (passLeft[static_cast<size_t>(k)] + passRight[static_cast<size_t>(k)]) / 2;
     const double cy = sc.casingY1 + 0.6 * t + t / 2;
     Label l = MakeLabel(k == 1 ? Label::Role::Outlet : k == sc.passes ? Label::Role::Inlet : Label::Role::Pass,
-                        std::move(text), cx, cy, t);
+                        layout::DisplayText(text), cx, cy, t);
     const int idx = placer.place(std::move(l), Away::Up);
     const Label& placed = sc.labels[static_cast<size_t>(idx)];
     if (placed.y0 > cy - t / 2 + 1e-9) sc.leaders.push_back({{cx, placed.y0}, {cx, sc.casingY1}});
@@ -218,7 +219,7 @@ SectionScene BuildSection(const SectionInput& input) {
   const double xr = sc.casingX1 + t;
   const Point top0 = sc.tubes.front();
   addDimension({top0.x, sc.casingY1}, {top0.x, top0.y + half}, {xr, sc.casingY1}, {xr, top0.y + half},
-               "上下间隙 " + Mm(sc.casingY1 - (top0.y + half)),
+               layout::DisplayText("上下间隙 " + Mm(sc.casingY1 - (top0.y + half))),
                {xr + 0.4 * t, (sc.casingY1 + top0.y + half) / 2}, Away::Right);
   if (rule.tubes(0, nh) >= 2) {
     const Point p1 = sc.tubes[1];
@@ -229,7 +230,7 @@ SectionScene BuildSection(const SectionInput& input) {
   // The air enters from the right.
   const double midY = (sc.casingY0 + sc.casingY1) / 2;
   sc.flowArrow = {{sc.casingX1 + 6 * t, midY}, {sc.casingX1 + 0.3 * t, midY}};
-  placer.place(MakeLabel(Label::Role::Flow, "空气流向", sc.casingX1 + 3.2 * t, midY + 0.3 * t + t / 2, t),
+  placer.place(MakeLabel(Label::Role::Flow, layout::DisplayText("空气流向"), sc.casingX1 + 3.2 * t, midY + 0.3 * t + t / 2, t),
                Away::Down);
 
   // Below the casing: the side gap at the air inlet and the longitudinal pitch.
@@ -238,7 +239,7 @@ SectionScene BuildSection(const SectionInput& input) {
   {
     const double edge = maxX + half;
     addDimension({sc.casingX1, sc.casingY0}, {edge, sc.casingY0}, {sc.casingX1, yb}, {edge, yb},
-                 "左右间隙 " + Mm(sc.casingX1 - edge), {(sc.casingX1 + edge) / 2, yb - 0.4 * t - t / 2}, Away::Down);
+                 layout::DisplayText("左右间隙 " + Mm(sc.casingX1 - edge)), {(sc.casingX1 + edge) / 2, yb - 0.4 * t - t / 2}, Away::Down);
     lowest = std::min(lowest, sc.labels.back().y0);
   }
   if (nw >= 2) {

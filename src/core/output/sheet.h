@@ -3,6 +3,7 @@
 // what the main window shows — title block, input data, results, the method
 // with its correlations, the design check, warnings, the tube layout to
 // scale and the comments — and written as a PDF.
+#include "core/fields/i18n.h"
 #include <ctime>
 #include <string>
 #include <vector>
@@ -60,6 +61,6 @@ std::string RenderSheetPdf(const Document& doc, std::string* error);
 bool ExportSheet(const MainModel& model, const std::string& path, std::string* error);
 
 // The page title "计算书" and the file filter of the export dialog.
-inline constexpr const char* kSheetTitle = "计算书";
+inline constexpr const char* kSheetTitle = THX_TR_NOOP("Sheet", "计算书");
 
 }  // namespace tharvex::sheet

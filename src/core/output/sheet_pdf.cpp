@@ -13,8 +13,10 @@
 #include <memory>
 #include <optional>
 
+#include "core/fields/i18n.h"
 #include "core/output/export_file.h"
 #include "core/output/sheet.h"
+#include "core/output/tube_layout.h"
 
 namespace tharvex::sheet {
 
@@ -138,16 +140,21 @@ class Renderer {
     }
     Line(x, y + 22, x + w, y + 22);
     Line(x, y + 39, x + w, y + 39);
-    auto title = Text("箱式换热器热力计算书", 12, true, 0);
+    auto title = Text(i18n::Tr("Sheet", "箱式换热器热力计算书"), 12, true, 0);
     Show(title.get(), x + 6, y + 4);
-    std::string pages = "第 " + std::to_string(page_) + " 页 共 " + std::to_string(std::max(total_, page_)) + " 页";
+    std::string pages = i18n::Tr("Sheet", "第 %1 页 共 %2 页");
+    pages.replace(pages.find("%1"), 2, std::to_string(page_));
+    pages.replace(pages.find("%2"), 2, std::to_string(std::max(total_, page_)));
     auto p = Text(pages, 9, false, 0);
     Show(p.get(), x + w - 6 - Width(p.get()), y + 6);
-    auto l1 = Text("项目：" + t.project + "    文件：" + (t.file.empty() ? std::string("（未保存）") : t.file), 8, false,
-                   w - 12);
+    auto l1 = Text(i18n::Tr("Sheet", "项目：") + t.project + "    " + i18n::Tr("Sheet", "文件：") +
+                       (t.file.empty() ? i18n::Tr("Sheet", "（未保存）") : t.file),
+                   8, false, w - 12);
     pango_layout_set_ellipsize(l1.get(), PANGO_ELLIPSIZE_MIDDLE);
     Show(l1.get(), x + 6, y + 25);
-    auto l2 = Text("日期：" + t.dateTime + "    程序：" + t.program + "    计算方法：" + t.method, 8, false, w - 12);
+    auto l2 = Text(i18n::Tr("Sheet", "日期：") + t.dateTime + "    " + i18n::Tr("Sheet", "程序：") + t.program + "    " +
+                       i18n::Tr("Sheet", "计算方法：") + t.method,
+                   8, false, w - 12);
     pango_layout_set_ellipsize(l2.get(), PANGO_ELLIPSIZE_END);
     Show(l2.get(), x + 6, y + 42);
   }
@@ -337,14 +344,14 @@ void Renderer::EmitDrawing() {
   for (const DrawItem& i : doc_.drawing.items) {
     if (i.kind != DrawItem::Kind::Text || i.canvas.size() < 2) continue;
     if (i.text.rfind("L-", 0) == 0) {
-      lengthText = i.text;
+      lengthText = layout::DisplayText(i.text);
     } else if (i.text.find("流向") != std::string::npos) {
-      auto l = Text(i.text, 9, false, 0);
+      auto l = Text(layout::DisplayText(i.text), 9, false, 0);
       Show(l.get(), px(wx1) + 6, py((wy0 + wy1) / 2) - Height(l.get()) / 2);
     } else if (i.text.find("程") != std::string::npos && sx > 0) {
       // A pass label: under the casing, where the canvas put it along the width.
       const double x = ox0 + (i.canvas[0] - outline->canvas[0]) / sx;
-      auto l = Text(i.text, 8, false, 0);
+      auto l = Text(layout::DisplayText(i.text), 8, false, 0);
       Show(l.get(), std::clamp(px(x), px(wx0), px(wx1) - Width(l.get())), py(wy0) + 3);
     }
   }
@@ -377,7 +384,8 @@ void Renderer::EmitDrawing() {
     pango_cairo_update_context(cr_, ctx_);
   }
   y_ = dimY + 16;
-  std::string caption = "比例 1:" + ScaleText(n) + "（A4 打印）    壳体截面，管子按翅片外径绘出";
+  std::string caption = i18n::Tr("Sheet", "比例 1:") + ScaleText(n) + i18n::Tr("Sheet", "（A4 打印）") + "    " +
+                        i18n::Tr("Sheet", "壳体截面，管子按翅片外径绘出");
   if (!lengthText.empty()) caption += "    " + lengthText + " mm";
   if (!doc_.drawingCaption.empty()) caption += "\n" + doc_.drawingCaption;
   auto cl = Text(caption, 8, false, kContentW);
@@ -451,7 +459,7 @@ std::string RenderSheetPdf(const Document& doc, std::string* error) {
   std::string bytes;
   cairo_surface_t* pdf = cairo_pdf_surface_create_for_stream(Append, &bytes, kPageW, kPageH);
   cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_TITLE,
-                                 (std::string(kSheetTitle) + " - " + doc.title.project).c_str());
+                                 (i18n::Tr(i18n::kSheet, kSheetTitle) + " - " + doc.title.project).c_str());
   cairo_pdf_surface_set_metadata(pdf, CAIRO_PDF_METADATA_CREATOR, doc.title.program.c_str());
   cr = cairo_create(pdf);
   r.Run(cr, true, pages);

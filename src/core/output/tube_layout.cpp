@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/output/column_rule.h"
 #include "core/output/draw_area.h"
@@ -70,6 +71,14 @@ std::string PassLabel(long long k, int passes) {
     label += "(进口)";
   return label;
 }
+
+// Leading texts of the drawings' labels, longest first among those that
+// share a start.
+constexpr const char* kLabelStarts[] = {
+    THX_TR_NOOP("Drawing", "L-长度="),   THX_TR_NOOP("Drawing", "H-高度="), THX_TR_NOOP("Drawing", "W-宽度="),
+    THX_TR_NOOP("Drawing", "←流向"),     THX_TR_NOOP("Drawing", "空气流向"), THX_TR_NOOP("Drawing", "上下间隙"),
+    THX_TR_NOOP("Drawing", "左右间隙"),
+};
 
 std::string IntText(double rounded) { return std::to_string(static_cast<long long>(rounded)); }
 
@@ -234,6 +243,25 @@ LayoutResult DrawTubeLayout(const LayoutInput& in, DisplayList* drawing) {
     res.memoLines.push_back("Wbx  =" + FormatGeneral(w / 1000.0));
   }
   return res;
+}
+
+std::string DisplayText(std::string_view text) {
+  if (!i18n::Translating()) return std::string(text);
+  // A pass label: the number, "程", then "(出口)" or "(进口)" for the first and last pass.
+  size_t digits = 0;
+  while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+  constexpr std::string_view kPass = "程";
+  if (digits > 0 && text.substr(digits).starts_with(kPass)) {
+    std::string_view rest = text.substr(digits + kPass.size());
+    std::string s = i18n::Tr("Drawing", "程") + " " + std::string(text.substr(0, digits));
+    if (rest == "(出口)") s += " (" + i18n::Tr("Drawing", "出口") + ")";
+    else if (rest == "(进口)") s += " (" + i18n::Tr("Drawing", "进口") + ")";
+    else s += rest;
+    return s;
+  }
+  for (std::string_view start : kLabelStarts)
+    if (text.starts_with(start)) return i18n::Tr("Drawing", start) + std::string(text.substr(start.size()));
+  return i18n::Tr("Drawing", text);
 }
 
 }  // namespace tharvex::layout

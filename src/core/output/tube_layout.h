@@ -68,6 +68,11 @@ struct LayoutResult {
 // not null (the list is cleared first, as the paint box is refreshed).
 LayoutResult DrawTubeLayout(const LayoutInput& input, DisplayList* drawing);
 
+// A text of the display list ("3程(进口)", "H-高度=1200", "←流向") as shown:
+// translated while a translator is installed. The list itself keeps the
+// source texts, which the sheet looks for.
+std::string DisplayText(std::string_view text);
+
 // The display list as an SVG document.
 std::string ToSvg(const DisplayList& drawing);
 

@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/props/eos.h"
 
 #include <cmath>
@@ -13,15 +14,15 @@ const double kSqrt2 = std::sqrt(2.0);
 
 // Arithmetic that refuses undefined operations instead of producing NaN.
 double Sqrt(double x) {
-  if (!(x >= 0)) throw ArithmeticError("无效的浮点运算：负数开平方");
+  if (!(x >= 0)) throw ArithmeticError(THX_TR_NOOP("Messages", "无效的浮点运算：负数开平方"));
   return std::sqrt(x);
 }
 double Ln(double x) {
-  if (!(x > 0)) throw ArithmeticError("无效的浮点运算：非正数取对数");
+  if (!(x > 0)) throw ArithmeticError(THX_TR_NOOP("Messages", "无效的浮点运算：非正数取对数"));
   return std::log(x);
 }
 double Div(double a, double b) {
-  if (b == 0) throw ArithmeticError("浮点运算被零除");
+  if (b == 0) throw ArithmeticError(THX_TR_NOOP("Messages", "浮点运算被零除"));
   return a / b;
 }
 // Real power: y = 0 gives 1, 0 to a positive power 0, whole y multiplies out.
@@ -29,14 +30,14 @@ double Pow(double x, double y) {
   if (y == 0) return 1;
   if (x == 0) {
     if (y > 0) return 0;
-    throw ArithmeticError("浮点运算被零除");
+    throw ArithmeticError(THX_TR_NOOP("Messages", "浮点运算被零除"));
   }
   if (y == std::trunc(y) && std::fabs(y) < 64) return std::pow(x, y);
-  if (x < 0) throw ArithmeticError("无效的浮点运算：负数的非整数次幂");
+  if (x < 0) throw ArithmeticError(THX_TR_NOOP("Messages", "无效的浮点运算：负数的非整数次幂"));
   return std::exp(y * std::log(x));
 }
 double Finite(double x) {
-  if (!std::isfinite(x)) throw ArithmeticError("物性计算结果超出范围");
+  if (!std::isfinite(x)) throw ArithmeticError(THX_TR_NOOP("Messages", "物性计算结果超出范围"));
   return x;
 }
 
@@ -46,7 +47,7 @@ struct State {
 };
 State Read(const ParamVector& v) {
   State s{v[1] * 1000, v[2], v[3] * 1e-6, v[4], v[5], v[6], v[7] * 1000, v[8] + 273.15};
-  if (!(s.T > 0)) throw ArithmeticError("无效的浮点运算：温度低于绝对零度");
+  if (!(s.T > 0)) throw ArithmeticError(THX_TR_NOOP("Messages", "无效的浮点运算：温度低于绝对零度"));
   return s;
 }
 

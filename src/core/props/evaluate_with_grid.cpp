@@ -1,5 +1,6 @@
 // TFormulaParser::EvaluateWithGrid: single-letter variables taken from a
 // variable grid.
+#include "core/fields/i18n.h"
 #include <string>
 #include <vector>
 
@@ -42,10 +43,10 @@ Real TFormulaParser::EvaluateWithGrid(std::string_view text, TMyValues& grid) {
     return 0;
   }
   if (text.size() > kMaxGridText)
-    throw FormulaRangeError("公式长度超过 " + std::to_string(kMaxGridText) + " 个字符");
+    throw FormulaRangeError(i18n::Format(i18n::Tr("Messages", "公式长度超过 %1 个字符"), {std::to_string(kMaxGridText)}));
   std::vector<Letter> letters = VariableLetters(text, kMaxGridLetters);
   if (letters.size() > kMaxGridLetters)
-    throw FormulaRangeError("公式中的变量超过 " + std::to_string(kMaxGridLetters) + " 个");
+    throw FormulaRangeError(i18n::Format(i18n::Tr("Messages", "公式中的变量超过 %1 个"), {std::to_string(kMaxGridLetters)}));
 
   for (const Letter& l : letters) {
     std::string name(1, l.name);

@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/props/formula_parser.h"
 
 #include <cctype>
@@ -25,21 +26,21 @@ struct MessageDef {
 };
 
 const MessageDef kMessages[] = {
-    {0, "结果正确"},
-    {1, "无效的数字"},
-    {2, "未知的函数"},
-    {3, "( ) 不匹配"},
+    {0, THX_TR_NOOP("Messages", "结果正确")},
+    {1, THX_TR_NOOP("Messages", "无效的数字")},
+    {2, THX_TR_NOOP("Messages", "未知的函数")},
+    {3, THX_TR_NOOP("Messages", "( ) 不匹配")},
     {4, "Real exponent -> complex number"},
     {5, "TAN( (2n+1)*PI/2 ) not defined"},
-    {6, "空字符串"},
+    {6, THX_TR_NOOP("Messages", "空字符串")},
     {7, "LN(x) or LOG(x) for x<=0 -> complex number"},
     {8, "SQRT(x) for x<0 -> complex number"},
-    {9, "被0除"},
-    {10, "函数或常量太多"},
+    {9, THX_TR_NOOP("Messages", "被0除")},
+    {10, THX_TR_NOOP("Messages", "函数或常量太多")},
     {11, "Intermediate result out of range"},
-    {12, "函数名称中有无效的字符"},
-    {13, "非布尔表达式"},
-    {14, "参数数目不正确"},
+    {12, THX_TR_NOOP("Messages", "函数名称中有无效的字符")},
+    {13, THX_TR_NOOP("Messages", "非布尔表达式")},
+    {14, THX_TR_NOOP("Messages", "参数数目不正确")},
     {17, "Csc( n*PI ) not defined"},
     {18, "Sec( (2n+1)*PI/2 ) not defined"},
     {19, "Cot( n*PI ) not defined"},
@@ -53,15 +54,15 @@ const MessageDef kMessages[] = {
     {27, "Arccoth(x) not defined for Abs(x)<=1"},
     {28, "Average not defined for zero items"},
     {29, "Standard deviation not defined for less than two items"},
-    {30, "函数已存在"},
+    {30, THX_TR_NOOP("Messages", "函数已存在")},
     {32, "Function not fully implemented yet"},
-    {33, "遗失字符串引用"},
-    {34, "字符串引用结束符不匹配!"},
+    {33, THX_TR_NOOP("Messages", "遗失字符串引用")},
+    {34, THX_TR_NOOP("Messages", "字符串引用结束符不匹配!")},
     {35, "if needs exact 3 parameters"},
-    {36, "条件表达式值应为\"是\"或\"否\""},
+    {36, THX_TR_NOOP("Messages", "条件表达式值应为\"是\"或\"否\"")},
     {37, "RND range to large"},
-    {38, "函数名不存在!"},
-    {39, "未发现对象!"},
+    {38, THX_TR_NOOP("Messages", "函数名不存在!")},
+    {39, THX_TR_NOOP("Messages", "未发现对象!")},
 };
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }

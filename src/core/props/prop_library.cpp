@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/props/prop_library.h"
 
 #include <sqlite3.h>
@@ -63,11 +64,11 @@ PropLibLoad LoadPropLib(const std::string& path) {
   try {
     bytes = ReadWholeFile(path, kMaxPropLibBytes);
   } catch (const FileError& e) {
-    out.error = "无法读取物性库文件：" + path + "（" + e.what() + "）";
+    out.error = i18n::Format(i18n::Tr("Messages", "无法读取物性库文件：%1（%2）"), {path, e.what()});
     return out;
   }
   if (!bytes) {
-    out.error = "找不到物性库文件：" + path;
+    out.error = i18n::Format(i18n::Tr("Messages", "找不到物性库文件：%1"), {path});
     return out;
   }
   return LoadPropLibBytes(*bytes, path);
@@ -76,7 +77,7 @@ PropLibLoad LoadPropLib(const std::string& path) {
 PropLibLoad LoadPropLibBytes(std::string_view bytes, const std::string& path) {
   PropLibLoad out;
   auto failed = [&](sqlite3* db) {
-    out.error = "无法读取物性库文件：" + path + "（" + DbError(db) + "）";
+    out.error = i18n::Format(i18n::Tr("Messages", "无法读取物性库文件：%1（%2）"), {path, DbError(db)});
     return out;
   };
   // The file is read once and handed to SQLite as an image in memory: the
@@ -86,7 +87,7 @@ PropLibLoad LoadPropLibBytes(std::string_view bytes, const std::string& path) {
   Db db(raw);
   if (rc != SQLITE_OK) return failed(db.get());
   if (bytes.empty()) {
-    out.error = "无法读取物性库文件：" + path + "（文件是空的）";
+    out.error = i18n::Format(i18n::Tr("Messages", "无法读取物性库文件：%1（文件是空的）"), {path});
     return out;
   }
   auto* image = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
@@ -109,7 +110,8 @@ PropLibLoad LoadPropLibBytes(std::string_view bytes, const std::string& path) {
   std::string skipped;
   while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
     if (records.size() >= kMaxPropLibRecords) {
-      out.error = "无法读取物性库文件：" + path + "（记录多于 " + std::to_string(kMaxPropLibRecords) + " 条，文件已损坏）";
+      out.error = i18n::Format(i18n::Tr("Messages", "无法读取物性库文件：%1（记录多于 %2 条，文件已损坏）"),
+                               {path, std::to_string(kMaxPropLibRecords)});
       return out;
     }
     PropRecord r;
@@ -128,17 +130,17 @@ PropLibLoad LoadPropLibBytes(std::string_view bytes, const std::string& path) {
   if (rc != SQLITE_DONE) return failed(db.get());
   SortByNo(records);
   out.records = std::move(records);
-  if (!skipped.empty()) out.error = "物性库中有记录超长，未载入：" + skipped;
+  if (!skipped.empty()) out.error = i18n::Tr("Messages", "物性库中有记录超长，未载入：") + skipped;
   return out;
 }
 
 std::string SavePropLib(const std::string& path, const std::vector<PropRecord>& records) {
   for (const auto& r : records)
-    if (auto why = CheckLengths(r)) return "记录 " + r.Text(PropField::NO) + " 无法保存：" + *why;
+    if (auto why = CheckLengths(r)) return i18n::Format(i18n::Tr("Messages", "记录 %1 无法保存：%2"), {r.Text(PropField::NO), *why});
   std::vector<PropRecord> sorted = records;
   SortByNo(sorted);
 
-  auto fail = [&](const std::string& what) { return "无法保存物性库文件：" + path + "（" + what + "）"; };
+  auto fail = [&](const std::string& what) { return i18n::Format(i18n::Tr("Messages", "无法保存物性库文件：%1（%2）"), {path, what}); };
   // The database is built in memory and written as one image through the
   // program's file writer.
   std::string image;

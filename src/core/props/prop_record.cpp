@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/props/prop_record.h"
 
 #include "core/props/my_values.h"
@@ -6,16 +7,16 @@ namespace tharvex::props {
 
 const std::array<PropFieldDef, kPropFieldCount>& PropFieldDefs() {
   static const std::array<PropFieldDef, kPropFieldCount> defs{{
-      {PropField::NO, "NO", 6, "流水号"},
-      {PropField::CN, "CN", 20, "中文名"},
-      {PropField::EN, "EN", 20, "英文名"},
-      {PropField::CP, "CP", 300, "比热"},
-      {PropField::MD, "MD", 300, "密度"},
-      {PropField::VI, "VI", 300, "黏度"},
-      {PropField::TC, "TC", 300, "导热系数"},
-      {PropField::ST, "ST", 300, "表面张力"},
-      {PropField::HV, "HV", 300, "蒸发潜热"},
-      {PropField::NT, "NT", 100, "注释"},
+      {PropField::NO, "NO", 6, THX_TR_NOOP("Props", "流水号")},
+      {PropField::CN, "CN", 20, THX_TR_NOOP("Props", "中文名")},
+      {PropField::EN, "EN", 20, THX_TR_NOOP("Props", "英文名")},
+      {PropField::CP, "CP", 300, THX_TR_NOOP("Props", "比热")},
+      {PropField::MD, "MD", 300, THX_TR_NOOP("Props", "密度")},
+      {PropField::VI, "VI", 300, THX_TR_NOOP("Props", "黏度")},
+      {PropField::TC, "TC", 300, THX_TR_NOOP("Props", "导热系数")},
+      {PropField::ST, "ST", 300, THX_TR_NOOP("Props", "表面张力")},
+      {PropField::HV, "HV", 300, THX_TR_NOOP("Props", "蒸发潜热")},
+      {PropField::NT, "NT", 100, THX_TR_NOOP("Props", "注释")},
   }};
   return defs;
 }
@@ -39,8 +40,8 @@ std::optional<std::string> CheckLengths(const PropRecord& r) {
   for (const auto& d : PropFieldDefs()) {
     const auto& v = r.Get(d.field);
     if (v && CharCount(*v) > d.maxLength)
-      return std::string(d.caption) + "（" + std::string(d.name) + "）超过 " + std::to_string(d.maxLength) +
-             " 个字符";
+      return i18n::Format(i18n::Tr("Props", "%1（%2）超过 %3 个字符"),
+                          {i18n::Tr("Props", d.caption), d.name, std::to_string(d.maxLength)});
   }
   return std::nullopt;
 }

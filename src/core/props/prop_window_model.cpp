@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/props/prop_window_model.h"
 
 #include <algorithm>
@@ -37,8 +38,8 @@ void ShowError(MessageSink& sink, const std::string& text) {
 
 const std::vector<ResultFieldDef>& ResultFields() {
   static const std::vector<ResultFieldDef> defs{
-      {"Cp", "CPD", "比热"},       {"MD", "MDD", "密度"},     {"VI", "VID", "黏度"},
-      {"TC", "TCD", "导热系数"}, {"ST", "STD", "表面张力"}, {"HV", "HVD", "蒸发潜热"},
+      {"Cp", "CPD", THX_TR_NOOP("Props", "比热")},       {"MD", "MDD", THX_TR_NOOP("Props", "密度")},     {"VI", "VID", THX_TR_NOOP("Props", "黏度")},
+      {"TC", "TCD", THX_TR_NOOP("Props", "导热系数")}, {"ST", "STD", THX_TR_NOOP("Props", "表面张力")}, {"HV", "HVD", THX_TR_NOOP("Props", "蒸发潜热")},
   };
   return defs;
 }
@@ -101,7 +102,7 @@ bool PropWindowModel::SaveLibrary() {
   std::error_code ec;
   auto dir = std::filesystem::path(libraryPath_).parent_path();
   if (!dir.empty()) std::filesystem::create_directories(dir, ec);
-  std::string error = libraryPath_.empty() ? "没有指定物性库文件" : SavePropLib(libraryPath_, records_);
+  std::string error = libraryPath_.empty() ? THX_TR_NOOP("Props", "没有指定物性库文件") : SavePropLib(libraryPath_, records_);
   if (!error.empty()) {
     ShowError(messages(), error);
     return false;
@@ -209,11 +210,13 @@ bool PropWindowModel::Post() {
     if (names.empty()) continue;
     std::string list;
     for (const auto& n : names) list += (list.empty() ? "" : "、") + n;
-    warning += "“" + std::string(d.caption) + "”：" + list + "\n";
+    warning += "“" + i18n::Tr("Props", d.caption) + "”：" + list + "\n";
   }
   if (!warning.empty())
-    messages().Show({"下列函数或常量名中的大写字母 T、P、R、M、B 或 w 会被替换成温度、压力或参数，公式将算错；"
-                     "请改用小写（如 sqrt、exp、pi）：\n" + warning,
+    messages().Show({i18n::Tr("Props",
+                              "下列函数或常量名中的大写字母 T、P、R、M、B 或 w 会被替换成温度、压力或参数，公式将算错；"
+                              "请改用小写（如 sqrt、exp、pi）：\n") +
+                         warning,
                      "", MessageIcon::Warning, MessageButtons::Ok});
   if (inserting_) records_.push_back(buffer_);
   else records_[static_cast<size_t>(current_)] = buffer_;

@@ -3,6 +3,7 @@
 // the variable grid, six unit-bearing result fields, calculate, the transfer
 // into the main window by opener, and the password-protected maintenance
 // page. The desktop window is a thin view over this.
+#include "core/fields/i18n.h"
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@
 namespace tharvex::props {
 
 inline constexpr const char* kMaintenancePassword = "qorlenx";
-inline constexpr const char* kPropWindowCaption = "简易物性数据库";
+inline constexpr const char* kPropWindowCaption = THX_TR_NOOP("Props", "简易物性数据库");
 
 // The six result fields in calculation order: property name, field, caption.
 struct ResultFieldDef {

@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/props/property_eval.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ void FillVector(ParamVector& v, std::string_view list, const TMyValues& grid) {
   std::string all = std::string(list) + "," + grid.ValueAt(2) + "," + grid.ValueAt(1);
   std::vector<std::string> pieces = SplitCommas(all);
   if (pieces.size() > v.size() - 1)
-    throw std::length_error("物性参数过多：最多 " + std::to_string(v.size() - 1) + " 个数（含 p 和 t）");
+    throw std::length_error(i18n::Format(i18n::Tr("Messages", "物性参数过多：最多 %1 个数（含 p 和 t）"), {std::to_string(v.size() - 1)}));
   for (size_t i = 0; i < pieces.size(); ++i) v[i + 1] = ToNumber(pieces[i]);
 }
 
@@ -82,7 +83,7 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
     std::string list = Trim(std::string_view(s).substr(pk + 7));
     s = Trim(std::string_view(s).substr(0, pk));
     params = SplitCommas(list);
-    if (params.size() > kMaxParamStrings) throw std::length_error("物性参数过多：最多 99 个");
+    if (params.size() > kMaxParamStrings) throw std::length_error(THX_TR_NOOP("Messages", "物性参数过多：最多 99 个"));
     FillVector(vec, list, grid);
   }
   auto param = [&](size_t k) { return k <= params.size() ? params[k - 1] : std::string(); };
@@ -150,9 +151,11 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
 
 std::string FormulaFailure(std::string_view caption, const PropOutcome& o) {
   TFormulaParser parser(0);
-  return "“" + std::string(caption) + "”的公式无法计算（错误 " + std::to_string(o.formulaError) + "：" +
-         parser.ErrorMessage(o.formulaError) + "）：" + o.expression +
-         "\n物性文本中的函数名请用小写（如 sqrt、exp、ln），大写字母 T、P、R、M、B 和小写 w 会被替换。";
+  // Composed once, in the language shown.
+  return i18n::Format(i18n::Tr("Messages", "“%1”的公式无法计算（错误 %2：%3）：%4"),
+                      {i18n::Tr("Props", caption), std::to_string(o.formulaError),
+                       i18n::Tr("Messages", parser.ErrorMessage(o.formulaError)), o.expression}) +
+         "\n" + i18n::Tr("Messages", "物性文本中的函数名请用小写（如 sqrt、exp、ln），大写字母 T、P、R、M、B 和小写 w 会被替换。");
 }
 
 std::vector<std::string> NamesBrokenByKeys(const std::optional<std::string>& text) {

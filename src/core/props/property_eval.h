@@ -7,6 +7,7 @@
 //   "PRV:" / "PRU:" / "PRD:" / "VRV:" numbers  - an equation-of-state call;
 //   a number, or anything with a comma         - a table over t;
 //   anything else                              - a formula of t and p.
+#include "core/fields/i18n.h"
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,7 @@
 
 namespace tharvex::props {
 
-inline constexpr const char* kNoTemperature = "请指定温度！";
+inline constexpr const char* kNoTemperature = THX_TR_NOOP("Messages", "请指定温度！");
 
 struct PropOutcome {
   enum Kind { NoTemperature, Clear, Value } kind = Clear;

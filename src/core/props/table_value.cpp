@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/props/table_value.h"
 
 #include <cmath>
@@ -21,7 +22,7 @@ namespace {
 // after it. A point without a comma has an empty x, which is no number.
 void ReadPoint(std::string_view point, mnMatrix& m, int k) {
   if (k >= mnMatrix::kColumns)
-    throw std::length_error("物性表格的数据点超过 " + std::to_string(mnMatrix::kColumns) + " 个");
+    throw std::length_error(i18n::Format(i18n::Tr("Messages", "物性表格的数据点超过 %1 个"), {std::to_string(mnMatrix::kColumns)}));
   size_t comma = point.find(',');
   std::string_view x = comma == std::string_view::npos ? std::string_view() : point.substr(0, comma);
   std::string_view y = comma == std::string_view::npos ? point : point.substr(comma + 1, 1024);
@@ -78,10 +79,10 @@ double Interpolate(int count, const mnMatrix& matrix, bool windowed, double x) {
       num *= x - xs[static_cast<size_t>(j)];
       den *= xs[static_cast<size_t>(i)] - xs[static_cast<size_t>(j)];
     }
-    if (den == 0) throw ArithmeticError("物性表格中有相同的温度点，无法插值（被零除）");
+    if (den == 0) throw ArithmeticError(THX_TR_NOOP("Messages", "物性表格中有相同的温度点，无法插值（被零除）"));
     result += ys[static_cast<size_t>(i)] * num / den;
   }
-  if (!std::isfinite(result)) throw ArithmeticError("物性表格插值结果超出范围");
+  if (!std::isfinite(result)) throw ArithmeticError(THX_TR_NOOP("Messages", "物性表格插值结果超出范围"));
   return result;
 }
 

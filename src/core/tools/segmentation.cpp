@@ -1,3 +1,4 @@
+#include "core/fields/i18n.h"
 #include "core/tools/segmentation.h"
 
 #include <algorithm>
@@ -13,11 +14,11 @@ namespace tharvex::tools {
 
 namespace {
 
-const char* const kBadCount = "无法分段：段数应为1到10000之间的整数！";
-const char* const kHeatedShell = "无法分段：壳程出口温度高于入口温度（壳程被加热）！";
-const char* const kOutletBelowTubeMean = "无法分段：壳程出口温度须高于管程进出口平均温度！";
-const char* const kOutOfRange = "无法分段：温度数值超出计算范围！";
-const char* const kNotSettled = "无法分段：分段计算不收敛，请检查输入数据！";
+const char* const kBadCount = THX_TR_NOOP("Messages", "无法分段：段数应为1到10000之间的整数！");
+const char* const kHeatedShell = THX_TR_NOOP("Messages", "无法分段：壳程出口温度高于入口温度（壳程被加热）！");
+const char* const kOutletBelowTubeMean = THX_TR_NOOP("Messages", "无法分段：壳程出口温度须高于管程进出口平均温度！");
+const char* const kOutOfRange = THX_TR_NOOP("Messages", "无法分段：温度数值超出计算范围！");
+const char* const kNotSettled = THX_TR_NOOP("Messages", "无法分段：分段计算不收敛，请检查输入数据！");
 
 SegmentationResult Refuse(const char* why) {
   SegmentationResult r;
