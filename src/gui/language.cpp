@@ -9,6 +9,8 @@
 
 #include "core/app/ini_file.h"
 #include "core/fields/i18n.h"
+#include "core/fields/units.h"
+#include "core/output/tube_layout.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -118,40 +120,15 @@ QString ControlText(std::string_view source) {
 
 QString ItemText(std::string_view name) {
   if (!i18n::Translating()) return Qs(name);
-  std::string text = i18n::Tr("Items", name);
+  std::string text = i18n::ShowItem(name);
   return text != name ? Qs(text) : ControlText(name);
 }
 
-QString MessageText(std::string_view text, std::string_view context) { return Tq(context, text); }
+QString MessageText(std::string_view text, std::string_view context) { return Qs(i18n::TrMessage(text, context)); }
 
-QString DrawingText(std::string_view text) { return Tq("Drawing", text); }
+QString DrawingText(std::string_view text) { return Qs(layout::DisplayText(text)); }
 
-QString ShownUnit(std::string_view storedName) {
-  const std::string name = i18n::Tr("Units", storedName);
-  if (!i18n::UnitSymbols()) return Qs(name);
-  if (name == "C") return QStringLiteral("\u00B0C");
-  // Powers after a unit letter ("m2" -> "m²"), dots between units as
-  // products ("m2.K" -> "m²·K"), the second written "S" as "s".
-  auto letter = [](char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); };
-  auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
-  QString out;
-  for (size_t i = 0; i < name.size(); ++i) {
-    const char ch = name[i];
-    const char before = i > 0 ? name[i - 1] : '\0';
-    const char after = i + 1 < name.size() ? name[i + 1] : '\0';
-    if ((ch == '2' || ch == '3') && letter(before) && !letter(after) && !digit(after))
-      out += ch == '2' ? QChar(0x00B2) : QChar(0x00B3);
-    else if (ch == '.' && (letter(before) || before == ')' || digit(before)) && (letter(after) || after == '('))
-      out += QChar(0x00B7);
-    else if (ch == 'S' && i > 0 && !letter(before) && !letter(after))
-      out += QLatin1Char('s');
-    else if (static_cast<unsigned char>(ch) >= 0x80)
-      return out + Qs(std::string_view(name).substr(i));  // a Chinese name: the rest as it is
-    else
-      out += QLatin1Char(ch);
-  }
-  return out;
-}
+QString ShownUnit(std::string_view storedName) { return Qs(DisplayUnit(storedName)); }
 
 int DisplayGeneration() { return Generation(); }
 void BumpDisplayGeneration() { ++Generation(); }
