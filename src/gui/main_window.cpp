@@ -1,9 +1,12 @@
 #include "gui/main_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -253,9 +256,20 @@ void TFormTharvex::showEvent(QShowEvent* e) {
   if (!shownOnce_) {
     shownOnce_ = true;
     move(0, 0);
-    resize(1024, 740);
+    resize(FittingWidth(), 740);
     restorePlacement();
   }
+}
+
+int TFormTharvex::FittingWidth() const {
+  // 1024 pixels hold the Chinese pages; longer captions (English) widen the
+  // first window as far as the screen allows, so no page needs scrolling.
+  int page = 0;
+  for (auto* c : pages_->findChildren<ColumnPage*>()) page = std::max(page, c->sizeHint().width());
+  const int chrome = 4 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+  const QScreen* s = screen();
+  const int room = s ? s->availableGeometry().width() : 1024;
+  return std::clamp(page + chrome, 1024, std::max(1024, room));
 }
 
 void TFormTharvex::showError(const QString& text) {

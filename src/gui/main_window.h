@@ -83,6 +83,8 @@ class TFormTharvex : public QMainWindow {
  private:
   void buildMenus();
   void buildOptionsMenu();
+  // The width the window opens with: the widest page without scrolling.
+  int FittingWidth() const;
   void buildToolBar();
   void buildPages();
   void afterRefresh();

@@ -7,6 +7,7 @@
 #include <QStyleOptionFrame>
 
 #include "core/fields/colors.h"
+#include "core/fields/i18n.h"
 #include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/undo_history.h"
@@ -26,7 +27,9 @@ TEditD::~TEditD() { binder_.remove(this); }
 void TEditD::pull() {
   const Control& c = control();
   // While the user types, the field keeps what was typed.
-  const QString t = Qs(c.text());
+  // A word a result field shows ("热流体") in the interface's language; what
+  // the user types stays as typed.
+  const QString t = c.readOnly() && i18n::HasCjk(c.text()) ? ItemText(c.text()) : Qs(c.text());
   if (t != text() && !(hasFocus() && isModified())) {
     setText(t);
     setCursorPosition(0);

@@ -27,6 +27,7 @@ constexpr int kGap = 6;
 constexpr int kButtonWidth = 18;
 constexpr int kMaxUnitWidth = 62;
 constexpr int kMaxUnitWidthRoomy = 140;
+constexpr int kMaxListWidth = 170;  // longer list items are elided (the open list shows them whole)
 constexpr int kPageWidth = 1010;  // what the 1024-pixel window leaves a page
 constexpr int kMemoMinHeight = 60;
 constexpr int kToolMemoRows = 8;
@@ -34,6 +35,7 @@ constexpr int kToolMemoRows = 8;
 // Widths a cell asks of its column.
 struct Wants {
   int label = 0, unit = 0, extra = 0;
+  int list = 0;  // a drop-down list spanning the value and unit cells
 };
 
 struct GroupBuild {
@@ -106,6 +108,9 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
         if (QWidget* u = MakeLabel(b, form, d.unit(), box)) box->addCell(u, blk, row, FieldGroup::Unit);
       } else {
         box->addCell(c, blk, row, FieldGroup::Value, 2);
+        // Its longest item shown whole (English names run longer).
+        for (int i = 0; i < c->count(); ++i)
+          want.list = std::max(want.list, TextWidth(c->font(), c->itemText(i)) + TComboBoxU::kChrome + 1);
       }
       ++row;
       break;
@@ -208,6 +213,7 @@ ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks&
       w.label = std::max(w.label, g.wants[blk].label);
       w.unit = std::max(w.unit, g.wants[blk].unit);
       w.extra = std::max(w.extra, g.wants[blk].extra);
+      w.list = std::max(w.list, g.wants[blk].list);
     }
   // Unit selectors show their longest name in full where the page has room;
   // on a page that would not fit the window, long names are elided (the
@@ -217,7 +223,9 @@ ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks&
     int total = kGap;
     metrics.clear();
     for (const auto& [col, w] : columns) {
-      BlockMetrics m{w.label, kValueWidth, std::clamp(w.unit, 24, unitCap), w.extra, 0};
+      const int list = std::min(w.list, kMaxListWidth);
+      const int unit = std::max(std::clamp(w.unit, 24, unitCap), list - kValueWidth - FieldGroup::kSpacing);
+      BlockMetrics m{w.label, kValueWidth, unit, w.extra, 0};
       m.pageWidth = FieldGroup::ContentWidth(m) + 2 * FieldGroup::kMarginX;
       metrics[col] = m;
       total += m.pageWidth + kGap;

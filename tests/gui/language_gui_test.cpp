@@ -91,7 +91,12 @@ class TextWalk {
       for (int i = 0; i < t->count(); ++i) add(where + QStringLiteral(" tab"), t->tabText(i));
     if (auto* c = qobject_cast<QComboBox*>(w))
       for (int i = 0; i < c->count(); ++i) add(where + QStringLiteral(" item"), c->itemText(i));
-    if (auto* e = qobject_cast<QLineEdit*>(w)) add(where + QStringLiteral(" placeholder"), e->placeholderText());
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+      add(where + QStringLiteral(" placeholder"), e->placeholderText());
+      // Read-only fields show results; the property window's record fields
+      // show the library's data (a substance's Chinese name among them).
+      if (e->isReadOnly() && !dynamic_cast<TFormSimpPL*>(e->window())) add(where, e->text());
+    }
     if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model()) {
       QAbstractItemModel* m = v->model();
       for (int c = 0; c < m->columnCount(); ++c)
