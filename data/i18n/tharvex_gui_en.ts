@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>&amp;E 维护</source>
-        <translation>&amp;Edit Database</translation>
+        <translation>&amp;Maintain</translation>
     </message>
     <message>
         <source>&amp;C 计算</source>

@@ -37,7 +37,7 @@ constexpr int kPageBrowse = 370, kPageMaintain = 670;
 constexpr int kWindowBrowse = 645, kWindowMaintain = 945;
 constexpr int kMargin = 6;
 constexpr int kListWidth = kWindowBrowse - kPageBrowse - 3 * kMargin;
-constexpr int kButtonWidth = 68;
+constexpr int kButtonWidth = 60;
 
 constexpr PropField kPropertyTexts[] = {PropField::CP, PropField::MD, PropField::VI,
                                         PropField::TC, PropField::ST, PropField::HV};
@@ -49,7 +49,8 @@ QPushButton* Button(const char* name, const char* text, QWidget* parent) {
   auto* b = new QPushButton(QCoreApplication::translate("PropWindow", text), parent);
   b->setObjectName(QLatin1String(name));
   b->setAutoDefault(false);
-  b->setMinimumWidth(kButtonWidth);
+  // Room for the whole caption, however long the language makes it.
+  b->setMinimumWidth(std::max(kButtonWidth, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 14));
   return b;
 }
 
@@ -234,7 +235,6 @@ QWidget* TFormSimpPL::buildDataPage() {
   connect(password_, &QLineEdit::textChanged, this, [this](const QString& t) { model_.password = Ss(t); });
   connect(password_, &QLineEdit::returnPressed, this, &TFormSimpPL::unlock);
   auto* maintain = Button("BitBtn1", QT_TRANSLATE_NOOP("PropWindow", "&E 维护"), page);
-  maintain->setMinimumWidth(60);
   connect(maintain, &QPushButton::clicked, this, &TFormSimpPL::unlock);
   auto* cal = Button("BBCal", QT_TRANSLATE_NOOP("PropWindow", "&C 计算"), page);
   connect(cal, &QPushButton::clicked, this, &TFormSimpPL::calculate);
