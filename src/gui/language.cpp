@@ -41,7 +41,8 @@ bool Save(const std::string& settingsFile, const char* key, std::string_view val
 }  // namespace
 
 std::string ReadLanguage(const std::string& settingsFile, const QString& localeName) {
-  const std::string saved = settingsFile.empty() ? std::string() : IniFile::Load(settingsFile).Read(kSection, kLanguageKey);
+  const std::string saved =
+      settingsFile.empty() ? std::string() : IniFile::Load(settingsFile).Read(kSection, kLanguageKey);
   if (saved == kLanguageChinese || saved == kLanguageEnglish) return saved;
   return localeName.startsWith(QLatin1String("zh"), Qt::CaseInsensitive) ? kLanguageChinese : kLanguageEnglish;
 }

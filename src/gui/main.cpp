@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "core/help/build_info.h"
 #include "core/app/main_model.h"
 #include "core/app/paths.h"
 #include "core/fields/i18n.h"
+#include "core/help/build_info.h"
 #include "gui/copydata_service.h"
 #include "gui/dialogs.h"
 #include "gui/language.h"

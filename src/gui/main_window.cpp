@@ -1,21 +1,21 @@
 #include "gui/main_window.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStyle>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "core/app/project_session.h"
 #include "core/app/paths.h"
+#include "core/app/project_session.h"
 #include "core/mainwin/main_window_table.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
@@ -266,7 +266,8 @@ int TFormTharvex::FittingWidth() const {
   // first window as far as the screen allows, so no page needs scrolling.
   int page = 0;
   for (auto* c : pages_->findChildren<ColumnPage*>()) page = std::max(page, c->sizeHint().width());
-  const int chrome = 4 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+  const int chrome =
+      4 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
   const QScreen* s = screen();
   const int room = s ? s->availableGeometry().width() : 1024;
   return std::clamp(page + chrome, 1024, std::max(1024, room));

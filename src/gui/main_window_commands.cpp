@@ -1,7 +1,7 @@
 // Commands of the menu and the tool bar, the tab rules and closing.
-#include <QCoreApplication>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -96,7 +96,8 @@ void TFormTharvex::command(const std::string& name) {
   else if (menu == "MHAbout") services_->about();
   else if (name.rfind("SBP", 0) == 0)
     // The values the property window sends are one step of the history.
-    binder_->run([&] { services_->propertyWindow(name); }, QCoreApplication::translate("MainWindowCommands", "物性数据"));
+    binder_->run([&] { services_->propertyWindow(name); },
+                 QCoreApplication::translate("MainWindowCommands", "物性数据"));
   binder_->refresh();
 }
 
@@ -119,16 +120,18 @@ void TFormTharvex::optimise(Control& c) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // One action, undone as a whole, from the status line on; one refresh at
   // the end: the sweep's intermediate states are not shown.
-  binder_->run([&] {
-    model_.form().setStatus(1, Ss(QCoreApplication::translate("MainWindowCommands", "优化设计开始...")));
-    binder_->refresh();
-    statusBar()->repaint();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (c.onClick)
-      c.onClick(&c);
-    else
-      services_->optimise();
-  }, QCoreApplication::translate("MainWindowCommands", "优化设计"));
+  binder_->run(
+      [&] {
+        model_.form().setStatus(1, Ss(QCoreApplication::translate("MainWindowCommands", "优化设计开始...")));
+        binder_->refresh();
+        statusBar()->repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (c.onClick)
+          c.onClick(&c);
+        else
+          services_->optimise();
+      },
+      QCoreApplication::translate("MainWindowCommands", "优化设计"));
   QApplication::restoreOverrideCursor();
 }
 

@@ -1,27 +1,27 @@
 // What a user of any desktop program expects of the main window: undo and
 // redo, the window's place remembered, the colour legend, tooltips from the
 // manual's glossary, files handed over from outside.
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolTip>
 
 #include "core/app/field_state.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/app/paths.h"
 #include "core/app/window_placement.h"
-#include "core/help/help_keyword.h"
 #include "core/fields/i18n.h"
+#include "core/help/help_keyword.h"
 #include "core/help/manual_index.h"
+#include "core/mainwin/main_window_table.h"
 #include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
@@ -164,8 +164,9 @@ void TFormTharvex::openFromOutside(const QString& file) {
   if (file.isEmpty()) return;
   const QFileInfo info(file);
   if (!info.isFile()) {
-    Message m{Ss(QCoreApplication::translate("MainWindowDesktop", "找不到文件 %1。").arg(QDir::toNativeSeparators(file))),
-              "Tharvex", MessageIcon::Error, MessageButtons::Ok};
+    Message m{
+        Ss(QCoreApplication::translate("MainWindowDesktop", "找不到文件 %1。").arg(QDir::toNativeSeparators(file))),
+        "Tharvex", MessageIcon::Error, MessageButtons::Ok};
     model_.form().messages().Show(m);
     return;
   }

@@ -54,18 +54,17 @@ void TFormTharvex::buildOptionsMenu() {
 void TFormTharvex::chooseLanguage(const std::string& code) {
   const std::string settings = services_->paths().settingsFile();
   if (!SaveLanguage(settings, code)) {
-    sink_.Show(Message{Ss(QCoreApplication::translate("MainWindowLanguage", "无法写入设置文件 %1。")
-                              .arg(Qs(settings))),
+    sink_.Show(Message{Ss(QCoreApplication::translate("MainWindowLanguage", "无法写入设置文件 %1。").arg(Qs(settings))),
                        "Tharvex", MessageIcon::Error, MessageButtons::Ok});
     return;
   }
   languageChoice_ = code;
   if (code == i18n::Language()) return;
-  const QString name = code == kLanguageEnglish ? QStringLiteral("English")
-                                                : QCoreApplication::translate("MainWindowLanguage", "中文");
-  sink_.Show(Message{Ss(QCoreApplication::translate("MainWindowLanguage", "重新启动 Tharvex 后，界面语言改为 %1。")
-                            .arg(name)),
-                     "Tharvex", MessageIcon::Information, MessageButtons::Ok});
+  const QString name =
+      code == kLanguageEnglish ? QStringLiteral("English") : QCoreApplication::translate("MainWindowLanguage", "中文");
+  sink_.Show(
+      Message{Ss(QCoreApplication::translate("MainWindowLanguage", "重新启动 Tharvex 后，界面语言改为 %1。").arg(name)),
+              "Tharvex", MessageIcon::Information, MessageButtons::Ok});
 }
 
 void TFormTharvex::setUnitSymbols(bool on) {

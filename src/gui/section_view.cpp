@@ -1,7 +1,7 @@
 #include "gui/section_view.h"
 
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsItem>
@@ -228,16 +228,18 @@ bool SectionView::exportFile(const QString& file, const QString& format) const {
 }
 
 void SectionView::exportWithDialog(const QString& format) {
-  const QString filter = format == QLatin1String("svg")   ? QCoreApplication::translate("SectionView", "SVG 图形(*.svg)")
-                         : format == QLatin1String("pdf") ? QCoreApplication::translate("SectionView", "PDF 文件(*.pdf)")
-                                                          : QCoreApplication::translate("SectionView", "PNG 图像(*.png)");
+  const QString filter = format == QLatin1String("svg") ? QCoreApplication::translate("SectionView", "SVG 图形(*.svg)")
+                         : format == QLatin1String("pdf")
+                             ? QCoreApplication::translate("SectionView", "PDF 文件(*.pdf)")
+                             : QCoreApplication::translate("SectionView", "PNG 图像(*.png)");
   QFileDialog dlg(this, QCoreApplication::translate("SectionView", "导出截面图"), QString(), filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
   if (!exportFile(file, format))
-    QMessageBox::warning(this, QCoreApplication::translate("SectionView", "导出截面图"), QCoreApplication::translate("SectionView", "无法写入文件：\n%1").arg(file));
+    QMessageBox::warning(this, QCoreApplication::translate("SectionView", "导出截面图"),
+                         QCoreApplication::translate("SectionView", "无法写入文件：\n%1").arg(file));
 }
 
 void SectionView::contextMenuEvent(QContextMenuEvent* e) {

@@ -1,10 +1,10 @@
 #include "gui/study_panel.h"
 
-#include <QCoreApplication>
-#include <QChart>
 #include <QApplication>
+#include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -25,8 +25,8 @@
 #include <cmath>
 
 #include "core/app/main_model.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/fields/number_format.h"
+#include "core/mainwin/main_window_table.h"
 #include "gui/language.h"
 #include "gui/qt_bridge.h"
 
@@ -50,7 +50,8 @@ bool OnProcessTab(const mainwin::ControlDef& d) {
 
 }  // namespace
 
-StudyPanel::StudyPanel(MainModel& model, QWidget* parent) : QGroupBox(QCoreApplication::translate("StudyPanel", "工况分析"), parent), model_(model) {
+StudyPanel::StudyPanel(MainModel& model, QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("StudyPanel", "工况分析"), parent), model_(model) {
   setObjectName(QStringLiteral("GBStudy"));
   auto* lay = new QVBoxLayout(this);
   auto* top = new QGridLayout;
@@ -68,7 +69,8 @@ StudyPanel::StudyPanel(MainModel& model, QWidget* parent) : QGroupBox(QCoreAppli
     if (d.role == Role::In || d.role == Role::Bal || d.role == Role::Mode || d.role == Role::Noz)
       input_->addItem(Title(d), name);
     if (d.role == Role::Out || d.role == Role::Bal || d.role == Role::Mode || d.role == Role::Noz) {
-      auto* item = new QListWidgetItem(ControlText(d.caption) + QStringLiteral(" (") + name + QStringLiteral(")"), outputs_);
+      auto* item =
+          new QListWidgetItem(ControlText(d.caption) + QStringLiteral(" (") + name + QStringLiteral(")"), outputs_);
       item->setData(Qt::UserRole, name);
       item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
       item->setCheckState(name == QLatin1String("CsD") || name == QLatin1String("KaD") ? Qt::Checked : Qt::Unchecked);
@@ -172,7 +174,9 @@ bool StudyPanel::run() {
   QApplication::restoreOverrideCursor();
   int failed = 0;
   for (const auto& r : result_.rows) failed += r.ok ? 0 : 1;
-  message_->setText(failed ? QCoreApplication::translate("StudyPanel", "%1 步计算失败（表中标红，图中以 × 标在横轴上）。").arg(failed) : QString());
+  message_->setText(
+      failed ? QCoreApplication::translate("StudyPanel", "%1 步计算失败（表中标红，图中以 × 标在横轴上）。").arg(failed)
+             : QString());
   showResult();
   return true;
 }
@@ -194,7 +198,9 @@ void StudyPanel::showResult() {
     table_->setItem(i, 0, new QTableWidgetItem(Qs(row.inputText)));
     for (size_t o = 0; o < row.texts.size(); ++o)
       table_->setItem(i, static_cast<int>(o) + 1, new QTableWidgetItem(Qs(std::string(TrimBlanks(row.texts[o])))));
-    auto* st = new QTableWidgetItem(row.ok ? MessageText(row.warning) : QCoreApplication::translate("StudyPanel", "计算失败 %1").arg(MessageText(row.warning)));
+    auto* st = new QTableWidgetItem(
+        row.ok ? MessageText(row.warning)
+               : QCoreApplication::translate("StudyPanel", "计算失败 %1").arg(MessageText(row.warning)));
     table_->setItem(i, table_->columnCount() - 1, st);
     if (!row.ok)
       for (int c = 0; c < table_->columnCount(); ++c)
@@ -270,13 +276,15 @@ bool StudyPanel::exportPng(const QString& file) const {
 
 void StudyPanel::exportWithDialog(bool csv) {
   QFileDialog dlg(this, QCoreApplication::translate("StudyPanel", "导出工况分析"), QString(),
-                  csv ? QCoreApplication::translate("StudyPanel", "CSV 文件(*.csv)") : QCoreApplication::translate("StudyPanel", "PNG 图像(*.png)"));
+                  csv ? QCoreApplication::translate("StudyPanel", "CSV 文件(*.csv)")
+                      : QCoreApplication::translate("StudyPanel", "PNG 图像(*.png)"));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("png"));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
   if (!(csv ? exportCsv(file) : exportPng(file)))
-    QMessageBox::warning(this, QCoreApplication::translate("StudyPanel", "导出工况分析"), QCoreApplication::translate("StudyPanel", "无法写入文件：\n%1").arg(file));
+    QMessageBox::warning(this, QCoreApplication::translate("StudyPanel", "导出工况分析"),
+                         QCoreApplication::translate("StudyPanel", "无法写入文件：\n%1").arg(file));
 }
 
 }  // namespace tharvex::gui

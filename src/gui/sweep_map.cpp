@@ -1,9 +1,9 @@
 #include "gui/sweep_map.h"
 
-#include <QCoreApplication>
 #include <QChart>
 #include <QChartView>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLegend>
@@ -40,7 +40,8 @@ SweepMap::SweepMap(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("SweepMap"));
   auto* lay = new QVBoxLayout(this);
   lay->setContentsMargins(0, 0, 0, 0);
-  empty_ = new QLabel(QCoreApplication::translate("SweepMap", "尚未进行优化设计。运行“优化设计”后，这里显示扫描的全部网格点。"), this);
+  empty_ = new QLabel(
+      QCoreApplication::translate("SweepMap", "尚未进行优化设计。运行“优化设计”后，这里显示扫描的全部网格点。"), this);
   empty_->setAlignment(Qt::AlignCenter);
   view_ = new QChartView(new QChart, this);
   view_->setRenderHint(QPainter::Antialiasing);
@@ -122,9 +123,11 @@ void SweepMap::setGrid(const engine::SweepGrid& grid) {
   };
   const double csr = grid_.csr, lsm = grid_.lsm;
   outline(engine::RegionOutline(grid_, [&](const engine::SweepPoint& p) { return p.swept && p.surplus >= csr; }),
-          QCoreApplication::translate("SweepMap", "富余度≥%1%").arg(Number(csr)), QPen(QColor(0, 140, 0), 1.5, Qt::DashLine));
+          QCoreApplication::translate("SweepMap", "富余度≥%1%").arg(Number(csr)),
+          QPen(QColor(0, 140, 0), 1.5, Qt::DashLine));
   outline(engine::RegionOutline(grid_, [&](const engine::SweepPoint& p) { return p.swept && p.length <= lsm; }),
-          QCoreApplication::translate("SweepMap", "单程管长≤%1 m").arg(Number(lsm)), QPen(QColor(200, 120, 0), 1.5, Qt::DotLine));
+          QCoreApplication::translate("SweepMap", "单程管长≤%1 m").arg(Number(lsm)),
+          QPen(QColor(200, 120, 0), 1.5, Qt::DotLine));
   outline(engine::RegionOutline(grid_, [](const engine::SweepPoint& p) { return p.feasible; }),
           QCoreApplication::translate("SweepMap", "可行区域"), QPen(Qt::black, 2.5));
 
@@ -133,7 +136,8 @@ void SweepMap::setGrid(const engine::SweepGrid& grid) {
   const double t0 = grid_.at(0, 0).tubeVelocity, t1 = grid_.at(0, grid_.size - 1).tubeVelocity;
   const double hf = std::fabs(f0 - f1) / (grid_.size - 1) / 2, ht = std::fabs(t0 - t1) / (grid_.size - 1) / 2;
   auto* limits = new QLineSeries;
-  limits->setName(QCoreApplication::translate("SweepMap", "迎风速度≤%1，管程速度≤%2 m/s").arg(Number(grid_.us2), Number(grid_.ut2)));
+  limits->setName(QCoreApplication::translate("SweepMap", "迎风速度≤%1，管程速度≤%2 m/s")
+                      .arg(Number(grid_.us2), Number(grid_.ut2)));
   limits->append(grid_.us2, 0);
   limits->append(grid_.us2, grid_.ut2);
   limits->append(0, grid_.ut2);
@@ -147,7 +151,8 @@ void SweepMap::setGrid(const engine::SweepGrid& grid) {
     s->setColor(Qt::white);
     s->setBorderColor(Qt::black);
     s->append(a->faceVelocity, a->tubeVelocity);
-    s->setName(QCoreApplication::translate("SweepMap", "采用点 %1 / %2 m/s").arg(Number(a->faceVelocity), Number(a->tubeVelocity)));
+    s->setName(QCoreApplication::translate("SweepMap", "采用点 %1 / %2 m/s")
+                   .arg(Number(a->faceVelocity), Number(a->tubeVelocity)));
     c->addSeries(s);
   }
 
@@ -217,13 +222,15 @@ void SweepMap::contextMenuEvent(QContextMenuEvent* e) {
   if (!chosen) return;
   const QString format = chosen == svg ? QStringLiteral("svg") : QStringLiteral("png");
   QFileDialog dlg(this, QCoreApplication::translate("SweepMap", "导出优化图"), QString(),
-                  format == QLatin1String("svg") ? QCoreApplication::translate("SweepMap", "SVG 图形(*.svg)") : QCoreApplication::translate("SweepMap", "PNG 图像(*.png)"));
+                  format == QLatin1String("svg") ? QCoreApplication::translate("SweepMap", "SVG 图形(*.svg)")
+                                                 : QCoreApplication::translate("SweepMap", "PNG 图像(*.png)"));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
   if (!exportFile(file, format))
-    QMessageBox::warning(this, QCoreApplication::translate("SweepMap", "导出优化图"), QCoreApplication::translate("SweepMap", "无法写入文件：\n%1").arg(file));
+    QMessageBox::warning(this, QCoreApplication::translate("SweepMap", "导出优化图"),
+                         QCoreApplication::translate("SweepMap", "无法写入文件：\n%1").arg(file));
 }
 
 }  // namespace tharvex::gui

@@ -22,8 +22,8 @@ void TargetNotice::show() {
   }
   shownRepeats_ = 0;
   repeats_ = 0;
-  box_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), MessageText(kTargetNotFound),
-                         QMessageBox::Ok, owner_);
+  box_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), MessageText(kTargetNotFound), QMessageBox::Ok,
+                         owner_);
   box_->setAttribute(Qt::WA_DeleteOnClose);
   box_->open();
 }

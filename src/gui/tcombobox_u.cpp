@@ -38,8 +38,7 @@ void TComboBoxU::pull() {
     // The padding of an item pushes its factor (or a material's conductivity)
     // out of sight; only the name before the bar is shown, as the language
     // and the unit-symbol option show it. The index is what the model keeps.
-    for (const auto& item : shownItems_)
-      addItem(isUnitSelector() ? ShownUnit(GetUnit(item)) : ItemText(GetUnit(item)));
+    for (const auto& item : shownItems_) addItem(isUnitSelector() ? ShownUnit(GetUnit(item)) : ItemText(GetUnit(item)));
   }
   if (currentIndex() != c.itemIndex()) setCurrentIndex(c.itemIndex());
   setEnabled(c.enabled());

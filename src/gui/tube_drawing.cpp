@@ -1,15 +1,15 @@
 #include "gui/tube_drawing.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPdfWriter>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPolygon>
 #include <QSvgGenerator>
 
@@ -151,9 +151,10 @@ bool TubeDrawing::exportPdf(const QString& file) const {
 }
 
 void TubeDrawing::exportWithDialog(const QString& format) {
-  const QString filter = format == QLatin1String("svg")   ? QCoreApplication::translate("TubeDrawing", "SVG 图形(*.svg)")
-                         : format == QLatin1String("pdf") ? QCoreApplication::translate("TubeDrawing", "PDF 文件(*.pdf)")
-                                                          : QCoreApplication::translate("TubeDrawing", "PNG 图像(*.png)");
+  const QString filter = format == QLatin1String("svg") ? QCoreApplication::translate("TubeDrawing", "SVG 图形(*.svg)")
+                         : format == QLatin1String("pdf")
+                             ? QCoreApplication::translate("TubeDrawing", "PDF 文件(*.pdf)")
+                             : QCoreApplication::translate("TubeDrawing", "PNG 图像(*.png)");
   QFileDialog dlg(this, QCoreApplication::translate("TubeDrawing", "导出布管图"), QString(), filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
@@ -162,7 +163,9 @@ void TubeDrawing::exportWithDialog(const QString& format) {
   const bool ok = format == QLatin1String("svg")   ? exportSvg(file)
                   : format == QLatin1String("pdf") ? exportPdf(file)
                                                    : exportPng(file);
-  if (!ok) QMessageBox::warning(this, QCoreApplication::translate("TubeDrawing", "导出布管图"), QCoreApplication::translate("TubeDrawing", "无法写入文件：\n%1").arg(file));
+  if (!ok)
+    QMessageBox::warning(this, QCoreApplication::translate("TubeDrawing", "导出布管图"),
+                         QCoreApplication::translate("TubeDrawing", "无法写入文件：\n%1").arg(file));
 }
 
 void TubeDrawing::contextMenuEvent(QContextMenuEvent* e) {

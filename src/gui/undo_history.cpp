@@ -122,10 +122,14 @@ QString EditName(const Form& form, const Control& c) {
   // translated with them, then dropped.
   const QString shown = ControlText(caption).remove(QLatin1Char('&'));
   switch (c.kind()) {
-    case ControlKind::TCheckBox: return c.caption().empty() ? shown : ControlText(c.caption()).remove(QLatin1Char('&'));
-    case ControlKind::TComboBoxU: return QCoreApplication::translate("UndoHistory", "单位 %1").arg(shown);
-    case ControlKind::TComboBox: return QCoreApplication::translate("UndoHistory", "选择 %1").arg(shown);
-    default: return QCoreApplication::translate("UndoHistory", "修改 %1").arg(shown);
+    case ControlKind::TCheckBox:
+      return c.caption().empty() ? shown : ControlText(c.caption()).remove(QLatin1Char('&'));
+    case ControlKind::TComboBoxU:
+      return QCoreApplication::translate("UndoHistory", "单位 %1").arg(shown);
+    case ControlKind::TComboBox:
+      return QCoreApplication::translate("UndoHistory", "选择 %1").arg(shown);
+    default:
+      return QCoreApplication::translate("UndoHistory", "修改 %1").arg(shown);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/app/export_commands.h"
 #include "core/app/paths.h"
 #include "core/app/project_session.h"
 #include "core/app/recent_files.h"
@@ -16,16 +17,15 @@
 #include "core/app/session_ui.h"
 #include "core/help/about.h"
 #include "core/help/manual_index.h"
-#include "core/app/export_commands.h"
 #include "core/output/report.h"
 #include "core/props/prop_library.h"
 #include "gui/bound_widgets.h"
 #include "gui/dialogs.h"
 #include "gui/field_hint.h"
 #include "gui/help/help_window.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/props/prop_window.h"
-#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/report/report_edit.h"
 #include "gui/report/report_print.h"
@@ -39,8 +39,8 @@ class QtSessionUi : public SessionUi {
  public:
   explicit QtSessionUi(QWidget* owner) : owner_(owner) {}
   bool AskYesNo(const std::string& text, const std::string& caption) override {
-    QMessageBox box(QMessageBox::Warning, MessageText(caption), MessageText(text),
-                    QMessageBox::Yes | QMessageBox::No, owner_);
+    QMessageBox box(QMessageBox::Warning, MessageText(caption), MessageText(text), QMessageBox::Yes | QMessageBox::No,
+                    owner_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
   }
@@ -241,8 +241,8 @@ void WindowServices::printReport() {
   }
   QString error;
   if (!PrintReport(d_->reportDocument(), &error))
-    messages.Show(Message{Ss(error), Ss(QCoreApplication::translate("WindowServices", "打印报表")),
-                          MessageIcon::Error, MessageButtons::Ok});
+    messages.Show(Message{Ss(error), Ss(QCoreApplication::translate("WindowServices", "打印报表")), MessageIcon::Error,
+                          MessageButtons::Ok});
 }
 
 void WindowServices::previewReport() {
@@ -287,10 +287,9 @@ void WindowServices::helpDocument(const QString& keyword) {
       text = help::ReadManual(dir);
     }
     if (!text) {
-      window_.model().form().messages().Show(
-          Message{Ss(QCoreApplication::translate("WindowServices", "找不到用户手册 %1。").arg(Qs(help::kManualFile))),
-                  Ss(QCoreApplication::translate("WindowServices", "Tharvex 帮助")), MessageIcon::Error,
-                  MessageButtons::Ok});
+      window_.model().form().messages().Show(Message{
+          Ss(QCoreApplication::translate("WindowServices", "找不到用户手册 %1。").arg(Qs(help::kManualFile))),
+          Ss(QCoreApplication::translate("WindowServices", "Tharvex 帮助")), MessageIcon::Error, MessageButtons::Ok});
       return;
     }
     d_->help = std::make_unique<HelpWindow>();

@@ -27,13 +27,13 @@
 #include "core/fields/units.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
-#include "tests/gui/gui_fixture.h"
 #include "gui/language.h"
 #include "gui/props/prop_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/report/report_edit.h"
 #include "gui/tcombobox_u.h"
 #include "gui/window_services.h"
+#include "tests/gui/gui_fixture.h"
 
 namespace tharvex::gui::testing {
 namespace {
@@ -102,7 +102,8 @@ class TextWalk {
       for (int c = 0; c < m->columnCount(); ++c)
         add(where + QStringLiteral(" header"), m->headerData(c, Qt::Horizontal).toString());
       for (int r = 0; r < std::min(m->rowCount(), 300); ++r)
-        for (int c = 0; c < m->columnCount(); ++c) add(where + QStringLiteral(" cell"), m->index(r, c).data().toString());
+        for (int c = 0; c < m->columnCount(); ++c)
+          add(where + QStringLiteral(" cell"), m->index(r, c).data().toString());
     }
     // The message pane speaks the interface's language; the user's own
     // comments and values are data.
@@ -182,17 +183,20 @@ TEST_F(LanguageGui, EnglishShowsNoChineseInAnyWindow) {
 
   // The about box and a core message box, as the real sink shows them.
   QtMessageSink real(window.get());
-  EXPECT_TRUE(WithModal<QMessageBox>([&] { real.Show(Message{"目标窗口没找到！", "导出数据", MessageIcon::Error,
-                                                               MessageButtons::YesNo}); },
+  EXPECT_TRUE(WithModal<QMessageBox>(
+      [&] {
+        real.Show(Message{"目标窗口没找到！", "导出数据", MessageIcon::Error, MessageButtons::YesNo});
+      },
+      [&](QMessageBox& box) {
+        walk.widget(&box);
+        box.done(QMessageBox::Ok);
+      }));
+  window->model().form().setMessageSink(real);
+  EXPECT_TRUE(WithModal<QMessageBox>([&] { window->command("MHAbout"); },
                                      [&](QMessageBox& box) {
                                        walk.widget(&box);
                                        box.done(QMessageBox::Ok);
                                      }));
-  window->model().form().setMessageSink(real);
-  EXPECT_TRUE(WithModal<QMessageBox>([&] { window->command("MHAbout"); }, [&](QMessageBox& box) {
-    walk.widget(&box);
-    box.done(QMessageBox::Ok);
-  }));
   window->model().form().setMessageSink(sink);
 
   // The author box.
@@ -202,16 +206,17 @@ TEST_F(LanguageGui, EnglishShowsNoChineseInAnyWindow) {
   window->author()->hide();
 
   // The property window, both of its pages.
-  bool props = WithModal<TFormSimpPL>([&] { window->command("SBP1"); }, [&](TFormSimpPL& d) {
-    auto* tabs = d.findChild<QTabWidget*>(QStringLiteral("PageControlP"));
-    ASSERT_NE(tabs, nullptr);
-    for (int i = 0; i < tabs->count(); ++i) {
-      tabs->setCurrentIndex(i);
-      QApplication::processEvents();
-      walk.widget(&d);
-    }
-    d.reject();
-  });
+  bool props = WithModal<TFormSimpPL>([&] { window->command("SBP1"); },
+                                      [&](TFormSimpPL& d) {
+                                        auto* tabs = d.findChild<QTabWidget*>(QStringLiteral("PageControlP"));
+                                        ASSERT_NE(tabs, nullptr);
+                                        for (int i = 0; i < tabs->count(); ++i) {
+                                          tabs->setCurrentIndex(i);
+                                          QApplication::processEvents();
+                                          walk.widget(&d);
+                                        }
+                                        d.reject();
+                                      });
   EXPECT_TRUE(props);
 
   // The report's print preview (Qt's own dialog, titled by the window).

@@ -1,7 +1,7 @@
 #include "gui/help/help_window.h"
 
-#include <QCoreApplication>
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -17,9 +17,9 @@
 
 #include "gui/bound_widgets.h"
 #include "gui/icons.h"
+#include "gui/language.h"
 #include "gui/props/record_text_edit.h"
 #include "gui/props/values_grid.h"
-#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/tcombobox_u.h"
 #include "gui/tedit_d.h"
@@ -50,7 +50,8 @@ QPushButton* Button(const char* name, const char* text, QWidget* parent) {
   b->setObjectName(QLatin1String(name));
   b->setAutoDefault(false);
   // Room for the whole caption, however long the language makes it.
-  b->setMinimumWidth(std::max(kButtonWidth, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 14));
+  b->setMinimumWidth(
+      std::max(kButtonWidth, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 14));
   return b;
 }
 
@@ -70,8 +71,8 @@ QLabel* CaptionLabel(const QString& text, int width, QWidget* parent) {
 
 // What a property text may hold, for the tips of the maintenance page.
 const char* kTextTip = QT_TRANSLATE_NOOP("PropWindow",
-    "常数：4187；温度表：t1,值1;t2,值2;…；状态方程：PRV:/VRV: Pc,Tc,Vc,Zc,w,M；"
-    "或 t(℃)、p(kPa) 的公式。? < { 之后为注释，= 之前为标签");
+                                         "常数：4187；温度表：t1,值1;t2,值2;…；状态方程：PRV:/VRV: Pc,Tc,Vc,Zc,w,M；"
+                                         "或 t(℃)、p(kPa) 的公式。? < { 之后为注释，= 之前为标签");
 
 }  // namespace
 
@@ -127,7 +128,8 @@ QWidget* TFormSimpPL::buildList() {
 
   list_ = new QTableWidget(0, 2, box);
   list_->setObjectName(QStringLiteral("DBGrid1"));
-  list_->setHorizontalHeaderLabels({QCoreApplication::translate("PropWindow", "流水号"), QCoreApplication::translate("PropWindow", "中文名称")});
+  list_->setHorizontalHeaderLabels(
+      {QCoreApplication::translate("PropWindow", "流水号"), QCoreApplication::translate("PropWindow", "中文名称")});
   list_->verticalHeader()->hide();
   list_->verticalHeader()->setDefaultSectionSize(20);
   list_->horizontalHeader()->setStretchLastSection(true);

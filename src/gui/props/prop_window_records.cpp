@@ -81,7 +81,8 @@ void TFormSimpPL::navigate(RecordNavigator::Button b) {
         return;
       }
       if (!model_.CurrentRecord()) return;
-      const Message ask{Ss(QCoreApplication::translate("PropWindow", "删除当前记录吗？")), "", MessageIcon::Question, MessageButtons::YesNo};
+      const Message ask{Ss(QCoreApplication::translate("PropWindow", "删除当前记录吗？")), "", MessageIcon::Question,
+                        MessageButtons::YesNo};
       if (model_.messages().Show(ask) != MessageAnswer::Yes) return;
       model_.Delete();
       fillList();

@@ -10,11 +10,11 @@ namespace tharvex::gui {
 namespace {
 
 constexpr const char* kHints[RecordNavigator::kButtons] = {
-    QT_TRANSLATE_NOOP("RecordNavigator", "开头"), QT_TRANSLATE_NOOP("RecordNavigator", "上一个"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "开头"),   QT_TRANSLATE_NOOP("RecordNavigator", "上一个"),
     QT_TRANSLATE_NOOP("RecordNavigator", "下一个"), QT_TRANSLATE_NOOP("RecordNavigator", "最后"),
-    QT_TRANSLATE_NOOP("RecordNavigator", "插入"), QT_TRANSLATE_NOOP("RecordNavigator", "删除"),
-    QT_TRANSLATE_NOOP("RecordNavigator", "编辑"), QT_TRANSLATE_NOOP("RecordNavigator", "确认"),
-    QT_TRANSLATE_NOOP("RecordNavigator", "取消"), QT_TRANSLATE_NOOP("RecordNavigator", "刷新"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "插入"),   QT_TRANSLATE_NOOP("RecordNavigator", "删除"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "编辑"),   QT_TRANSLATE_NOOP("RecordNavigator", "确认"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "取消"),   QT_TRANSLATE_NOOP("RecordNavigator", "刷新"),
 };
 constexpr const char* kNames[RecordNavigator::kButtons] = {
     "nbFirst", "nbPrior", "nbNext", "nbLast", "nbInsert", "nbDelete", "nbEdit", "nbPost", "nbCancel", "nbRefresh",

@@ -37,7 +37,8 @@ bool PrintReport(const QTextDocument& shown, QString* error) {
   // printer's pages (QTextDocument::print gives them 2 cm margins).
   shown.print(&printer);
   if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-    if (error) *error = QCoreApplication::translate("ReportPrint", "打印机 %1 没有接受打印任务。").arg(printer.printerName());
+    if (error)
+      *error = QCoreApplication::translate("ReportPrint", "打印机 %1 没有接受打印任务。").arg(printer.printerName());
     return false;
   }
   return true;
