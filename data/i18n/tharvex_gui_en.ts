@@ -93,6 +93,14 @@
         <source>找不到文件 %1。</source>
         <translation>File %1 not found.</translation>
     </message>
+    <message>
+        <source>&amp;U %1</source>
+        <translation>&amp;%1</translation>
+    </message>
+    <message>
+        <source>&amp;R %1</source>
+        <translation>&amp;%1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowLanguage</name>

@@ -37,8 +37,11 @@ void TFormTharvex::historyChanged() {
   form.At("MEUndo").setEnabled(stack.canUndo());
   form.At("MERedo").setEnabled(stack.canRedo());
   // "&U 撤销 优化设计": the menu names the step it undoes.
-  if (QAction* a = action("MEUndo")) a->setText(QStringLiteral("&U ") + undo_->undoCaption());
-  if (QAction* a = action("MERedo")) a->setText(QStringLiteral("&R ") + undo_->redoCaption());
+  // (In English the caption's first letter is the accelerator: "&Undo Change ...".)
+  if (QAction* a = action("MEUndo"))
+    a->setText(QCoreApplication::translate("MainWindowDesktop", "&U %1").arg(undo_->undoCaption()));
+  if (QAction* a = action("MERedo"))
+    a->setText(QCoreApplication::translate("MainWindowDesktop", "&R %1").arg(undo_->redoCaption()));
   if (!binder_->running()) binder_->refresh();
 }
 
