@@ -178,6 +178,8 @@ class LanguageGui : public MainWindowTest {
 
 TEST_F(LanguageGui, EnglishShowsNoChineseInAnyWindow) {
   start(kLanguageEnglish);
+  typeAndTab("WsD", QStringLiteral("3"));  // the edit menu then names a step
+  EXPECT_TRUE(window->action("MEUndo")->isEnabled());
   TextWalk walk;
   walkMainWindow(walk);
 
