@@ -12,13 +12,17 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <dlfcn.h>
 #include <unistd.h>
 #include <vector>
 
 #include "cli/dump.h"
 #include "cli/registry.h"
+#include "core/app/paths.h"
 #include "core/app/report_commands.h"
 #include "core/app/study.h"
+#include "core/fields/i18n.h"
+#include "core/files/ts_catalogue.h"
 #include "core/output/report.h"
 
 namespace py = pybind11;
@@ -31,6 +35,15 @@ namespace {
 const cli::ActionTable& Actions() {
   static const cli::ActionTable table = cli::AllActions();
   return table;
+}
+
+// The shipped data folder as the module sees it: beside the module's file,
+// the installed tree's, or the source tree's.
+std::string ModuleDataDir() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&ModuleDataDir), &info) && info.dli_fname)
+    return FindDataDir(std::filesystem::path(info.dli_fname).parent_path().string());
+  return FindDataDir({});
 }
 
 // Raised for a call the window would not allow (unknown control, read-only
@@ -210,7 +223,8 @@ PYBIND11_MODULE(tharvex, m) {
   });
 
   using Release = py::call_guard<py::gil_scoped_release>;
-  py::class_<Project, std::shared_ptr<Project>>(m, "Project", "One main window: its controls, the calculation and the project file.")
+  py::class_<Project, std::shared_ptr<Project>>(m, "Project",
+                                                "One main window: its controls, the calculation and the project file.")
       .def(py::init<>(), "A new project, as the window starts (the default template is not applied).")
       .def_static(
           "open",
@@ -222,16 +236,19 @@ PYBIND11_MODULE(tharvex, m) {
           },
           py::arg("path"), "Opens a project (.zrf) or template (.zrt) file as the open command does.")
       .def(
-          "set", [](Project& p, const std::string& name, const std::string& text) { p.Act("--set", name + "=" + text); },
+          "set",
+          [](Project& p, const std::string& name, const std::string& text) { p.Act("--set", name + "=" + text); },
           py::arg("name"), py::arg("text"), Release(),
           "Types `text` into the field `name` and leaves it (which recalculates).")
       .def(
-          "unit", [](Project& p, const std::string& name, int index) { p.Act("--unit", name + "=" + std::to_string(index)); },
+          "unit",
+          [](Project& p, const std::string& name, int index) { p.Act("--unit", name + "=" + std::to_string(index)); },
           py::arg("name"), py::arg("index"), Release(), "Picks item `index` of the unit selector `name`.")
       .def(
           "select",
           [](Project& p, const std::string& name, int index) { p.Act("--select", name + "=" + std::to_string(index)); },
-          py::arg("name"), py::arg("index"), Release(), "Picks item `index` of the drop-down list `name` and leaves it.")
+          py::arg("name"), py::arg("index"), Release(),
+          "Picks item `index` of the drop-down list `name` and leaves it.")
       .def(
           "check",
           [](Project& p, const std::string& name, bool on) { p.Act("--check", name + "=" + (on ? "1" : "0")); },
@@ -240,8 +257,7 @@ PYBIND11_MODULE(tharvex, m) {
           "clear", [](Project& p, const std::string& name) { p.Act("--clear", name); }, py::arg("name"), Release(),
           "The clear command on the field `name`: it becomes an empty input; nothing is calculated.")
       .def(
-          "calculate", [](Project& p) { p.Act("--calc"); }, Release(),
-          "Runs the calculation, as leaving a field does.")
+          "calculate", [](Project& p) { p.Act("--calc"); }, Release(), "Runs the calculation, as leaving a field does.")
       .def(
           "optimise", [](Project& p) { p.Act("--optimise"); }, Release(),
           "Runs the optimiser (design mode); the result shows in the fields and the status.")
@@ -284,6 +300,22 @@ PYBIND11_MODULE(tharvex, m) {
                         p->Load(bytes);
                         return p;
                       }));
+
+  m.def(
+      "set_language",
+      [](const std::string& lang, const std::string& dataDir) {
+        if (lang != "zh" && lang != "en") throw UsageFailure("language must be 'zh' or 'en', got '" + lang + "'");
+        std::string error;
+        if (!tharvex::InstallLanguage(dataDir.empty() ? ModuleDataDir() : dataDir, lang, &error))
+          throw OperationFailure(error);
+      },
+      py::arg("lang"), py::arg("data_dir") = std::string(),
+      "The language of the report and the exports of every project, as tharvex-cli --lang: 'zh' (the default) "
+      "or 'en' (read from i18n/tharvex_core_en.ts of the data folder, found beside the module unless given). "
+      "Stored texts (control texts, captions) stay Chinese.");
+  m.def(
+      "set_unit_symbols", [](bool on) { tharvex::i18n::SetUnitSymbols(on); }, py::arg("on"),
+      "Unit names with their symbols ('°C', 'W/(m²·K)'; the default) or as the unit lists store them.");
 
   m.def(
       "study",

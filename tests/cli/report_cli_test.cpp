@@ -46,9 +46,10 @@ TEST(CliReport, SmallValuesKeepTheirDigitsAndCountsAreWhole) {
   std::string file = dir + "/digits.doc";
   auto r = RunCli({"--select", "CalTypeD=1", "--set", "NwD=6", "--report", "--report-rtf", file});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string rows[] = {"        动力粘度            2.010E-5        N.S/m2              ",
-                              "        壳程污垢            1.700E-4        m2.K/W              ",
-                              "        管程污垢            1.700E-4        m2.K/W              ",
+  // Units with their symbols; "·" and "²" take two columns, as in GBK.
+  const std::string rows[] = {"        动力粘度            2.010E-5        N·s/m²            ",
+                              "        壳程污垢            1.700E-4        m²·K/W            ",
+                              "        管程污垢            1.700E-4        m²·K/W            ",
                               "        管列数              6               列                  "};
   auto lines = SplitLines(r.out);
   for (const auto& row : rows) EXPECT_NE(std::find(lines.begin(), lines.end(), row), lines.end()) << row;

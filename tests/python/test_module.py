@@ -156,3 +156,20 @@ def test_study_rows_equal_single_calculations():
         assert row["ok"]
     with pytest.raises(tharvex.UsageError):
         tharvex.study(p, "KaD", [1.0], ["CsD"])
+
+
+def test_english_report_matches_the_driver_and_the_language_goes_back():
+    p = tharvex.Project.open(EXAMPLE)
+    english = subprocess.run([CLI, "--lang", "en", "--open", EXAMPLE, "--report"], check=True,
+                             capture_output=True, text=True).stdout
+    chinese = p.report()
+    tharvex.set_language("en")
+    try:
+        assert p.report() == english
+        assert "Calculation Report" in english
+        assert not any("\u4e00" <= ch <= "\u9fff" for ch in english)
+        with pytest.raises(Exception, match="'zh' or 'en'"):
+            tharvex.set_language("fr")
+    finally:
+        tharvex.set_language("zh")
+    assert p.report() == chinese

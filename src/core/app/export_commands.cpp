@@ -1,7 +1,7 @@
-#include "core/fields/i18n.h"
 #include "core/app/export_commands.h"
 
 #include "core/app/main_model.h"
+#include "core/fields/i18n.h"
 #include "core/output/export_data.h"
 #include "core/output/report_format.h"
 #include "core/output/sheet.h"
@@ -16,7 +16,8 @@ FileDialogSpec Dialog(std::string_view projectFile, std::string_view fallbackFol
   std::string base = projectFile.empty() ? i18n::Tr("Sheet", "未命名") : report::ProjectBaseName(projectFile);
   spec.fileName = base + "." + ext;
   size_t slash = projectFile.find_last_of("/\\");
-  spec.folder = slash == std::string_view::npos ? std::string(fallbackFolder) : std::string(projectFile.substr(0, slash));
+  spec.folder =
+      slash == std::string_view::npos ? std::string(fallbackFolder) : std::string(projectFile.substr(0, slash));
   if (spec.folder.empty() && slash == 0) spec.folder = "/";
   spec.save = true;
   return spec;

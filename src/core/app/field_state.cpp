@@ -1,6 +1,6 @@
-#include "core/fields/i18n.h"
 #include "core/app/field_state.h"
 
+#include "core/fields/i18n.h"
 #include "core/mainwin/main_window_table.h"
 
 namespace tharvex {

@@ -1,10 +1,9 @@
 #include "core/app/project_session.h"
 
-#include "core/fields/i18n.h"
-
 #include <filesystem>
 
 #include "core/app/recent_files.h"
+#include "core/fields/i18n.h"
 #include "core/fields/solver.h"
 #include "core/files/file_error.h"
 #include "core/files/form_record.h"

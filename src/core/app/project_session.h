@@ -1,13 +1,13 @@
 #pragma once
 // The project the main window works on: its file, whether it has unsaved
 // changes, the window title, and the commands of the file menu.
-#include "core/fields/i18n.h"
 #include <functional>
 #include <string>
 
 #include "core/app/main_model.h"
 #include "core/app/paths.h"
 #include "core/app/session_ui.h"
+#include "core/fields/i18n.h"
 #include "core/files/form_record.h"
 
 namespace tharvex {

@@ -1,7 +1,7 @@
 #include "core/app/report_commands.h"
 
-#include "core/fields/i18n.h"
 #include "core/app/main_model.h"
+#include "core/fields/i18n.h"
 #include "core/output/rtf_writer.h"
 
 namespace tharvex::report {
@@ -26,7 +26,8 @@ FileDialogSpec ReportSaveDialog(std::string_view projectFile, std::string_view f
   spec.defaultExt = "doc";
   spec.fileName = ProposedReportName(projectFile);
   size_t slash = projectFile.find_last_of("/\\");
-  spec.folder = slash == std::string_view::npos ? std::string(fallbackFolder) : std::string(projectFile.substr(0, slash));
+  spec.folder =
+      slash == std::string_view::npos ? std::string(fallbackFolder) : std::string(projectFile.substr(0, slash));
   if (spec.folder.empty() && slash == 0) spec.folder = "/";
   spec.save = true;
   return spec;

@@ -5,9 +5,9 @@
 
 #include "core/app/date_time_format.h"
 #include "core/app/main_model.h"
+#include "core/fields/i18n.h"
 #include "core/mainwin/main_window_table.h"
 #include "core/engine/method/method.h"
-#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/help/about.h"
 #include "core/output/export_data.h"
@@ -55,7 +55,9 @@ const std::vector<Topic>& Topics() {
     THX_TR_NOOP("Sheet", "壳程雷诺数"), THX_TR_NOOP("Sheet", "壳程普朗特数"),
     THX_TR_NOOP("Sheet", "管程雷诺数"), THX_TR_NOOP("Sheet", "管程普朗特数")};
 
-const std::vector<const char*> kFieldHeader{THX_TR_NOOP("Sheet", "名称"), THX_TR_NOOP("Sheet", "代号"), THX_TR_NOOP("Sheet", "数值"), THX_TR_NOOP("Sheet", "单位"), THX_TR_NOOP("Sheet", "状态")};
+const std::vector<const char*> kFieldHeader{THX_TR_NOOP("Sheet", "名称"), THX_TR_NOOP("Sheet", "代号"),
+                                            THX_TR_NOOP("Sheet", "数值"), THX_TR_NOOP("Sheet", "单位"),
+                                            THX_TR_NOOP("Sheet", "状态")};
 const std::vector<double> kFieldWidths{3.2, 1.6, 2.4, 2.0, 1.2};
 
 bool IsNozzle(const std::string& name) {
@@ -131,8 +133,9 @@ void Results(const Form& form, const std::vector<DataRow>& rows, std::vector<Blo
         std::string s(e.substr(1));
         size_t a = s.find('|'), b = s.find('|', a + 1);
         auto v = method::TraceValue(form, s.substr(0, a));
-        if (v) AddRow(t, {i18n::Tr(i18n::kSheet, s.substr(a + 1, b - a - 1)), s.substr(b + 1), FormatGeneral(*v, 7, 4), "—",
-                    exportdata::StateCaption(FieldState::Result)});
+        if (v)
+          AddRow(t, {i18n::Tr(i18n::kSheet, s.substr(a + 1, b - a - 1)), s.substr(b + 1), FormatGeneral(*v, 7, 4), "—",
+                     exportdata::StateCaption(FieldState::Result)});
         continue;
       }
       const DataRow* r = find(e);
@@ -185,7 +188,10 @@ void Method(const method::MethodDescription& m, std::vector<Block>& out) {
     AddRow(t, {i18n::Tr("Sheet", "关联式"), c.name});
     AddRow(t, {i18n::Tr("Sheet", "公式"), c.formula});
     AddRow(t, {i18n::Tr("Sheet", "输入值"), InputsText(c.inputs)});
-    AddRow(t, {i18n::Tr("Sheet", "适用范围"), c.rangeText() + (c.outside() ? "  ▲ " + i18n::Tr("Sheet", "超出适用范围") : "")}, c.outside());
+    AddRow(t,
+           {i18n::Tr("Sheet", "适用范围"),
+            c.rangeText() + (c.outside() ? "  ▲ " + i18n::Tr("Sheet", "超出适用范围") : "")},
+           c.outside());
     out.push_back(TableBlock(std::move(t)));
   }
 }
@@ -245,7 +251,8 @@ void Drawing(const Document& doc, std::vector<Block>& out) {
 
 void Comments(const Form& form, std::vector<Block>& out) {
   out.push_back(Heading(i18n::Tr("Sheet", "7  注释")));
-  for (auto [name, side] : {std::pair{"CmtsD", THX_TR_NOOP("Sheet", "壳程注释")}, std::pair{"CmttD", THX_TR_NOOP("Sheet", "管程注释")}}) {
+  for (auto [name, side] :
+       {std::pair{"CmtsD", THX_TR_NOOP("Sheet", "壳程注释")}, std::pair{"CmttD", THX_TR_NOOP("Sheet", "管程注释")}}) {
     const Control* c = form.Find(name);
     std::string text;
     if (c)
@@ -271,7 +278,8 @@ std::string DrawingCaption(const Form& form) {
       unit = u->kind() == ControlKind::TComboBoxU ? DisplayUnit(u->text()) : i18n::Tr(i18n::kControls, u->caption());
     const Control* l = form.FindNoCase(d->label());
     if (!s.empty()) s += "，";
-    s += i18n::Tr(i18n::kControls, l ? l->caption() : std::string(d->caption)) + " " + text + (unit.empty() ? "" : " " + unit);
+    s += i18n::Tr(i18n::kControls, l ? l->caption() : std::string(d->caption)) + " " + text +
+         (unit.empty() ? "" : " " + unit);
   };
   for (const char* n : {"dod", "hfD", "PtD", "CBTubArr", "PnD", "NtD", "NhD", "NwD", "HbxD", "WbxD", "LsD"}) add(n);
   return s;
@@ -283,8 +291,9 @@ std::string DrawingCaption(const Form& form) {
 method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::string name) {
   using engine::method::Role;
   static constexpr std::pair<Role, const char*> kRoles[] = {
-      {Role::ShellFilm, THX_TR_NOOP("Sheet", "壳程膜系数")}, {Role::FinEfficiency, THX_TR_NOOP("Sheet", "翅片效率")}, {Role::ShellDp, THX_TR_NOOP("Sheet", "壳程压力降")},
-      {Role::TubeFilm, THX_TR_NOOP("Sheet", "管内膜系数")},   {Role::Correction, THX_TR_NOOP("Sheet", "温差校正系数")},
+      {Role::ShellFilm, THX_TR_NOOP("Sheet", "壳程膜系数")},    {Role::FinEfficiency, THX_TR_NOOP("Sheet", "翅片效率")},
+      {Role::ShellDp, THX_TR_NOOP("Sheet", "壳程压力降")},      {Role::TubeFilm, THX_TR_NOOP("Sheet", "管内膜系数")},
+      {Role::Correction, THX_TR_NOOP("Sheet", "温差校正系数")},
   };
   method::MethodDescription m;
   m.name = std::move(name);

@@ -1,9 +1,10 @@
 #pragma once
 // The number list of an inter-process request: "handle;a;b;c".
-#include "core/fields/i18n.h"
 #include <array>
 #include <string>
 #include <string_view>
+
+#include "core/fields/i18n.h"
 
 namespace tharvex {
 

@@ -1,7 +1,6 @@
 #pragma once
 // The design case: the controls the thermal calculation reads and writes,
 // looked up once, and the calculation state that lives as long as the window.
-#include "core/fields/i18n.h"
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -9,6 +8,7 @@
 
 #include "core/engine/method/method.h"
 #include "core/fields/form.h"
+#include "core/fields/i18n.h"
 #include "core/output/section_geometry.h"
 #include "core/output/tube_layout.h"
 

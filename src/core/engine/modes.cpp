@@ -1,9 +1,9 @@
 // Mode handlers: calculation type, phases, wet air, bare tubes, arrangement.
-#include "core/fields/i18n.h"
 #include "core/engine/modes.h"
 
 #include "core/engine/engine.h"
 #include "core/fields/colors.h"
+#include "core/fields/i18n.h"
 #include "core/fields/message_sink.h"
 
 namespace tharvex::engine {
@@ -76,7 +76,8 @@ void Engine::CBTTypeClick(Control*) {
 }
 
 void Engine::CBTubArrClick(Control*) {
-  f_.CBRoate->setCaption(f_.CBTubArr->itemIndex() == 1 ? THX_TR_NOOP("Controls", "转角45°") : THX_TR_NOOP("Controls", "转角30°"));
+  f_.CBRoate->setCaption(f_.CBTubArr->itemIndex() == 1 ? THX_TR_NOOP("Controls", "转角45°")
+                                                       : THX_TR_NOOP("Controls", "转角30°"));
   WsDExit(nullptr);
 }
 

@@ -2,13 +2,13 @@
 // velocities, the film coefficient with its corrections, fin area ratio and
 // efficiency, the effective coefficient on the bare tube area and the bank
 // pressure drop.
-#include "core/fields/i18n.h"
 #include <cmath>
 #include <numbers>
 
 #include "core/engine/checked_math.h"
 #include "core/engine/engine.h"
 #include "core/engine/shell_side.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex::engine {

@@ -1,7 +1,6 @@
 #pragma once
 // A window as an ordered list of named controls, plus the user actions that
 // the desktop program and the CLI apply to it in the same way.
-#include "core/fields/i18n.h"
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "core/fields/control.h"
+#include "core/fields/i18n.h"
 #include "core/fields/message_sink.h"
 
 namespace tharvex {

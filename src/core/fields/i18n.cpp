@@ -1,6 +1,7 @@
 #include "core/fields/i18n.h"
 
 #include <array>
+#include <vector>
 #include <utility>
 
 namespace tharvex::i18n {
@@ -46,10 +47,12 @@ const Joint* JointAt(std::string_view text, size_t at) {
   return nullptr;
 }
 
-// The translation of `source` in the first context that has one.
+// The translation of `source` in the first context that has one: the one
+// asked for, then the others (a message names captions, items and units).
 bool Lookup(std::string_view source, std::string_view context, std::string* out) {
   if (source.empty()) return false;
-  for (std::string_view ctx : {context, kControls, kItems, kUnits}) {
+  for (std::string_view ctx :
+       {context, kMessages, kControls, kItems, kUnits, kReport, kSheet, kDrawing, kProps, kExport, kAbout}) {
     std::string t = Tr(ctx, source);
     if (t != source) {
       *out = std::move(t);
@@ -65,8 +68,8 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// One part between joints: whole, else word by word (a caption followed by
-// the text typed, "质量流量 abc").
+// One part between joints: whole, else the longest runs of its words that
+// have an entry ("kf: 标准方法 低翅片 [超出适用范围]").
 std::string TranslatePart(std::string_view part, std::string_view context) {
   std::string_view core = Trim(part);
   std::string lead(part.substr(0, static_cast<size_t>(core.data() - part.data())));
@@ -74,17 +77,68 @@ std::string TranslatePart(std::string_view part, std::string_view context) {
   std::string t;
   if (Lookup(core, context, &t)) return lead + t + tail;
   if (!HasCjk(core) || core.find(' ') == std::string_view::npos) return std::string(part);
-  std::string out = lead;
-  size_t start = 0;
-  while (start <= core.size()) {
+  std::vector<std::string_view> words;
+  for (size_t start = 0; start <= core.size();) {
     size_t space = core.find(' ', start);
-    std::string_view word = core.substr(start, space == std::string_view::npos ? std::string_view::npos : space - start);
-    out += Lookup(word, context, &t) ? t : std::string(word);
-    if (space == std::string_view::npos) break;
-    out += ' ';
+    if (space == std::string_view::npos) space = core.size();
+    words.push_back(core.substr(start, space - start));
     start = space + 1;
   }
+  std::string out = lead;
+  for (size_t i = 0; i < words.size();) {
+    size_t j = words.size();
+    for (; j > i + 1; --j) {
+      const std::string_view run(words[i].data(), static_cast<size_t>(words[j - 1].end() - words[i].begin()));
+      if (Lookup(run, context, &t)) break;
+    }
+    if (j == i + 1 && !Lookup(words[i], context, &t)) t = std::string(words[i]);
+    if (i > 0) out += ' ';
+    out += t;
+    i = j;
+  }
   return out + tail;
+}
+
+// Splits at line breaks and at the two blanks between the warnings of a
+// status panel; each piece is looked up whole before it is taken apart.
+std::string TranslatePieces(std::string_view text, std::string_view context);
+
+std::string TranslateJoined(std::string_view text, std::string_view context) {
+  std::string whole;
+  if (Lookup(text, context, &whole)) return whole;
+  for (std::string_view gap : {std::string_view("\n"), std::string_view("  ")}) {
+    const size_t at = text.find(gap);
+    if (at == std::string_view::npos || Trim(text.substr(0, at)).empty()) continue;
+    return TranslateJoined(text.substr(0, at), context) + std::string(gap) +
+           TranslateJoined(text.substr(at + gap.size()), context);
+  }
+  return TranslatePieces(text, context);
+}
+
+std::string TranslatePieces(std::string_view text, std::string_view context) {
+  std::string out;
+  size_t start = 0;
+  size_t i = 0;
+  while (i <= text.size()) {
+    const Joint* j = i < text.size() ? JointAt(text, i) : nullptr;
+    if (i < text.size() && (!j || j->zh == "\n" || j->zh == "  ")) {
+      ++i;
+      continue;
+    }
+    std::string_view part = text.substr(start, i - start);
+    std::string t;
+    // A part written with its joint ("无法识别的输入：") is looked up with it.
+    if (j && !Trim(part).empty() && Lookup(std::string(Trim(part)) + std::string(j->zh), context, &t)) {
+      out += t;
+    } else {
+      out += TranslatePart(part, context);
+      if (j) out += j->en;
+    }
+    if (!j) break;
+    i += j->zh.size();
+    start = i;
+  }
+  return out;
 }
 
 }  // namespace
@@ -121,31 +175,8 @@ std::string Format(std::string_view pattern, std::initializer_list<std::string_v
 
 std::string TrMessage(std::string_view text, std::string_view context) {
   if (!Translating() || !HasCjk(text)) return std::string(text);
-  std::string whole;
-  if (Lookup(text, context, &whole)) return whole;
-  std::string out;
-  size_t start = 0;
-  size_t i = 0;
-  while (i <= text.size()) {
-    const Joint* j = i < text.size() ? JointAt(text, i) : nullptr;
-    if (i < text.size() && !j) {
-      ++i;
-      continue;
-    }
-    std::string_view part = text.substr(start, i - start);
-    std::string t;
-    // A part written with its joint ("无法识别的输入：") is looked up with it.
-    if (j && !Trim(part).empty() && Lookup(std::string(Trim(part)) + std::string(j->zh), context, &t)) {
-      out += t;
-    } else {
-      out += TranslatePart(part, context);
-      if (j) out += j->en;
-    }
-    if (!j) break;
-    i += j->zh.size();
-    start = i;
-  }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
+  std::string out = TranslateJoined(text, context);
+  while (!out.empty() && out.back() == ' ' && text.back() != ' ') out.pop_back();
   return out;
 }
 

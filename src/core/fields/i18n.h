@@ -16,12 +16,24 @@
 //   "Items"     list items (phases, arrangements, modes, optimiser kinds,
 //               methods, material names before the bar: use ShowItem) and
 //               the words a result field shows ("热流体")
-//   "Messages"  message boxes, their captions, status texts, memo lines
-//               (composed ones through TrMessage)
+//   "Messages"  message boxes and their captions, status texts, memo lines,
+//               file dialogs, the tools' messages
 //   "Units"     Chinese unit names ("根", "无因次"; use DisplayUnit)
-//   "Report"    the report's own texts     "Sheet"  the calculation sheet's
-//   "Tools"     the tools' messages        "Props"  the property window's
-//   "About"     the about box              "Export" the data exports' texts
+//   "Report"    the report's own texts and the correlations' names
+//   "Sheet"     the calculation sheet's    "Drawing" the layout's labels
+//   "Props"     the property window's      "About"   the about box
+//   "Export"    the data exports' texts
+//
+// What the window does: a caption, hint or unit label through
+// Tr("Controls", ...); a list item through ShowItem; a unit selector's items
+// through DisplayUnit (instead of GetUnit); a read-only word field (HTsD,
+// HTtD) through Tr("Items", ...); status panels, memo lines and message
+// texts through TrMessage (message captions through Tr("Messages", ...));
+// the form's title through mainwin::ShownTitle; drawing texts through
+// layout::DisplayText; the property window's captions through Tr("Props", ...).
+// Texts the core composes of parts and shows at once (file dialogs, the
+// about box, errors holding a path or a number) are composed translated with
+// Format; they hold no Chinese in English, so TrMessage leaves them alone.
 //
 // Texts kept in tables are marked with THX_TR_NOOP so that lupdate finds
 // them (scripts/update-translations.sh runs it with -tr-function-alias
@@ -42,10 +54,10 @@ inline constexpr std::string_view kMessages = "Messages";
 inline constexpr std::string_view kUnits = "Units";
 inline constexpr std::string_view kReport = "Report";
 inline constexpr std::string_view kSheet = "Sheet";
-inline constexpr std::string_view kTools = "Tools";
 inline constexpr std::string_view kProps = "Props";
 inline constexpr std::string_view kAbout = "About";
 inline constexpr std::string_view kExport = "Export";
+inline constexpr std::string_view kDrawing = "Drawing";
 
 using Translator = std::function<std::string(std::string_view context, std::string_view source)>;
 

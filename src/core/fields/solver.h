@@ -1,7 +1,6 @@
 #pragma once
 // The one-unknown equation solver: fills the one empty field of a relation
 // between fields and marks it with the relation's colour.
-#include "core/fields/i18n.h"
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "core/fields/control.h"
+#include "core/fields/i18n.h"
 
 namespace tharvex {
 

@@ -1,9 +1,9 @@
 #pragma once
 // The about box: an information message with an OK button.
-#include "core/fields/i18n.h"
 #include <string>
 #include <string_view>
 
+#include "core/fields/i18n.h"
 #include "core/fields/message_sink.h"
 
 namespace tharvex::help {

@@ -126,13 +126,21 @@ std::vector<ControlDef> MakeTable() {
   add(T("Las", THX_TR_NOOP("Controls", "不凝气体"), gs, "0.00", R::None, Ds, "%", 1));
   add(Q("Cpsv", THX_TR_NOOP("Controls", "蒸汽比热"), gs, U::SpecificHeat, "", R::None, Ds, 1));
   add(Q("Msv", THX_TR_NOOP("Controls", "蒸汽粘度"), gs, U::Viscosity, "", R::None, Ds, 1));
-  add(With(G(E::SpeedButton, "SBP2", "", gs, 0, THX_TR_NOOP("Controls", "从物性数据库取壳程蒸汽物性")), [](ControlDef& d) { d.col = 1; }));
+  add(With(G(E::SpeedButton, "SBP2", "", gs, 0, THX_TR_NOOP("Controls", "从物性数据库取壳程蒸汽物性")),
+           [](ControlDef& d) { d.col = 1; }));
   add(K("CBWater", THX_TR_NOOP("Controls", "湿工况(仅对空气)"), gs, {}, 1));
   add(T("rh1", THX_TR_NOOP("Controls", "相对湿度"), gs, "50", R::In, 0, "%", 1));
   add(Q("Pw", THX_TR_NOOP("Controls", "操作压力"), gs, U::Pressure, "100000", R::In, Ds, 1));
-  add(With(Q("Qe", THX_TR_NOOP("Controls", "壳程热损"), gs, U::HeatFlow, "", R::Out, Rs, 1), [](ControlDef& d) { d.myLabel = "QsL"; }));
-  add(With(Q("Ta", THX_TR_NOOP("Controls", "环境温度"), gs, U::Temperature, "20", R::In, 0, 1), [](ControlDef& d) { d.unitName = "Tau"; }));
-  add(ControlDef{.entry = E::Rich, .name = "Cmts", .caption = THX_TR_NOOP("Controls", "注释"), .parent = gs, .role = R::In, .col = 1});
+  add(With(Q("Qe", THX_TR_NOOP("Controls", "壳程热损"), gs, U::HeatFlow, "", R::Out, Rs, 1),
+           [](ControlDef& d) { d.myLabel = "QsL"; }));
+  add(With(Q("Ta", THX_TR_NOOP("Controls", "环境温度"), gs, U::Temperature, "20", R::In, 0, 1),
+           [](ControlDef& d) { d.unitName = "Tau"; }));
+  add(ControlDef{.entry = E::Rich,
+                 .name = "Cmts",
+                 .caption = THX_TR_NOOP("Controls", "注释"),
+                 .parent = gs,
+                 .role = R::In,
+                 .col = 1});
 
   // Tube side: properties and heat balance.
   const char* gt = "GBTubeBlanace";
@@ -151,15 +159,22 @@ std::vector<ControlDef> MakeTable() {
   add(Q("Dent", THX_TR_NOOP("Controls", "密度"), gt, U::Density, "1000", R::In, Fx));
   add(Q("Sigt", THX_TR_NOOP("Controls", "表面张力"), gt, U::SurfaceTension, "", R::None, FaceReadOnly, 1));
   add(G(E::SpeedButton, "SBP3", "", gt, 0, THX_TR_NOOP("Controls", "从物性数据库取管程物性")));
-  add(With(Q("DHt", THX_TR_NOOP("Controls", "相变热"), gt, U::LatentHeat, "", R::Bal, Ds, 1), [](ControlDef& d) { d.unitName = "DhtU"; }));
+  add(With(Q("DHt", THX_TR_NOOP("Controls", "相变热"), gt, U::LatentHeat, "", R::Bal, Ds, 1),
+           [](ControlDef& d) { d.unitName = "DhtU"; }));
   add(T("Lat", THX_TR_NOOP("Controls", "不凝气体"), gt, "0.00", R::In, Ds, "%", 1));
   add(Q("Dentv", THX_TR_NOOP("Controls", "蒸汽密度"), gt, U::Density, "", R::In, Ds, 1));
   add(Q("Cptv", THX_TR_NOOP("Controls", "蒸汽比热"), gt, U::SpecificHeat, "", R::None, Ds, 1));
   add(Q("Mtv", THX_TR_NOOP("Controls", "蒸汽粘度"), gt, U::Viscosity, "", R::In, Ds, 1));
-  add(With(G(E::SpeedButton, "SBP4", "", gt, Disabled, THX_TR_NOOP("Controls", "从物性数据库取管程蒸汽物性")), [](ControlDef& d) { d.col = 1; }));
+  add(With(G(E::SpeedButton, "SBP4", "", gt, Disabled, THX_TR_NOOP("Controls", "从物性数据库取管程蒸汽物性")),
+           [](ControlDef& d) { d.col = 1; }));
   add(T("Xt1", THX_TR_NOOP("Controls", "入口蒸汽干度"), gt, "1.0", R::In, Ds, {}, 1));
   add(T("Xt2", THX_TR_NOOP("Controls", "出口蒸汽干度"), gt, "0.0", R::In, Ds, {}, 1));
-  add(ControlDef{.entry = E::Rich, .name = "Cmtt", .caption = THX_TR_NOOP("Controls", "注释"), .parent = gt, .role = R::In, .col = 1});
+  add(ControlDef{.entry = E::Rich,
+                 .name = "Cmtt",
+                 .caption = THX_TR_NOOP("Controls", "注释"),
+                 .parent = gt,
+                 .role = R::In,
+                 .col = 1});
 
   // Fins.
   const char* gf = "GBFinStru";
@@ -177,12 +192,15 @@ std::vector<ControlDef> MakeTable() {
   // Tube geometry.
   const char* gb = "GBBaseStru";
   add(With(G(E::Group, gb, THX_TR_NOOP("Controls", "管程几何"), "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
-  add(With(Q("do", THX_TR_NOOP("Controls", "管外径"), gb, U::Length, "0.038", R::In, Fx), [](ControlDef& d) { d.valueName = "dod"; }));
-  add(With(Q("di", THX_TR_NOOP("Controls", "管内径"), gb, U::Length, "0.035", R::In, Fx), [](ControlDef& d) { d.unitName = "DdiU"; }));
+  add(With(Q("do", THX_TR_NOOP("Controls", "管外径"), gb, U::Length, "0.038", R::In, Fx),
+           [](ControlDef& d) { d.valueName = "dod"; }));
+  add(With(Q("di", THX_TR_NOOP("Controls", "管内径"), gb, U::Length, "0.035", R::In, Fx),
+           [](ControlDef& d) { d.unitName = "DdiU"; }));
   add(With(Q("Pt", THX_TR_NOOP("Controls", "管间距"), gb, U::Length, "0.092", R::In, Fx),
            [](ControlDef& d) { d.unitName = "ComboBoxU3"; }));
   add(C("Tm", THX_TR_NOOP("Controls", "基管材质"), gb, ItemList::Material, ""));
-  add(With(C("Pn", THX_TR_NOOP("Controls", "管程数"), gb, ItemList::Passes, "1"), [](ControlDef& d) { d.unitLabel = THX_TR_NOOP("Controls", "程"); }));
+  add(With(C("Pn", THX_TR_NOOP("Controls", "管程数"), gb, ItemList::Passes, "1"),
+           [](ControlDef& d) { d.unitLabel = THX_TR_NOOP("Controls", "程"); }));
   add(Q("Nt", THX_TR_NOOP("Controls", "总管数"), gb, U::TubeCount, "", R::Out, Rs));
 
   // Casing.
@@ -191,7 +209,8 @@ std::vector<ControlDef> MakeTable() {
   add(Q("Hbx", THX_TR_NOOP("Controls", "高度H"), gx, U::Length, "", R::Mode, Rs));
   add(Q("Wbx", THX_TR_NOOP("Controls", "宽度W"), gx, U::Length, "", R::Out, Rs));
   add(Q("Ls", THX_TR_NOOP("Controls", "长度L"), gx, U::Length, "2", R::Mode, Rs));
-  add(With(Q("Sh1", THX_TR_NOOP("Controls", "上下间隙"), gx, U::Length, "0.035", R::In, Fx), [](ControlDef& d) { d.unitName = "SSh1U"; }));
+  add(With(Q("Sh1", THX_TR_NOOP("Controls", "上下间隙"), gx, U::Length, "0.035", R::In, Fx),
+           [](ControlDef& d) { d.unitName = "SSh1U"; }));
   add(Q("Sw", THX_TR_NOOP("Controls", "左右间隙"), gx, U::Length, "0.035", R::In, Fx));
   add(Q("Nh", THX_TR_NOOP("Controls", "迎风面管数"), gx, U::TubeCount, "", R::Mode, Rs));
   add(Q("Nw", THX_TR_NOOP("Controls", "管列数"), gx, U::ColumnCount, "", R::Mode, Rs));
@@ -200,7 +219,8 @@ std::vector<ControlDef> MakeTable() {
     d.valueName = "CBTubArr";
     d.labelName = "TatL";
   }));
-  add(K("CBRoate", THX_TR_NOOP("Controls", "转角30°"), gx, THX_TR_NOOP("Controls", "顺排：正方形，三角形转角30°；叉排：正方形转角45°，正三角形"), 1));
+  add(K("CBRoate", THX_TR_NOOP("Controls", "转角30°"), gx,
+        THX_TR_NOOP("Controls", "顺排：正方形，三角形转角30°；叉排：正方形转角45°，正三角形"), 1));
   add(T("khw", THX_TR_NOOP("Controls", "高宽比(H/W)"), gx, "1.6", R::In, 0, {}, 1));
   add(T("Bay", THX_TR_NOOP("Controls", "串联台数"), gx, "1", R::In, 0, {}, 1));
   add(Q("Sb", THX_TR_NOOP("Controls", "壳壁厚度"), gx, U::Length, "0.01", R::In, Fx, 1));
@@ -213,7 +233,8 @@ std::vector<ControlDef> MakeTable() {
   add(With(G(E::Group, gr, THX_TR_NOOP("Controls", "壳程传热"), "TabSheet1"), [](ControlDef& d) { d.col = 3; }));
   add(Q("as", THX_TR_NOOP("Controls", "基管膜系数"), gr, U::Coefficient, "", R::Out, Rs));
   add(Q("af", THX_TR_NOOP("Controls", "翅片膜系数"), gr, U::Coefficient, "", R::Out, Rs));
-  add(With(Q("Dps", THX_TR_NOOP("Controls", "壳程压力降"), gr, U::Pressure, "", R::Out, Rs), [](ControlDef& d) { d.labelName = "DPsL"; }));
+  add(With(Q("Dps", THX_TR_NOOP("Controls", "壳程压力降"), gr, U::Pressure, "", R::Out, Rs),
+           [](ControlDef& d) { d.labelName = "DPsL"; }));
   add(Q("Uemp", THX_TR_NOOP("Controls", "迎风速度"), gr, U::Velocity, "", R::Out, Rs));
   add(Q("Umax", THX_TR_NOOP("Controls", "管缝隙速度"), gr, U::Velocity, "", R::Out, Rs));
   add(Q("Rs", THX_TR_NOOP("Controls", "壳程污垢"), gr, U::Fouling, "0.00017", R::In, Fx));
@@ -249,7 +270,8 @@ std::vector<ControlDef> MakeTable() {
   add(Q("Ut2", THX_TR_NOOP("Controls", "管程速度≤"), gg, U::Velocity, "1.5", R::In, 0, 1));
   add(C("OM", THX_TR_NOOP("Controls", "优化类型"), gg, ItemList::OptType, "最快", 1));
   add(Q("Ut1", THX_TR_NOOP("Controls", "管程速度≥"), gg, U::Velocity, "", R::In, Later));
-  add(With(C("Method", THX_TR_NOOP("Controls", "计算方法"), gg, ItemList::Method, "标准方法", 1), [](ControlDef& d) { d.flags = Later; }));
+  add(With(C("Method", THX_TR_NOOP("Controls", "计算方法"), gg, ItemList::Method, "标准方法", 1),
+           [](ControlDef& d) { d.flags = Later; }));
 
   // Nozzles.
   const char* gn = "GBEnters";
@@ -271,7 +293,8 @@ std::vector<ControlDef> MakeTable() {
   add(G(E::Tab, "TabSheet2", THX_TR_NOOP("Controls", "布管图"), "PageControl1"));
   add(G(E::PaintBox, "PaintBox1", "", "TabSheet2"));
   add(G(E::Tab, "TabSheetReport", THX_TR_NOOP("Controls", "报表"), "PageControl1"));
-  add(ControlDef{.entry = E::Rich, .name = "ReReport", .caption = "", .parent = "TabSheetReport", .valueName = "ReReport"});
+  add(ControlDef{
+      .entry = E::Rich, .name = "ReReport", .caption = "", .parent = "TabSheetReport", .valueName = "ReReport"});
 
   // Tools.
   add(G(E::Tab, "TabTools", THX_TR_NOOP("Controls", "工具"), "PageControl1"));
@@ -283,7 +306,8 @@ std::vector<ControlDef> MakeTable() {
   add(Q("H", THX_TR_NOOP("Controls", "绝对湿度"), gh, U::Humidity, "", R::In));
   const char* g1 = "GroupBox1";
   add(With(G(E::Group, g1, THX_TR_NOOP("Controls", "空气湿度/温度计算"), "TabTools"), [](ControlDef& d) { d.col = 1; }));
-  add(With(Q("Pa", THX_TR_NOOP("Controls", "总气压"), g1, U::Pressure, "100000", R::In, Fx), [](ControlDef& d) { d.unitName = "Pau"; }));
+  add(With(Q("Pa", THX_TR_NOOP("Controls", "总气压"), g1, U::Pressure, "100000", R::In, Fx),
+           [](ControlDef& d) { d.unitName = "Pau"; }));
   add(Q("tr", THX_TR_NOOP("Controls", "空气温度"), g1, U::Temperature, "", R::In));
   add(Q("Ha", THX_TR_NOOP("Controls", "绝对湿度"), g1, U::Humidity, "", R::In));
   add(Q("Hr", THX_TR_NOOP("Controls", "相对湿度"), g1, U::Percent, "", R::In));
@@ -307,9 +331,12 @@ struct Material {
 };
 
 const Material kMaterials[] = {
-    {THX_TR_NOOP("Items", "低碳钢"), "52.34"},  {THX_TR_NOOP("Items", "不锈钢"), " 16.28"}, {THX_TR_NOOP("Items", "铜"), "383.79"},       {THX_TR_NOOP("Items", "红铜(85%)"), "117.47"},
-    {THX_TR_NOOP("Items", "铝黄铜"), "117.47"}, {THX_TR_NOOP("Items", "铝青铜(5%)"), "82.58"}, {THX_TR_NOOP("Items", "铝"), "227.95"},     {THX_TR_NOOP("Items", "铁"), "73.27"},
-    {THX_TR_NOOP("Items", "钛"), "16.75"},     {THX_TR_NOOP("Items", "石墨"), "139.56"},     {THX_TR_NOOP("Items", "硬橡胶"), "0.15"},     {THX_TR_NOOP("Items", "聚四氟乙烯"), "0.2419"},
+    {THX_TR_NOOP("Items", "低碳钢"), "52.34"},  {THX_TR_NOOP("Items", "不锈钢"), " 16.28"},
+    {THX_TR_NOOP("Items", "铜"), "383.79"},     {THX_TR_NOOP("Items", "红铜(85%)"), "117.47"},
+    {THX_TR_NOOP("Items", "铝黄铜"), "117.47"}, {THX_TR_NOOP("Items", "铝青铜(5%)"), "82.58"},
+    {THX_TR_NOOP("Items", "铝"), "227.95"},     {THX_TR_NOOP("Items", "铁"), "73.27"},
+    {THX_TR_NOOP("Items", "钛"), "16.75"},      {THX_TR_NOOP("Items", "石墨"), "139.56"},
+    {THX_TR_NOOP("Items", "硬橡胶"), "0.15"},   {THX_TR_NOOP("Items", "聚四氟乙烯"), "0.2419"},
     {THX_TR_NOOP("Items", "聚氯乙烯"), "0.14"}, {THX_TR_NOOP("Items", "聚乙烯"), "0.3291"},
 };
 
@@ -404,7 +431,9 @@ const ControlDef* FindDef(std::string_view name) {
 
 std::vector<std::string> Items(ItemList list) {
   switch (list) {
-    case ItemList::Phase: return {THX_TR_NOOP("Items", "单相液体"), THX_TR_NOOP("Items", "单相气体"), THX_TR_NOOP("Items", "蒸气冷凝"), THX_TR_NOOP("Items", "液体蒸发")};
+    case ItemList::Phase:
+      return {THX_TR_NOOP("Items", "单相液体"), THX_TR_NOOP("Items", "单相气体"), THX_TR_NOOP("Items", "蒸气冷凝"),
+              THX_TR_NOOP("Items", "液体蒸发")};
     case ItemList::Arrangement: return {THX_TR_NOOP("Items", "正三角形"), THX_TR_NOOP("Items", "正方形")};
     case ItemList::Material: return MaterialItems(kMaterials);
     case ItemList::Insulation: return MaterialItems(kInsulations);

@@ -5,9 +5,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/fields/i18n.h"
 #include "core/mainwin/main_window_table.h"
 #include "core/fields/colors.h"
-#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"

@@ -102,8 +102,8 @@ std::string ToSvg(const DisplayList& d) {
       case DrawItem::Kind::Text:
         if (c.size() < 2) break;
         out += "<text x=\"" + Num(c[0]) + "\" y=\"" + Num(c[1]) +
-               "\" stroke=\"none\" fill=\"black\" dominant-baseline=\"text-before-edge\">" + Escape(DisplayText(it.text)) +
-               "</text>\n";
+               "\" stroke=\"none\" fill=\"black\" dominant-baseline=\"text-before-edge\">" +
+               Escape(DisplayText(it.text)) + "</text>\n";
         break;
     }
   }

@@ -79,7 +79,9 @@ const std::vector<Section>& Sections() {
         {"GBShare",
          {F({"Qa", "Adt"}), T("CdtL", "CdtD"), TU("CsL", "CsD", "CsU"), F({"Ka", "Ac", "Ar", "Awr"})},
          {Role::Correction}},
-        {"GBEnters", {H(THX_TR_NOOP("Controls", "壳程")), F({"DppS", "UpS", "dipS"}), H(THX_TR_NOOP("Controls", "管程")), F({"DppT", "UpT", "DipT"})}},
+        {"GBEnters",
+         {H(THX_TR_NOOP("Controls", "壳程")), F({"DppS", "UpS", "dipS"}), H(THX_TR_NOOP("Controls", "管程")),
+          F({"DppT", "UpT", "DipT"})}},
     };
   }();
   return sections;

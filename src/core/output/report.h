@@ -2,13 +2,13 @@
 // The calculation report: a formatted copy of what the main window's fields
 // show, in ten sections that follow the group boxes of the input tab. It
 // calculates nothing; an incomplete case shows blank result columns.
-#include "core/fields/i18n.h"
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/engine/method/method.h"
 #include "core/fields/form.h"
+#include "core/fields/i18n.h"
 
 namespace tharvex::report {
 

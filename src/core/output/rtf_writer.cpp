@@ -1,4 +1,3 @@
-#include "core/fields/i18n.h"
 #include "core/output/rtf_writer.h"
 
 #include <iconv.h>
@@ -6,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/fields/i18n.h"
 #include "core/files/file_error.h"
 #include "core/files/safe_write.h"
 

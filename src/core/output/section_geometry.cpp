@@ -230,8 +230,9 @@ SectionScene BuildSection(const SectionInput& input) {
   // The air enters from the right.
   const double midY = (sc.casingY0 + sc.casingY1) / 2;
   sc.flowArrow = {{sc.casingX1 + 6 * t, midY}, {sc.casingX1 + 0.3 * t, midY}};
-  placer.place(MakeLabel(Label::Role::Flow, layout::DisplayText("空气流向"), sc.casingX1 + 3.2 * t, midY + 0.3 * t + t / 2, t),
-               Away::Down);
+  placer.place(
+      MakeLabel(Label::Role::Flow, layout::DisplayText("空气流向"), sc.casingX1 + 3.2 * t, midY + 0.3 * t + t / 2, t),
+      Away::Down);
 
   // Below the casing: the side gap at the air inlet and the longitudinal pitch.
   const double yb = sc.casingY0 - t;
@@ -239,7 +240,8 @@ SectionScene BuildSection(const SectionInput& input) {
   {
     const double edge = maxX + half;
     addDimension({sc.casingX1, sc.casingY0}, {edge, sc.casingY0}, {sc.casingX1, yb}, {edge, yb},
-                 layout::DisplayText("左右间隙 " + Mm(sc.casingX1 - edge)), {(sc.casingX1 + edge) / 2, yb - 0.4 * t - t / 2}, Away::Down);
+                 layout::DisplayText("左右间隙 " + Mm(sc.casingX1 - edge)),
+                 {(sc.casingX1 + edge) / 2, yb - 0.4 * t - t / 2}, Away::Down);
     lowest = std::min(lowest, sc.labels.back().y0);
   }
   if (nw >= 2) {

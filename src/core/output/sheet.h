@@ -3,11 +3,11 @@
 // what the main window shows — title block, input data, results, the method
 // with its correlations, the design check, warnings, the tube layout to
 // scale and the comments — and written as a PDF.
-#include "core/fields/i18n.h"
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "core/fields/i18n.h"
 #include "core/output/tube_layout.h"
 
 namespace tharvex {

@@ -94,7 +94,7 @@ void ShellSide(const Form& form, std::vector<Correlation>& out) {
                  Traced(form, "Prs=", "Pr"), Field(form, "NwD", "Nw")};
   }
   kf.note += i18n::Tr("Sheet", "；排管方式系数：正三角形 1，三角形转角30° 0.8，正方形 0.5，正方形转角45° 2/3");
-  if (auto v = TraceValue(form, "kf=")) kf.formula += "  →  kf = " + Num(*v) + " W/(m2.K)";
+  if (auto v = TraceValue(form, "kf=")) kf.formula += "  →  kf = " + Num(*v) + " " + DisplayUnit("W/(m2.K)");
   out.push_back(std::move(kf));
 
   if (!bare) {
@@ -114,7 +114,8 @@ void ShellSide(const Form& form, std::vector<Correlation>& out) {
     as.name = i18n::Tr("Sheet", "翅片管当量膜系数");
     as.formula = "as = kf·(Ab + η·Af)/(π·do)";
     as.note = i18n::Tr("Sheet", "Ab、Af 为每米管长的基管外露面积和翅片面积");
-    as.inputs = {Traced(form, "kf=", "kf", "W/(m2.K)"), Field(form, "ytaD", "η"), Field(form, "btaD", i18n::Tr("Sheet", "翅化比"))};
+    as.inputs = {Traced(form, "kf=", "kf", "W/(m2.K)"), Field(form, "ytaD", "η"),
+                 Field(form, "btaD", i18n::Tr("Sheet", "翅化比"))};
     if (auto r = Result(form, "asD", "as"); !r.empty()) as.formula += "  →  " + r;
     out.push_back(std::move(as));
   }
@@ -148,7 +149,8 @@ void TubeSide(const Form& form, std::vector<Correlation>& out) {
                Traced(form, "Prt=", "Pr")};
   if (condensing) {
     at.name = i18n::Tr("Sheet", "Akers–Deans–Crosser 当量雷诺数关联式");
-    at.formula = i18n::Tr("Sheet", "Reeq > 5×10^5: at = 0.0265·(λ/di)·Re^0.8·Pr^(1/3)；否则 at = 5.03·(λ/di)·Re^(1/3)·Pr^(1/3)");
+    at.formula =
+        i18n::Tr("Sheet", "Reeq > 5×10^5: at = 0.0265·(λ/di)·Re^0.8·Pr^(1/3)；否则 at = 5.03·(λ/di)·Re^(1/3)·Pr^(1/3)");
     at.note = i18n::Tr("Sheet", "Re 为蒸汽雷诺数；不凝气体修正 0.8047·exp(−107.668·La/(1−La)) + 0.1758");
     at.inputs.push_back(Field(form, "Xt1D", "X1"));
     at.inputs.push_back(Field(form, "Xt2D", "X2"));

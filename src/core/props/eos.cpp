@@ -1,8 +1,8 @@
-#include "core/fields/i18n.h"
 #include "core/props/eos.h"
 
 #include <cmath>
 
+#include "core/fields/i18n.h"
 #include "core/props/prop_errors.h"
 
 namespace tharvex::props {

@@ -1,9 +1,9 @@
 // TFormulaParser::EvaluateWithGrid: single-letter variables taken from a
 // variable grid.
-#include "core/fields/i18n.h"
 #include <string>
 #include <vector>
 
+#include "core/fields/i18n.h"
 #include "core/props/formula_parser.h"
 #include "core/props/my_values.h"
 

@@ -1,4 +1,3 @@
-#include "core/fields/i18n.h"
 #include "core/props/formula_parser.h"
 
 #include <cctype>
@@ -6,6 +5,8 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
+
+#include "core/fields/i18n.h"
 
 namespace tharvex::props {
 

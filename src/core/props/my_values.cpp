@@ -1,6 +1,6 @@
-#include "core/fields/i18n.h"
 #include "core/props/my_values.h"
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 
 namespace tharvex::props {
@@ -17,11 +17,17 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-TMyValues::TMyValues() { rows_.push_back({THX_TR_NOOP("Props", "名称"), THX_TR_NOOP("Props", "数量"), THX_TR_NOOP("Props", "单位"), THX_TR_NOOP("Props", "备注")}); }
+TMyValues::TMyValues() {
+  rows_.push_back({THX_TR_NOOP("Props", "名称"), THX_TR_NOOP("Props", "数量"), THX_TR_NOOP("Props", "单位"),
+                   THX_TR_NOOP("Props", "备注")});
+}
 
 TMyValues TMyValues::PropertyWindowGrid() {
   TMyValues g;
-  g.Load({{THX_TR_NOOP("Props", "名称"), THX_TR_NOOP("Props", "数量"), THX_TR_NOOP("Props", "单位"), THX_TR_NOOP("Props", "备注")}, {"t", "20", "C", THX_TR_NOOP("Props", "温度")}, {"p", "100", "kPa", THX_TR_NOOP("Props", "压力")}});
+  g.Load({{THX_TR_NOOP("Props", "名称"), THX_TR_NOOP("Props", "数量"), THX_TR_NOOP("Props", "单位"),
+           THX_TR_NOOP("Props", "备注")},
+          {"t", "20", "C", THX_TR_NOOP("Props", "温度")},
+          {"p", "100", "kPa", THX_TR_NOOP("Props", "压力")}});
   return g;
 }
 

@@ -1,4 +1,3 @@
-#include "core/fields/i18n.h"
 #include "core/props/prop_library.h"
 
 #include <sqlite3.h>
@@ -8,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/fields/i18n.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
 #include "core/files/safe_write.h"
@@ -136,11 +136,14 @@ PropLibLoad LoadPropLibBytes(std::string_view bytes, const std::string& path) {
 
 std::string SavePropLib(const std::string& path, const std::vector<PropRecord>& records) {
   for (const auto& r : records)
-    if (auto why = CheckLengths(r)) return i18n::Format(i18n::Tr("Messages", "记录 %1 无法保存：%2"), {r.Text(PropField::NO), *why});
+    if (auto why = CheckLengths(r))
+      return i18n::Format(i18n::Tr("Messages", "记录 %1 无法保存：%2"), {r.Text(PropField::NO), *why});
   std::vector<PropRecord> sorted = records;
   SortByNo(sorted);
 
-  auto fail = [&](const std::string& what) { return i18n::Format(i18n::Tr("Messages", "无法保存物性库文件：%1（%2）"), {path, what}); };
+  auto fail = [&](const std::string& what) {
+    return i18n::Format(i18n::Tr("Messages", "无法保存物性库文件：%1（%2）"), {path, what});
+  };
   // The database is built in memory and written as one image through the
   // program's file writer.
   std::string image;

@@ -1,6 +1,6 @@
-#include "core/fields/i18n.h"
 #include "core/props/prop_record.h"
 
+#include "core/fields/i18n.h"
 #include "core/props/my_values.h"
 
 namespace tharvex::props {

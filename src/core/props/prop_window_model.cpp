@@ -1,9 +1,9 @@
-#include "core/fields/i18n.h"
 #include "core/props/prop_window_model.h"
 
 #include <algorithm>
 #include <filesystem>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/fields/units.h"
 #include "core/props/prop_errors.h"
@@ -38,8 +38,9 @@ void ShowError(MessageSink& sink, const std::string& text) {
 
 const std::vector<ResultFieldDef>& ResultFields() {
   static const std::vector<ResultFieldDef> defs{
-      {"Cp", "CPD", THX_TR_NOOP("Props", "比热")},       {"MD", "MDD", THX_TR_NOOP("Props", "密度")},     {"VI", "VID", THX_TR_NOOP("Props", "黏度")},
-      {"TC", "TCD", THX_TR_NOOP("Props", "导热系数")}, {"ST", "STD", THX_TR_NOOP("Props", "表面张力")}, {"HV", "HVD", THX_TR_NOOP("Props", "蒸发潜热")},
+      {"Cp", "CPD", THX_TR_NOOP("Props", "比热")},     {"MD", "MDD", THX_TR_NOOP("Props", "密度")},
+      {"VI", "VID", THX_TR_NOOP("Props", "黏度")},     {"TC", "TCD", THX_TR_NOOP("Props", "导热系数")},
+      {"ST", "STD", THX_TR_NOOP("Props", "表面张力")}, {"HV", "HVD", THX_TR_NOOP("Props", "蒸发潜热")},
   };
   return defs;
 }

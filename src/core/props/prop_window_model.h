@@ -3,13 +3,13 @@
 // the variable grid, six unit-bearing result fields, calculate, the transfer
 // into the main window by opener, and the password-protected maintenance
 // page. The desktop window is a thin view over this.
-#include "core/fields/i18n.h"
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/fields/form.h"
+#include "core/fields/i18n.h"
 #include "core/props/my_values.h"
 #include "core/props/prop_record.h"
 

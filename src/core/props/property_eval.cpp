@@ -1,4 +1,3 @@
-#include "core/fields/i18n.h"
 #include "core/props/property_eval.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/props/formula_parser.h"
 #include "core/props/prop_errors.h"
@@ -64,7 +64,8 @@ void FillVector(ParamVector& v, std::string_view list, const TMyValues& grid) {
   std::string all = std::string(list) + "," + grid.ValueAt(2) + "," + grid.ValueAt(1);
   std::vector<std::string> pieces = SplitCommas(all);
   if (pieces.size() > v.size() - 1)
-    throw std::length_error(i18n::Format(i18n::Tr("Messages", "物性参数过多：最多 %1 个数（含 p 和 t）"), {std::to_string(v.size() - 1)}));
+    throw std::length_error(
+        i18n::Format(i18n::Tr("Messages", "物性参数过多：最多 %1 个数（含 p 和 t）"), {std::to_string(v.size() - 1)}));
   for (size_t i = 0; i < pieces.size(); ++i) v[i + 1] = ToNumber(pieces[i]);
 }
 

@@ -7,13 +7,13 @@
 //   "PRV:" / "PRU:" / "PRD:" / "VRV:" numbers  - an equation-of-state call;
 //   a number, or anything with a comma         - a table over t;
 //   anything else                              - a formula of t and p.
-#include "core/fields/i18n.h"
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/fields/control.h"
+#include "core/fields/i18n.h"
 #include "core/fields/message_sink.h"
 #include "core/props/eos.h"
 #include "core/props/my_values.h"

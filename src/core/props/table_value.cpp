@@ -1,10 +1,10 @@
-#include "core/fields/i18n.h"
 #include "core/props/table_value.h"
 
 #include <cmath>
 #include <stdexcept>
 #include <string>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/props/prop_errors.h"
 
@@ -22,7 +22,8 @@ namespace {
 // after it. A point without a comma has an empty x, which is no number.
 void ReadPoint(std::string_view point, mnMatrix& m, int k) {
   if (k >= mnMatrix::kColumns)
-    throw std::length_error(i18n::Format(i18n::Tr("Messages", "物性表格的数据点超过 %1 个"), {std::to_string(mnMatrix::kColumns)}));
+    throw std::length_error(
+        i18n::Format(i18n::Tr("Messages", "物性表格的数据点超过 %1 个"), {std::to_string(mnMatrix::kColumns)}));
   size_t comma = point.find(',');
   std::string_view x = comma == std::string_view::npos ? std::string_view() : point.substr(0, comma);
   std::string_view y = comma == std::string_view::npos ? point : point.substr(comma + 1, 1024);

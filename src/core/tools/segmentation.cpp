@@ -1,4 +1,3 @@
-#include "core/fields/i18n.h"
 #include "core/tools/segmentation.h"
 
 #include <algorithm>
@@ -7,6 +6,7 @@
 #include <limits>
 #include <string_view>
 
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/fields/solver.h"
 

@@ -90,7 +90,7 @@ TEST_F(ReportSections, ValueColumnsOfFieldRows) {
     form.At("CpsD").setText(c.text);
     auto rows = RowsLabelled("平均比热");
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], Blanks(8) + PadRight("平均比热", 20) + PadRight(c.value, 16) + PadRight("J/(kg.K)", 20))
+    EXPECT_EQ(rows[0], Blanks(8) + PadRight("平均比热", 20) + PadRight(c.value, 16) + PadRight("J/(kg·K)", 20))
         << c.text;
   }
 }

@@ -1,8 +1,8 @@
-#include "core/fields/i18n.h"
 #include "core/engine/method/method.h"
 
 #include "core/engine/method/engineering.h"
 #include "core/engine/method/standard.h"
+#include "core/fields/i18n.h"
 
 namespace tharvex::engine::method {
 
