@@ -74,9 +74,7 @@ void BoundText::pull() {
     t = LinesToText(c.lines());  // the user's own comment
   } else {
     // The message pane and the tools' output: lines the core wrote.
-    const std::string_view context = c.name() == "MemoMessage" ? "Messages" : "Tools";
-    for (size_t i = 0; i < c.lines().size(); ++i)
-      t += (i ? QStringLiteral("\n") : QString()) + MessageText(c.lines()[i], context);
+    for (size_t i = 0; i < c.lines().size(); ++i) t += (i ? QStringLiteral("\n") : QString()) + MessageText(c.lines()[i]);
   }
   if (t != toPlainText() && !(hasFocus() && document()->isModified())) {
     setPlainText(t);

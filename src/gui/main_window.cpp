@@ -229,10 +229,7 @@ void TFormTharvex::buildPages() {
 void TFormTharvex::afterRefresh() {
   // "[*]" is where the title shows the unsaved-changes mark; a "[*]" that is
   // part of the path is doubled so it stays text.
-  // The program's name leads the title; the file name after it stays as it is.
-  QString title = Qs(model_.form().title());
-  if (const std::string_view name = mainwin::kTitle; model_.form().title().starts_with(name))
-    title = ControlText(name) + title.mid(Qs(name).size());
+  QString title = Qs(mainwin::ShownTitle(model_.form().title()));
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   title += QStringLiteral("[*]");
   if (windowTitle() != title) setWindowTitle(title);
