@@ -9,7 +9,7 @@ PACKAGES=(
   zlib1g-dev libsqlite3-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-liberation qt6-translations-l10n
-  xvfb xauth
+  xvfb xauth x11-utils imagemagick
   qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev
   libcairo2-dev libpango1.0-dev libxlsxwriter-dev libexpat1-dev
   pybind11-dev python3-dev python3-pytest

@@ -1314,6 +1314,14 @@
         <source>物性表格的数据点超过 %1 个</source>
         <translation>The property table has more than %1 points</translation>
     </message>
+    <message>
+        <source>“%1”没有状态方程算法（%2）：状态方程只计算密度、粘度和导热系数，VRV 只计算密度。</source>
+        <translation>“%1” has no equation-of-state method (%2): an equation of state gives only density, viscosity and thermal conductivity; VRV gives only density.</translation>
+    </message>
+    <message>
+        <source>“%1”的状态方程（%2）在此温度和压力下无解，请检查临界参数和状态（液体/气体）。</source>
+        <translation>The equation of state of “%1” (%2) has no solution at this temperature and pressure; check the critical constants and the state (liquid/gas).</translation>
+    </message>
 </context>
 <context>
     <name>Props</name>
@@ -1467,8 +1475,8 @@
         <translation>Gnielinski (1976), turbulent</translation>
     </message>
     <message>
-        <source>Gnielinski (2013) 过渡区</source>
-        <translation>Gnielinski (2013), transition</translation>
+        <source>Gnielinski (VDI Heat Atlas G1) 过渡区</source>
+        <translation>Gnielinski (VDI Heat Atlas G1), transition</translation>
     </message>
     <message>
         <source>Hausen 层流入口段</source>
@@ -1654,10 +1662,6 @@
         <translation>5  Warnings and notes</translation>
     </message>
     <message>
-        <source>计算结果已过期：输入已修改，结果未重新计算。</source>
-        <translation>The results are out of date: the input was changed and not calculated again.</translation>
-    </message>
-    <message>
         <source>设计校核不合格</source>
         <translation>Design check failed</translation>
     </message>
@@ -1712,18 +1716,6 @@
     <message>
         <source>温差校正系数</source>
         <translation>LMTD correction factor</translation>
-    </message>
-    <message>
-        <source>见所列文献</source>
-        <translation>See the cited literature</translation>
-    </message>
-    <message>
-        <source>超出已发表数据的范围</source>
-        <translation>Outside the range of the published data</translation>
-    </message>
-    <message>
-        <source>在已发表数据的范围内</source>
-        <translation>Within the range of the published data</translation>
     </message>
     <message>
         <source>计算书</source>
@@ -1952,6 +1944,10 @@
     <message>
         <source>壳体截面，管子按翅片外径绘出</source>
         <translation>Casing section, tubes drawn at the fin outside diameter</translation>
+    </message>
+    <message>
+        <source>部分结果来自先前的计算（最近一次计算未能完成），标为“过期”，请核对输入后重新计算。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

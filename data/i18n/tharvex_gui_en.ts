@@ -67,10 +67,6 @@
         <translation>Clear</translation>
     </message>
     <message>
-        <source>优化设计尚不可用</source>
-        <translation>Optimisation is not available yet</translation>
-    </message>
-    <message>
         <source>优化设计开始...</source>
         <translation>Optimisation started...</translation>
     </message>

@@ -71,11 +71,18 @@ int Formula(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   return 0;
 }
 
-// Prints one outcome; returns false when there was nothing to print but a message.
-void PrintOutcome(std::ostream& out, const std::string& prefix, const PropOutcome& o) {
+// Prints one outcome; a failed evaluation prints an empty value (as the
+// window clears the field) and its message. Returns false when it failed.
+bool PrintOutcome(std::ostream& out, std::ostream& err, std::string_view property, const std::string& prefix,
+                  const PropOutcome& o) {
   if (o.kind == PropOutcome::NoTemperature) out << kNoTemperature << "\n";
   else if (o.kind == PropOutcome::Clear) out << prefix << "\n";
-  else out << prefix << Digits17(o.value) << "\n";
+  else if (o.Failed()) {
+    out << prefix << "\n";
+    err << "tharvex-cli: " << OutcomeFailure(property, o) << "\n";
+    return false;
+  } else out << prefix << Digits17(o.value) << "\n";
+  return true;
 }
 
 int Property(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -104,8 +111,7 @@ int Property(const std::vector<std::string>& args, std::ostream& out, std::ostre
   grid.SetValue("p", p);
   try {
     if (text) {
-      PrintOutcome(out, "value=", EvaluatePropertyText(prop, *text, liquid, grid));
-      return 0;
+      return PrintOutcome(out, err, prop, "value=", EvaluatePropertyText(prop, *text, liquid, grid)) ? 0 : 1;
     }
     PropLibLoad load = LoadPropLib(lib);
     if (!load.error.empty()) err << "tharvex-cli: " << load.error << "\n";
@@ -113,10 +119,11 @@ int Property(const std::vector<std::string>& args, std::ostream& out, std::ostre
       if (r.Text(PropField::NO) != *substance) continue;
       out << "NO=" << r.Text(PropField::NO) << "\nCN=" << r.Text(PropField::CN) << "\nEN=" << r.Text(PropField::EN)
           << "\n";
+      bool ok = true;
       for (const char* name : {"CP", "MD", "VI", "TC", "ST", "HV"})
-        PrintOutcome(out, std::string(name) + "=",
-                     EvaluatePropertyText(name, r.Get(*FindPropField(name)), r.IsLiquid(), grid));
-      return 0;
+        ok = PrintOutcome(out, err, name, std::string(name) + "=",
+                          EvaluatePropertyText(name, r.Get(*FindPropField(name)), r.IsLiquid(), grid)) && ok;
+      return ok ? 0 : 1;
     }
     err << "tharvex-cli: no record with NO '" << *substance << "' in " << lib << "\n";
     return 1;

@@ -1,7 +1,9 @@
 #pragma once
 // Binding between the form model and the widgets that show it. Every widget
-// is refreshed from its control only when the control's revision moved, in one
-// pass wrapped in signal blockers, so a refresh never re-fires a handler.
+// is refreshed from its control only when the control's revision moved. The
+// widgets hand the model only what the user does (a click, a pick from a
+// list, leaving an edit), never a change made by code, so a refresh cannot
+// re-fire a handler and needs no signal blockers.
 #include <QObject>
 #include <QString>
 #include <functional>

@@ -78,7 +78,7 @@ CopyDataService::Client* CopyDataService::find(QLocalSocket* s) {
 bool CopyDataService::makeRoom() {
   Client* oldest = nullptr;
   for (Client& c : clients_)
-    if (c.pending.isEmpty() && c.socket->bytesToWrite() == 0 && (!oldest || c.lastActive < oldest->lastActive))
+    if (c.idle() && c.socket->bytesToWrite() == 0 && (!oldest || c.lastActive < oldest->lastActive))
       oldest = &c;
   if (!oldest) return false;
   drop(oldest->socket);
@@ -114,7 +114,10 @@ void CopyDataService::acceptPending() {
       delete s;
       continue;
     }
-    clients_.push_back({s, {}, clock_.elapsed()});
+    Client client;
+    client.socket = s;
+    client.lastActive = clock_.elapsed();
+    clients_.push_back(std::move(client));
     connect(s, &QLocalSocket::readyRead, this, [this, s] { serve(s); });
     connect(s, &QLocalSocket::disconnected, this, [this, s] { drop(s); });
     // Text that came with the connection.
@@ -134,26 +137,44 @@ void CopyDataService::drop(QLocalSocket* s) {
 void CopyDataService::serve(QLocalSocket* s) {
   Client* c = find(s);
   if (!c) return;
-  c->scheduled = false;
   c->lastActive = clock_.elapsed();
-  c->pending += s->readAll();
-  int answered = 0;
-  qsizetype start = 0, zero;
-  while ((zero = c->pending.indexOf('\0', start)) >= 0) {
-    if (++answered > kRequestsPerTurn) {
+  const QByteArray bytes = s->readAll();
+  RequestBuffer::Fed fed = c->buffer.Feed(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  if (fed.overflow) {  // no request of this service is that long
+    drop(s);
+    return;
+  }
+  for (std::string& r : fed.requests) {
+    c->queuedBytes += static_cast<qint64>(r.size()) + 1;
+    c->queue.push_back(std::move(r));
+  }
+  if (c->queuedBytes > kMaxQueued) {
+    drop(s);
+    return;
+  }
+  if (!c->scheduled) answer(s);
+}
+
+void CopyDataService::answer(QLocalSocket* s) {
+  Client* c = find(s);
+  if (!c) return;
+  c->scheduled = false;
+  for (int answered = 0; !c->queue.empty(); ++answered) {
+    if (answered == kRequestsPerTurn) {
       // The rest in the next turn, after the other connections.
       c->scheduled = true;
       QTimer::singleShot(0, this, [this, s] {
-        if (Client* again = find(s); again && again->scheduled) serve(s);
+        if (Client* again = find(s); again && again->scheduled) answer(s);
       });
       break;
     }
-    const QByteArray text = c->pending.mid(start, zero - start);
-    start = zero + 1;
-    if (text.startsWith(kOpenRequest)) {
+    const std::string text = std::move(c->queue.front());
+    c->queue.pop_front();
+    c->queuedBytes -= static_cast<qint64>(text.size()) + 1;
+    if (std::string_view(text).starts_with(std::string_view(kOpenRequest, sizeof kOpenRequest - 1))) {
       // The window takes the file after this turn: opening may ask the user
       // a question, and the second start need not wait for the answer.
-      const QString file = QString::fromUtf8(text.mid(static_cast<qsizetype>(sizeof kOpenRequest) - 1));
+      const QString file = QString::fromStdString(text.substr(sizeof kOpenRequest - 1));
       QTimer::singleShot(0, this, [this, file, socket = QPointer<QLocalSocket>(s)] {
         const QString shown = openRequested ? openRequested(file) : QString();
         if (socket && find(socket)) {
@@ -163,10 +184,10 @@ void CopyDataService::serve(QLocalSocket* s) {
       });
       continue;
     }
-    const CopyDataRequest r = AnswerCopyData(std::string_view(text.constData(), static_cast<size_t>(text.size())));
+    const CopyDataRequest r = AnswerCopyData(text);
     if (r.handle == 0) {
       if (targetNotFound) targetNotFound();
-      if (!(c = find(s))) return;
+      if (!(c = find(s))) return;  // the connection went while the box was up
       continue;
     }
     QByteArray reply(r.reply.data(), static_cast<qsizetype>(r.reply.size()));
@@ -178,10 +199,7 @@ void CopyDataService::serve(QLocalSocket* s) {
       return;
     }
   }
-  c->pending.remove(0, start);
   s->flush();
-  const qsizetype unfinished = c->pending.size() - (c->pending.lastIndexOf('\0') + 1);
-  if (c->pending.size() > kMaxQueued || unfinished > kMaxRequest) drop(s);
 }
 
 }  // namespace tharvex::gui

@@ -16,9 +16,13 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
+
+#include "core/app/request_buffer.h"
 
 class QLocalSocket;
 class QSocketNotifier;
@@ -48,10 +52,11 @@ class CopyDataService : public QObject {
   // answer is the project file the window shows afterwards.
   std::function<QString(const QString& file)> openRequested;
 
-  // Longest request kept while waiting for its zero byte.
-  static constexpr qint64 kMaxRequest = 64 * 1024;
-  // Received text one connection may leave waiting, and replies it may leave
-  // unread; beyond either the connection is closed.
+  // Longest request kept while waiting for its zero byte (the core's
+  // request buffer cuts the stream and enforces it).
+  static constexpr qint64 kMaxRequest = static_cast<qint64>(RequestBuffer::kMaxRequest);
+  // Received requests one connection may leave waiting, and replies it may
+  // leave unread; beyond either the connection is closed.
   static constexpr qint64 kMaxQueued = 1024 * 1024;
   static constexpr qint64 kMaxUnread = 64 * 1024;
   // Requests answered in one turn of the event loop per connection, so one
@@ -61,11 +66,15 @@ class CopyDataService : public QObject {
 
  private:
   struct Client {
-    QLocalSocket* socket;
-    QByteArray pending;
-    qint64 lastActive;
+    QLocalSocket* socket = nullptr;
+    RequestBuffer buffer;            // the unfinished request
+    std::deque<std::string> queue;   // whole requests not answered yet
+    qint64 queuedBytes = 0;
+    qint64 lastActive = 0;
     bool scheduled = false;
+    bool idle() const { return queue.empty() && buffer.pending() == 0; }
   };
+  void answer(QLocalSocket* s);
   void acceptPending();
   void serve(QLocalSocket* s);
   void drop(QLocalSocket* s);

@@ -1,11 +1,13 @@
 // tharvex [FILE]: the desktop program. One instance per user: a second start
 // hands its file (or nothing) to the running window, which comes to the
-// front and opens it, and ends.
+// front and opens it, and ends. --page shows a tab after the file is open,
+// so the screenshot script can show the drawing and the report.
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 
@@ -30,14 +32,23 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("tharvex"));
 
   QString file;
+  QString page;
   const QStringList args = QApplication::arguments().mid(1);
-  for (const QString& a : args) {
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString& a = args[i];
+    if (a == QLatin1String("--page") && i + 1 < args.size()) {
+      page = args[++i];
+      continue;
+    }
     if (a == QLatin1String("--version")) {
       std::printf("%s\n", VersionText().c_str());
       return 0;
     }
     if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-      std::printf("Usage: tharvex [FILE]\n  FILE  a project (.zrf) or template (.zrt) to open\n");
+      std::printf(
+          "Usage: tharvex [--page main|drawing|report|tools] [FILE]\n"
+          "  FILE  a project (.zrf) or template (.zrt) to open\n"
+          "  --page  the tab shown once FILE is open\n");
       return 0;
     }
     if (file.isEmpty()) file = QFileInfo(a).absoluteFilePath();
@@ -86,5 +97,15 @@ int main(int argc, char** argv) {
 
   window.show();
   if (!file.isEmpty()) QTimer::singleShot(0, &window, [&window, file] { window.openFromOutside(file); });
+  if (!page.isEmpty()) {
+    // The tabs by the names of the control table.
+    const QString tab = page == QLatin1String("drawing")  ? QStringLiteral("TabSheet2")
+                        : page == QLatin1String("report") ? QStringLiteral("TabSheetReport")
+                        : page == QLatin1String("tools")  ? QStringLiteral("TabTools")
+                                                          : QStringLiteral("TabSheet1");
+    QTimer::singleShot(0, &window, [&window, tab] {
+      if (QWidget* w = window.pages()->findChild<QWidget*>(tab)) window.pages()->setCurrentWidget(w);
+    });
+  }
   return QApplication::exec();
 }

@@ -99,7 +99,7 @@ class TFormTharvex : public QMainWindow {
   void buildLegend(class QStatusBar* bar);
   void historyChanged();
   bool undoKeyForWindow(QWidget* focus, class QKeyEvent* e) const;
-  void loadGlossary();
+  void loadGlossary() const;
   bool showFieldTooltip(QWidget* w, class QHelpEvent* e);
 
  public:
@@ -125,7 +125,9 @@ class TFormTharvex : public QMainWindow {
   QLabel* status1_ = nullptr;
   TFormAuthor* author_ = nullptr;
   FieldHint hint_;
-  help::Glossary glossary_;
+  // The tooltips' glossary, read again when the language changes.
+  mutable help::Glossary glossary_;
+  mutable std::string glossaryLanguage_;
   QString helpKeyword_;
   bool shownOnce_ = false;
   QAction* unitSymbols_ = nullptr;

@@ -112,11 +112,6 @@ void TFormTharvex::clearFocusedField() {
 }
 
 void TFormTharvex::optimise(Control& c) {
-  if (!services_->optimiserAvailable() && !c.onClick) {
-    model_.form().setStatus(1, Ss(QCoreApplication::translate("MainWindowCommands", "优化设计尚不可用")));
-    binder_->refresh();
-    return;
-  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // One action, undone as a whole, from the status line on; one refresh at
   // the end: the sweep's intermediate states are not shown.

@@ -129,11 +129,11 @@ QString TFormTharvex::fieldTooltip(const Control& shown) const {
   const std::string caption = help::HelpKeywordFor(form, field->name());
   QString tip;
   if (!caption.empty()) {
-    const QString shown = ControlText(caption);
-    tip = QStringLiteral("<b>") + shown.toHtmlEscaped() + QStringLiteral("</b>");
-    // The manual's glossary is in the language of the manual shown.
-    std::string entry = glossary_.Entry(Ss(shown));
-    if (entry.empty() && i18n::Language() != "en") entry = glossary_.Entry(caption);
+    tip = QStringLiteral("<b>") + ControlText(caption).toHtmlEscaped() + QStringLiteral("</b>");
+    // The glossary of the manual in the window's language, keyed by the
+    // Chinese caption.
+    if (glossaryLanguage_ != i18n::Language()) loadGlossary();
+    const std::string entry = glossary_.Entry(caption);
     if (!entry.empty()) tip += QStringLiteral("<br>") + Qs(entry).toHtmlEscaped().replace(QLatin1Char('\n'), "<br>");
   } else if (!field->hint().empty()) {
     tip = ControlText(field->hint()).toHtmlEscaped();
@@ -155,11 +155,12 @@ bool TFormTharvex::showFieldTooltip(QWidget* w, QHelpEvent* e) {
   return true;
 }
 
-void TFormTharvex::loadGlossary() {
+void TFormTharvex::loadGlossary() const {
   const std::string dataDir = FindDataDir(services_->paths().programDir);
   std::optional<std::string> text = help::ReadManual(dataDir);
   if (!text) text = help::ReadManual(services_->paths().supportsDir);
-  if (text) glossary_ = help::Glossary::FromManual(*text);
+  glossary_ = text ? help::Glossary::FromManual(*text) : help::Glossary();
+  glossaryLanguage_ = i18n::Language();
 }
 
 void TFormTharvex::openFromOutside(const QString& file) {

@@ -15,6 +15,7 @@
 #include "core/app/recent_files.h"
 #include "core/app/report_commands.h"
 #include "core/app/session_ui.h"
+#include "core/fields/i18n.h"
 #include "core/help/about.h"
 #include "core/help/manual_index.h"
 #include "core/output/report.h"
@@ -76,6 +77,7 @@ struct WindowServices::Impl {
   QAction* pdfAction = nullptr;
   SessionUi* reportUi = nullptr;     // the save dialogs' script in tests
   std::unique_ptr<HelpWindow> help;  // one viewer, kept from one request to the next
+  std::string helpLanguage;          // the language of the manual it shows
   QPointer<TFormSimpPL> props;  // created at the first use, then kept with its state
   std::string dataDir;          // the shipped files; empty when not found
   QTextDocument noReport;       // printed while the report page was never made
@@ -278,7 +280,9 @@ void WindowServices::helpDocument(const QString& keyword) {
   // From the menu the manual opens at its installation chapter; F1 gives the
   // field's caption, looked up with the fallbacks down to the glossary.
   const std::string title = keyword.isEmpty() ? std::string(help::kInstallChapter) : Ss(keyword);
-  if (!d_->help) {
+  // The viewer shows the manual of the language the window shows; a change
+  // of language reloads it on the next request.
+  if (!d_->help || d_->helpLanguage != i18n::Language()) {
     std::string dir = d_->dataDir;
     std::optional<std::string> text = help::ReadManual(dir);
     if (!text) {
@@ -287,14 +291,19 @@ void WindowServices::helpDocument(const QString& keyword) {
       text = help::ReadManual(dir);
     }
     if (!text) {
-      window_.model().form().messages().Show(Message{
-          Ss(QCoreApplication::translate("WindowServices", "找不到用户手册 %1。").arg(Qs(help::kManualFile))),
-          Ss(QCoreApplication::translate("WindowServices", "Tharvex 帮助")), MessageIcon::Error, MessageButtons::Ok});
+      window_.model().form().messages().Show(
+          Message{Ss(QCoreApplication::translate("WindowServices", "找不到用户手册 %1。")
+                         .arg(Qs(help::ManualFile(i18n::Language())))),
+                  Ss(QCoreApplication::translate("WindowServices", "Tharvex 帮助")), MessageIcon::Error,
+                  MessageButtons::Ok});
       return;
     }
-    d_->help = std::make_unique<HelpWindow>();
+    if (!d_->help) {
+      d_->help = std::make_unique<HelpWindow>();
+      d_->help->setWindowIcon(window_.windowIcon());
+    }
     d_->help->setManual(*text, Qs(dir + "/manual"));
-    d_->help->setWindowIcon(window_.windowIcon());
+    d_->helpLanguage = i18n::Language();
   }
   HelpWindow& w = *d_->help;
   w.showMaximized();
@@ -322,7 +331,6 @@ void WindowServices::propertyWindow(const std::string& button) {
 }
 
 void WindowServices::calculate() { window_.model().Calculate(nullptr); }
-bool WindowServices::optimiserAvailable() const { return true; }
 void WindowServices::optimise() { window_.model().Optimise(nullptr); }
 
 }  // namespace tharvex::gui

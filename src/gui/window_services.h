@@ -74,7 +74,6 @@ class WindowServices {
 
   // The calculation run (the drawing tab runs it) and the optimiser.
   void calculate();
-  bool optimiserAvailable() const;
   void optimise();
 
  private:

@@ -97,5 +97,20 @@ TEST(CliMisleading, ShortSurplusIsRed) {
   EXPECT_EQ(d["controls"]["CsD"]["fontColor"], 255);  // RGB(255,0,0)
 }
 
+// A property text that cannot be evaluated prints no value, names the cause
+// and fails, instead of printing 0.
+TEST(CliMisleading, PropertyTextThatFailsPrintsNoValue) {
+  auto formula = RunCli({"property", "--text", "SQRT(t)", "--t", "20"});
+  EXPECT_EQ(formula.status, 1);
+  EXPECT_NE(formula.out.find("value=\n"), std::string::npos) << formula.out;
+  EXPECT_NE(formula.err.find("公式无法计算"), std::string::npos) << formula.err;
+  auto eos = RunCli({"property", "--text", "PRV:5000,300,100,0.3,0.1,20", "--prop", "CP", "--t", "20"});
+  EXPECT_EQ(eos.status, 1);
+  EXPECT_NE(eos.err.find("没有状态方程算法"), std::string::npos) << eos.err;
+  auto good = RunCli({"property", "--text", "1800+2.5*t", "--t", "20"});
+  EXPECT_EQ(good.status, 0) << good.err;
+  EXPECT_NE(good.out.find("value=1850"), std::string::npos) << good.out;
+}
+
 }  // namespace
 }  // namespace tharvex

@@ -1,6 +1,7 @@
 // The calculation sheet from the command line, read back with pdftotext:
 // every value the window shows appears with its caption, the method names
-// its correlations, warnings show, every page carries the title block.
+// its correlations (with their equations and values under "工程方法"),
+// warnings show, every page carries the title block.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,9 +10,11 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 
 #include "tests/cli_runner.h"
+#include "core/fields/number_format.h"
 #include "core/mainwin/main_window_table.h"
 
 namespace tharvex {
@@ -181,6 +184,70 @@ TEST_F(SheetCli, FailingCaseShowsItsWarnings) {
   EXPECT_NE(text.find("设计校核不合格：富余度≥"), std::string::npos);
   EXPECT_TRUE(LineWith(lines, "富余度≥", "不合格"));
   EXPECT_NE(text.find("Sieder–Tate 层流关联式"), std::string::npos);
+}
+
+TEST_F(SheetCli, StaleResultsAreMarked) {
+  // More tubes than any layout takes stops the rating at the layout: the
+  // results after it are left from the example's calculation.
+  nlohmann::json dump;
+  const std::string text = Sheet({"--open", Example(), "--set", "NhD=100000"}, dump);
+  ASSERT_TRUE(dump["resultsStale"].get<bool>());
+  const auto lines = Lines(text);
+  EXPECT_NE(text.find("部分结果来自先前的计算"), std::string::npos);
+  EXPECT_TRUE(LineWith(lines, "总传热系数", "过期"));
+  // A calculation that goes through clears the mark.
+  const std::string fresh = Sheet({"--open", Example(), "--set", "NhD=100000", "--set", "NhD=12"}, dump);
+  EXPECT_FALSE(dump["resultsStale"].get<bool>());
+  EXPECT_EQ(fresh.find("部分结果来自先前的计算"), std::string::npos);
+}
+
+// The number after the symbol on the results row that starts with the caption
+// ("壳程雷诺数  Res  2094.537").
+std::optional<double> RowValue(const std::vector<std::string>& lines, const std::string& caption,
+                               const std::string& symbol) {
+  for (const auto& l : lines)
+    if (l.rfind(caption, 0) == 0 && l.find(symbol) != std::string::npos) {
+      std::istringstream in(l.substr(l.find(symbol) + symbol.size()));
+      std::string word;
+      in >> word;
+      return ParseLenient(word);
+    }
+  return std::nullopt;
+}
+
+// "工程方法": for each coefficient the correlation's equation, the values
+// that went in (the calculation's own Reynolds numbers among them) and the
+// range of its data, flagged where the example's 7 mm fin pitch lies beyond
+// Briggs & Young's 4.1 mm.
+TEST_F(SheetCli, EngineeringMethodPrintsEachEquationAndItsValues) {
+  nlohmann::json dump;
+  const std::string text = Sheet({"--open", Example(), "--select", "MethodD=1", "--calc"}, dump);
+  ASSERT_TRUE(dump.is_object());
+  ASSERT_FALSE(dump["controls"]["KaD"]["text"].get<std::string>().empty()) << "the case did not calculate";
+  EXPECT_EQ(text.find("见所列文献"), std::string::npos);
+  EXPECT_NE(text.find("计算方法：工程方法"), std::string::npos);
+  // Equations, in pieces short enough not to be wrapped in their cell.
+  for (const char* s : {"0.134 Re^0.681 Pr^(1/3) (s/l)^0.2 (s/t)^0.1134", "K1(m r1) I1(m r2c)", "m = √(2h/(λf·t))",
+                        "f = 9.465 Re^−0.316 (St/d)^−0.927 (St/Sd)^0.515", "Δp = 2 f N G²/ρ",
+                        "γ = (Re − 2300)/7700", "F = NTU_逆流 / NTU"})
+    EXPECT_NE(text.find(s), std::string::npos) << s;
+  const auto lines = Lines(text);
+  // Values from the geometry: gap 6 mm over fins 16 mm high and 1 mm thick,
+  // 35 mm bore in 3.5 m tubes, 6 columns in 2 passes; fin root 19 mm.
+  EXPECT_TRUE(LineWith(lines, "s/l = 0.375", "s/t = 6"));
+  EXPECT_TRUE(LineWith(lines, "d/L = 0.01", "Pr = "));
+  EXPECT_TRUE(LineWith(lines, "列数 = 6", "管程数 = 2"));
+  EXPECT_TRUE(LineWith(lines, "r1 = 19 mm", "W/(m²·K)"));
+  // The Reynolds numbers that went in are the calculation's own.
+  const auto res = RowValue(lines, "壳程雷诺数", "Res"), ret = RowValue(lines, "管程雷诺数", "Ret");
+  ASSERT_TRUE(res && ret);
+  EXPECT_TRUE(LineWith(lines, "输入值", "Re = " + FormatGeneral(*res, 7, 4) + "，Pr = "));
+  EXPECT_TRUE(LineWith(lines, "输入值", "Re = " + FormatGeneral(*ret, 7, 4) + "，Pr = "));
+  // Ranges, and the flag where the case leaves them.
+  EXPECT_NE(text.find("Re 2000～50000"), std::string::npos);
+  EXPECT_NE(text.find("2300 ≤ Re < 10^4"), std::string::npos);
+  EXPECT_TRUE(LineWith(lines, "叉排", "▲ 超出适用范围"));
+  EXPECT_NE(text.find("▲ 壳程膜系数：Briggs & Young (1963) 高翅片 超出适用范围"), std::string::npos);
 }
 
 TEST_F(SheetCli, UnwritableTargetFailsAndLeavesNothing) {

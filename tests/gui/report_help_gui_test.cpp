@@ -28,6 +28,9 @@
 #include <set>
 #include <sstream>
 
+#include "test_paths.h"
+
+#include "core/fields/i18n.h"
 #include "core/app/paths.h"
 #include "core/app/session_ui.h"
 #include "core/output/report.h"
@@ -340,6 +343,60 @@ TEST_F(ReportHelpGui, FirstF1OfTheSessionLandsOnTheFieldsEntry) {
   window->fieldHelp(edit("WsD"));
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   EXPECT_EQ(TopOfPages(h), QStringLiteral("质量流量"));
+}
+
+// The help and the tooltips follow the language the window shows: the same
+// viewer reloads the English manual, shown without its anchors, and F1 opens
+// it at the field's entry; back in Chinese, the Chinese manual returns.
+TEST_F(ReportHelpGui, HelpAndTooltipsFollowTheLanguage) {
+  struct Restore {
+    ~Restore() { i18n::SetLanguage("zh"); }
+  } restore;
+  window->fieldHelp(edit("WsD"));
+  auto help = helpWindows();
+  ASSERT_EQ(help.size(), 1u);
+  HelpWindow& h = *help[0];
+
+  i18n::SetLanguage("en");
+  window->fieldHelp(edit("WsD"));
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(helpWindows(), help);
+  EXPECT_EQ(TopOfPages(h), QStringLiteral("Mass flow"));
+  EXPECT_EQ(h.outline()->currentItem()->text(0), QStringLiteral("Mass flow"));
+  EXPECT_EQ(h.outline()->topLevelItem(1)->text(0), QStringLiteral("Chapter 1 Installation"));
+  EXPECT_FALSE(h.browser()->toPlainText().contains(QStringLiteral("{#")));
+  EXPECT_TRUE(window->fieldTooltip(C("WsD")).contains(QStringLiteral("Meaning: the mass of fluid")));
+  window->command("MHDoc");
+  EXPECT_EQ(TopOfPages(h), QStringLiteral("Chapter 1 Installation"));
+
+  i18n::SetLanguage("zh");
+  window->fieldHelp(edit("WsD"));
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(TopOfPages(h), QStringLiteral("质量流量"));
+  EXPECT_TRUE(window->fieldTooltip(C("WsD")).contains(QStringLiteral("含义：")));
+}
+
+// Every heading of both shipped manuals is reachable in the viewer, the
+// English one with its anchors dropped from the pages and the outline.
+TEST(HelpWindowPages, EveryBookmarkOfBothManualsHasItsHeading) {
+  struct Restore {
+    ~Restore() { i18n::SetLanguage("zh"); }
+  } restore;
+  const std::string data = std::string(THARVEX_SOURCE_DIR) + "/data";
+  for (const char* language : {"zh", "en"}) {
+    i18n::SetLanguage(language);
+    auto text = help::ReadManual(data);
+    ASSERT_TRUE(text) << language;
+    HelpWindow h;
+    h.setManual(*text, QString());
+    const auto& marks = h.index().bookmarks();
+    ASSERT_GT(marks.size(), 100u) << language;
+    for (size_t i = 0; i < marks.size(); ++i) {
+      const int ordinal = static_cast<int>(i);
+      ASSERT_TRUE(h.headingBlock(ordinal).isValid()) << language << ": " << marks[i].title;
+      EXPECT_EQ(h.headingBlock(ordinal).text(), Qs(marks[i].title).trimmed()) << language;
+    }
+  }
 }
 
 TEST(HelpWindowPages, BookmarksFindTheirHeadingsPastSetextCodeAndMarkup) {

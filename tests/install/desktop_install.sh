@@ -9,7 +9,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for f in bin/tharvex bin/tharvex-cli share/tharvex/data/PropLib.cds share/tharvex/data/templates/Default.zrt \
-         share/tharvex/data/manual/manual.md share/icons/hicolor/scalable/apps/tharvex.svg \
+         share/tharvex/data/manual/manual.md share/tharvex/data/manual/manual_en.md \
+         share/icons/hicolor/scalable/apps/tharvex.svg \
          share/applications/tharvex.desktop share/mime/packages/tharvex.xml; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done

@@ -15,7 +15,8 @@ deb="$(ls "$work"/out/*.deb)"
 dpkg-deb --contents "$deb" >"$work/contents"
 missing=0
 for path in ./usr/bin/tharvex ./usr/bin/tharvex-cli ./usr/share/tharvex/data/PropLib.cds \
-  ./usr/share/tharvex/data/manual/manual.md ./usr/share/tharvex/data/templates/Default.zrt \
+  ./usr/share/tharvex/data/manual/manual.md ./usr/share/tharvex/data/manual/manual_en.md \
+  ./usr/share/tharvex/data/templates/Default.zrt \
   ./usr/share/applications/tharvex.desktop ./usr/share/icons/hicolor/scalable/apps/tharvex.svg \
   ./usr/share/mime/packages/tharvex.xml ./usr/share/man/man1/tharvex-cli.1.gz \
   ./usr/share/tharvex/data/i18n/tharvex_gui_en.qm ./usr/share/tharvex/data/i18n/tharvex_core_en.qm \

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/app/recent_files.h"
+#include "core/engine/areas_nozzles.h"
 #include "core/fields/i18n.h"
 #include "core/fields/solver.h"
 #include "core/files/file_error.h"
@@ -104,6 +105,15 @@ void ProjectSession::UpdateTitle(bool addToRecent) {
   SetModified(false);
 }
 
+// The handlers' calculation ran on half-loaded values and may have coloured
+// the surplus for a number the second pass has since replaced.
+void ProjectSession::MarkLoadedSurplus() {
+  Form& form = model_.form();
+  Control* surplus = form.Find("CsD");
+  const Control* required = form.Find("CsrD");
+  if (surplus && required) engine::MarkSurplus(*surplus, *required);
+}
+
 void ProjectSession::RefreshModes() {
   Form& form = model_.form();
   // The phase lists show or hide the two-phase state labels, which no
@@ -133,6 +143,7 @@ bool ProjectSession::OpenFile(const std::string& file, bool addToRecent, ReadSta
   if (plan) {
     mainwin::ResetLaterControls(model_.form());
     ApplyFormRecord(model_.form(), *plan, [this] { RefreshModes(); });
+    MarkLoadedSurplus();
   } else {
     RefreshModes();
   }
@@ -179,6 +190,7 @@ bool ProjectSession::New() {
   if (plan) {
     mainwin::ResetLaterControls(form);
     ApplyFormRecord(form, *plan, [this] { RefreshModes(); });
+    MarkLoadedSurplus();
   } else {
     RefreshModes();
   }

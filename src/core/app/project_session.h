@@ -39,6 +39,7 @@ class ProjectSession {
   // Re-applies the calculation-type and fin-type handlers so the field
   // states follow loaded selections.
   void RefreshModes();
+  void MarkLoadedSurplus();
 
   // The file menu. Each returns true when the command ran to its end.
   bool New();

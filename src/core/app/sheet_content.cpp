@@ -210,9 +210,11 @@ void Check(const std::vector<exportdata::CheckRow>& rows, std::vector<Block>& ou
   out.push_back(TableBlock(std::move(t)));
 }
 
-// Whether the results no longer follow the inputs. The window does not keep
-// that yet; this is the one place to ask it.
-bool ResultsStale(const Form&) { return false; }
+// Whether some results are left from an earlier calculation because the
+// latest one stopped before it reached them (the window shows them grey).
+bool ResultsStale(const Form& form) {
+  return std::any_of(form.controls().begin(), form.controls().end(), [](const auto& c) { return c->stale(); });
+}
 
 void Warnings(const Form& form, const method::MethodDescription& m, const std::vector<exportdata::CheckRow>& check,
               std::vector<Block>& out) {
@@ -221,7 +223,8 @@ void Warnings(const Form& form, const method::MethodDescription& m, const std::v
   auto add = [&](std::string s) {
     if (!s.empty() && std::find(lines.begin(), lines.end(), s) == lines.end()) lines.push_back(std::move(s));
   };
-  if (ResultsStale(form)) add(i18n::Tr("Sheet", "计算结果已过期：输入已修改，结果未重新计算。"));
+  if (ResultsStale(form))
+    add(i18n::Tr("Sheet", "部分结果来自先前的计算（最近一次计算未能完成），标为“过期”，请核对输入后重新计算。"));
   for (const std::string& s : form.statusLog()) add(i18n::TrMessage(s));
   add(i18n::TrMessage(form.status(1)));
   for (const auto& c : m.correlations)
@@ -286,8 +289,9 @@ std::string DrawingCaption(const Form& form) {
 }
 
 // A method other than the standard one names its correlations in the
-// engine's log of the last calculation: one line per coefficient, with the
-// log's flag when the correlation ran outside its published data.
+// engine's log of the last calculation: for each coefficient the
+// correlation's equation, the values that went in and the range of its
+// published data, flagged when the calculation ran outside it.
 method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::string name) {
   using engine::method::Role;
   static constexpr std::pair<Role, const char*> kRoles[] = {
@@ -300,11 +304,15 @@ method::MethodDescription FromUseLog(const engine::method::UseLog& log, std::str
   for (auto [role, caption] : kRoles) {
     const auto& use = log.At(role);
     if (use.corr == engine::method::Corr::None) continue;
+    const engine::method::CorrText& text = engine::method::Formula(use.corr);
     method::Correlation c;
     c.quantity = i18n::Tr(i18n::kSheet, caption);
     c.name = i18n::Tr(i18n::kReport, engine::method::Name(use.corr));
-    c.formula = i18n::Tr("Sheet", "见所列文献");
-    c.note = use.outside ? i18n::Tr("Sheet", "超出已发表数据的范围") : i18n::Tr("Sheet", "在已发表数据的范围内");
+    c.formula = std::string(text.equation);
+    for (size_t i = 0; i < text.inputs.size() && !text.inputs[i].symbol.empty(); ++i)
+      c.inputs.push_back({std::string(text.inputs[i].symbol), FormatGeneral(use.in[i], 7, 4),
+                          std::string(text.inputs[i].unit)});
+    c.note = i18n::Tr(i18n::kSheet, text.range);
     c.outsideData = use.outside;
     m.correlations.push_back(std::move(c));
   }

@@ -49,9 +49,13 @@ void Engine::AreasStep() {
   const double cs = Fin(Div(ar - ac, ac) * 100);
   const double shown = Showable(Round(cs * 100) * 0.01);
   f_.CsD->setText(FormatGeneral(shown));
-  // Red while the surplus falls short of the required one.
-  const auto required = ParseLenient(f_.CsrD->text());
-  f_.CsD->setFontColor(required && shown < *required ? colors::Red : colors::Blue);
+  MarkSurplus(*f_.CsD, *f_.CsrD);
+}
+
+void MarkSurplus(Control& surplus, const Control& required) {
+  const auto shown = ParseLenient(surplus.text());
+  const auto limit = ParseLenient(required.text());
+  surplus.setFontColor(shown && limit && *shown < *limit ? colors::Red : colors::Blue);
 }
 
 void Engine::NozzleStep() {

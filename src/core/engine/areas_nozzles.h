@@ -1,5 +1,6 @@
 #pragma once
 // Residuals of the nozzle relations (value arrays of the one-unknown solver).
+#include "core/fields/control.h"
 #include "core/fields/solver.h"
 
 namespace tharvex::engine {
@@ -8,5 +9,8 @@ namespace tharvex::engine {
 double NozzleDiameterResidual(const ValueArray& v, int last);
 // Positions: 0 density, 1 velocity, 2 nozzle pressure drop.
 double NozzleVelocityResidual(const ValueArray& v, int last);
+
+// Surplus shown red while it falls short of the required one, blue otherwise.
+void MarkSurplus(Control& surplus, const Control& required);
 
 }  // namespace tharvex::engine

@@ -90,10 +90,10 @@ LmtdCorrectionResult Engine::RowByRowCorrection(int n, int passes, double ta, do
     hit->ok = method::CrossCounterflowF(p, r, rows, np, hit->f);
   }
   if (!hit->ok) {
-    Used(method::Role::Correction, {method::Corr::RowByRow, true});
+    Used(method::Role::Correction, {method::Corr::RowByRow, true, {p, r, static_cast<double>(rows), static_cast<double>(np)}});
     return {0.5, false};
   }
-  Used(method::Role::Correction, {method::Corr::RowByRow, false});
+  Used(method::Role::Correction, {method::Corr::RowByRow, false, {p, r, static_cast<double>(rows), static_cast<double>(np)}});
   return {hit->f, true};
 }
 

@@ -24,12 +24,17 @@ Glossary Glossary::FromManual(std::string_view markdown) {
     if (end == std::string_view::npos) end = markdown.size();
     std::string_view line = Trim(markdown.substr(pos, end - pos));
     pos = end + 1;
+    // Chapters and sections are known by their anchor where they have one
+    // (the English manual), so both manuals answer the same captions.
+    std::string_view key;
     if (line.starts_with("# ")) {
       // The chapter bookmark carries a trailing blank; the heading does not.
-      inGlossary = std::string(line.substr(2)) + " " == kGlossaryChapter;
+      const std::string_view title = SplitAnchor(Trim(line.substr(2)), key);
+      inGlossary = std::string(key.empty() ? title : key) + " " == kGlossaryChapter;
       current = nullptr;
     } else if (inGlossary && line.starts_with("## ")) {
-      current = &g.entries_[std::string(Trim(line.substr(3)))];
+      const std::string_view title = SplitAnchor(Trim(line.substr(3)), key);
+      current = &g.entries_[std::string(key.empty() ? title : key)];
     } else if (current && line.starts_with("- ")) {
       if (!current->empty()) *current += "\n";
       *current += Trim(line.substr(2));

@@ -14,8 +14,9 @@ class Glossary {
   // The sections of the glossary chapter ("第六章 名词术语 ") of the manual.
   static Glossary FromManual(std::string_view markdown);
 
-  // The entry of a caption: its lines without the list marks ("含义：…"),
-  // one per line; empty when the glossary has none.
+  // The entry of a caption (the Chinese caption also in the English manual,
+  // whose sections carry it as their anchor): its lines without the list
+  // marks ("含义：…", "Meaning: …"), one per line; empty when there is none.
   std::string Entry(std::string_view caption) const;
   size_t size() const { return entries_.size(); }
 

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/fields/i18n.h"
+
 namespace tharvex::help {
 
 namespace {
@@ -38,13 +40,12 @@ bool IsFence(std::string_view line) {
   return t.starts_with("```") || t.starts_with("~~~");
 }
 
-}  // namespace
-
-ManualIndex ManualIndex::FromMarkdown(std::string_view markdown) {
-  ManualIndex index;
+// Calls `f(level, text, lineNo)` for every heading outside fenced code
+// blocks; `text` points into `markdown`.
+template <typename F>
+void ForEachHeading(std::string_view markdown, F f) {
   bool inFence = false;
   int lineNo = 0;
-  int chapter = -1;
   size_t pos = 0;
   while (pos <= markdown.size()) {
     size_t nl = markdown.find('\n', pos);
@@ -55,25 +56,41 @@ ManualIndex ManualIndex::FromMarkdown(std::string_view markdown) {
     } else if (!inFence) {
       std::string_view text;
       int level = HeadingLevel(line, text);
-      if (level > 0 && !text.empty()) {
-        Bookmark b;
-        b.title = std::string(text);
-        if (level == 1) b.title += ' ';
-        b.level = level;
-        b.ordinal = static_cast<int>(index.bookmarks_.size());
-        b.line = lineNo;
-        if (level == 1) chapter = b.ordinal;
-        b.chapter = chapter;
-        index.bookmarks_.push_back(std::move(b));
-      }
+      if (level > 0 && !text.empty()) f(level, text, lineNo);
     }
     if (nl == std::string_view::npos) break;
     pos = nl + 1;
   }
+}
+
+}  // namespace
+
+ManualIndex ManualIndex::FromMarkdown(std::string_view markdown) {
+  ManualIndex index;
+  int chapter = -1;
+  ForEachHeading(markdown, [&](int level, std::string_view text, int lineNo) {
+    std::string_view key;
+    Bookmark b;
+    b.title = std::string(SplitAnchor(text, key));
+    if (b.title.empty()) return;
+    b.key = key.empty() ? b.title : std::string(key);
+    if (level == 1) {
+      b.title += ' ';
+      b.key += ' ';
+    }
+    b.level = level;
+    b.ordinal = static_cast<int>(index.bookmarks_.size());
+    b.line = lineNo;
+    if (level == 1) chapter = b.ordinal;
+    b.chapter = chapter;
+    index.bookmarks_.push_back(std::move(b));
+  });
   return index;
 }
 
 const Bookmark* ManualIndex::Find(std::string_view title) const {
+  for (const auto& b : bookmarks_)
+    if (b.key == title) return &b;
   for (const auto& b : bookmarks_)
     if (b.title == title) return &b;
   return nullptr;
@@ -105,14 +122,54 @@ std::vector<const Bookmark*> ManualIndex::SectionsOf(std::string_view chapterTit
   return out;
 }
 
-std::optional<std::string> ReadManual(const std::string& dataDir) {
-  if (dataDir.empty()) return std::nullopt;
-  std::ifstream f(dataDir + "/" + std::string(kManualFile), std::ios::binary);
+std::string_view SplitAnchor(std::string_view text, std::string_view& key) {
+  key = {};
+  if (!text.ends_with('}')) return text;
+  const size_t open = text.rfind("{#");
+  if (open == std::string_view::npos || open == 0 || text[open - 1] != ' ') return text;
+  key = TrimSpaces(text.substr(open + 2, text.size() - open - 3));
+  return TrimSpaces(text.substr(0, open));
+}
+
+std::string WithoutAnchors(std::string_view markdown) {
+  std::string out;
+  out.reserve(markdown.size());
+  size_t copied = 0;
+  ForEachHeading(markdown, [&](int, std::string_view text, int) {
+    std::string_view key;
+    const std::string_view title = SplitAnchor(text, key);
+    if (key.empty()) return;
+    // `text` points into `markdown`: keep the line up to the title's end.
+    const size_t cut = static_cast<size_t>(title.data() + title.size() - markdown.data());
+    const size_t end = static_cast<size_t>(text.data() + text.size() - markdown.data());
+    out.append(markdown.substr(copied, cut - copied));
+    copied = end;
+  });
+  out.append(markdown.substr(copied));
+  return out;
+}
+
+std::string_view ManualFile(std::string_view language) { return language == "en" ? kEnglishManualFile : kManualFile; }
+
+namespace {
+
+std::optional<std::string> ReadFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
   if (!f) return std::nullopt;
   std::stringstream s;
   s << f.rdbuf();
   if (f.bad()) return std::nullopt;
   return s.str();
+}
+
+}  // namespace
+
+std::optional<std::string> ReadManual(const std::string& dataDir) {
+  if (dataDir.empty()) return std::nullopt;
+  const std::string_view file = ManualFile(i18n::Language());
+  if (auto text = ReadFile(dataDir + "/" + std::string(file))) return text;
+  if (file == kManualFile) return std::nullopt;
+  return ReadFile(dataDir + "/" + std::string(kManualFile));
 }
 
 }  // namespace tharvex::help

@@ -7,6 +7,11 @@
 // bookmarks (level 1) carry one trailing blank, "第一章 系统安装 ", as the
 // manual's chapter bookmarks always have; section bookmarks are the heading
 // text as written. Headings inside fenced code blocks are not headings.
+//
+// The Chinese manual's titles are the keys the program looks up (the field
+// captions, the chapter names). A manual in another language gives each
+// heading its Chinese title as an anchor, "## Mass flow {#质量流量}", so the
+// same keys open it at the same places; the viewer drops the anchors.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,9 +22,11 @@ namespace tharvex::help {
 inline constexpr std::string_view kInstallChapter = "第一章 系统安装 ";
 inline constexpr std::string_view kGlossaryChapter = "第六章 名词术语 ";
 inline constexpr std::string_view kManualFile = "manual/manual.md";
+inline constexpr std::string_view kEnglishManualFile = "manual/manual_en.md";
 
 struct Bookmark {
   std::string title;  // bookmark title (chapters with their trailing blank)
+  std::string key;    // the heading's anchor, else its title (chapters likewise with the blank)
   int level = 1;      // 1 chapter, 2 section, 3 subsection
   int ordinal = 0;    // position among all headings of the document, from 0
   int line = 0;       // source line of the heading, from 1
@@ -43,7 +50,7 @@ class ManualIndex {
   const std::vector<Bookmark>& bookmarks() const { return bookmarks_; }
   bool empty() const { return bookmarks_.empty(); }
 
-  // The first bookmark with exactly this title.
+  // The first bookmark with exactly this key or, failing that, this title.
   const Bookmark* Find(std::string_view title) const;
 
   // The help command's lookup: the keyword as it is, then with one blank
@@ -58,8 +65,19 @@ class ManualIndex {
   std::vector<Bookmark> bookmarks_;
 };
 
-// Reads the manual from the shipped data folder; nothing when it is missing
-// or unreadable.
+// Splits a heading's text "Mass flow {#质量流量}" into its title and anchor
+// key; the key is empty when the heading has no anchor.
+std::string_view SplitAnchor(std::string_view text, std::string_view& key);
+
+// The manual as the viewer shows it: the headings without their anchors.
+std::string WithoutAnchors(std::string_view markdown);
+
+// The manual's file within the data folder for a language ("zh", "en").
+std::string_view ManualFile(std::string_view language);
+
+// Reads the manual of the language the front end shows (i18n::Language())
+// from the shipped data folder, the Chinese one when that language has none;
+// nothing when it is missing or unreadable.
 std::optional<std::string> ReadManual(const std::string& dataDir);
 
 }  // namespace tharvex::help

@@ -96,6 +96,8 @@ std::string StateCaption(FieldState s) {
 
 FieldState StateOf(const Form&, const Control& c) {
   if (!c.enabled()) return FieldState::Disabled;
+  // Left from an earlier calculation, since the latest did not get that far.
+  if (c.stale()) return FieldState::Stale;
   // The solver marks what it computed with the no-entry cursor; a project
   // file keeps only the read-only state and the colour, so a member of a
   // balance or nozzle relation that is read-only without the results' blue

@@ -147,8 +147,11 @@ void AppendRow(const Form& form, const Row& row, std::vector<StyledLine>& out) {
       std::string line = ReportRow(CaptionOf(form, row.labelOf), value, unit);
       // The window shows a surplus short of the required one in red.
       const Control* shown = form.FindNoCase(row.valueOf);
-      if (shown && shown->isEdit() && shown->fontColor() == colors::Red) line += i18n::Tr(i18n::kReport, kShortfall);
-      out.push_back(Body(std::move(line)));
+      const bool shortfall = shown && shown->isEdit() && shown->fontColor() == colors::Red;
+      if (shortfall) line += i18n::Tr(i18n::kReport, kShortfall);
+      StyledLine body = Body(std::move(line));
+      body.red = shortfall;
+      out.push_back(std::move(body));
       break;
     }
     case RowKind::Separator: out.push_back(Body(std::string(kSeparator))); break;
@@ -215,7 +218,7 @@ std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFi
   out.push_back(StyledLine{Title(projectFile), kTitleSize, true});
   bool stale = false;
   for (const auto& c : form.controls()) stale = stale || c->stale();
-  if (stale) out.push_back(StyledLine{i18n::Tr(i18n::kReport, kStaleWarning), kHeadingSize, true});
+  if (stale) out.push_back(StyledLine{i18n::Tr(i18n::kReport, kStaleWarning), kHeadingSize, true, true});
   out.push_back(StyledLine{"", kHeadingSize, true});
   const auto& sections = Sections();
   for (size_t i = 0; i < sections.size(); ++i) {

@@ -19,6 +19,7 @@ struct StyledLine {
   std::string text;
   int size = 10;  // points
   bool bold = false;
+  bool red = false;  // a warning: a shortfall or results left from an earlier calculation
 
   bool operator==(const StyledLine&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -168,7 +169,11 @@ std::string WriteRtf(const std::vector<StyledLine>& lines) {
   out += "{\\fonttbl{\\f0\\fmodern\\fcharset134\\fprq1 ";
   out += kReportFont;
   out += "{\\*\\falt SimSun};}}\n";
-  out += "{\\colortbl ;\\red0\\green0\\blue0;}\n";
+  // Red (the window's warning colour) only when a line needs it, so that a
+  // report without warnings is written as it always was.
+  const bool anyRed = std::any_of(lines.begin(), lines.end(), [](const StyledLine& l) { return l.red; });
+  out += anyRed ? "{\\colortbl ;\\red0\\green0\\blue0;\\red255\\green0\\blue0;}\n"
+                : "{\\colortbl ;\\red0\\green0\\blue0;}\n";
   // Portrait A4 with 2 cm margins.
   out += "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\n";
   // No automatic spacing between Chinese and Latin text: it would shift the
@@ -184,7 +189,7 @@ std::string WriteRtf(const std::vector<StyledLine>& lines) {
     if (l.bold) out += "\\keepn";
     // The same font for Latin and East Asian runs (\\dbch\\af0), so that a
     // Chinese character stays two ASCII widths.
-    out += "{\\loch\\f0\\hich\\af0\\dbch\\af0\\cf1\\langfe2052\\fs" + std::to_string(l.size * 2);
+    out += "{\\loch\\f0\\hich\\af0\\dbch\\af0\\cf" + std::string(l.red ? "2" : "1") + "\\langfe2052\\fs" + std::to_string(l.size * 2);
     out += l.bold ? "\\b " : "\\b0 ";
     AppendText(out, l.text, gb, l.size, l.bold);
     out += '}';

@@ -100,14 +100,29 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
     vec[0] = prefix == "VRV" ? 1 : 0;
     FillVector(vec, std::string_view(s).substr(colon + 1), grid);
     double r = 0;
+    bool routine = true;
     if (vec[0] == 0) {
       if (field == PropField::MD) r = PrDensity(vec, 20, mark);
       else if (field == PropField::VI) r = PrViscosity(vec, 20, mark);
       else if (field == PropField::TC) r = PrConductivity(vec, 20, mark);
+      else routine = false;
     } else if (field == PropField::MD) {
       r = VirialDensity(vec, 20, mark);
+    } else {
+      routine = false;
     }
-    return {PropOutcome::Value, r};
+    PropOutcome o{PropOutcome::Value, r};
+    // The routines give 0 where the model does not fit; neither that nor a
+    // property without a routine may pass for a value.
+    if (!routine)
+      o.failure = i18n::Format(
+          i18n::Tr("Messages", "“%1”没有状态方程算法（%2）：状态方程只计算密度、粘度和导热系数，VRV 只计算密度。"),
+          {i18n::Tr("Props", PropertyCaption(property)), prefix});
+    else if (!(r > 0))
+      o.failure = i18n::Format(
+          i18n::Tr("Messages", "“%1”的状态方程（%2）在此温度和压力下无解，请检查临界参数和状态（液体/气体）。"),
+          {i18n::Tr("Props", PropertyCaption(property)), prefix});
+    return o;
   }
   if (s.empty()) return {PropOutcome::Clear};
 
@@ -205,6 +220,17 @@ std::vector<std::string> NamesBrokenByKeys(const std::optional<std::string>& tex
   return broken;
 }
 
+std::string PropertyCaption(std::string_view property) {
+  const auto f = FindPropField(property);
+  for (const auto& d : PropFieldDefs())
+    if (f == d.field) return std::string(d.caption);
+  return std::string(property);
+}
+
+std::string OutcomeFailure(std::string_view property, const PropOutcome& o) {
+  return o.failure.empty() ? FormulaFailure(PropertyCaption(property), o) : o.failure;
+}
+
 void EvaluateProperty(std::string_view property, Control& field, const PropRecord& record, TMyValues& grid,
                       MessageSink& sink) {
   std::optional<std::string> text;
@@ -218,13 +244,11 @@ void EvaluateProperty(std::string_view property, Control& field, const PropRecor
       field.setText("");
       break;
     case PropOutcome::Value:
-      if (o.formulaError != 0) {
-        // A failed formula yields 0, which must not pass for a property.
+      if (o.Failed()) {
+        // A failed formula or equation of state yields 0, which must not
+        // pass for a property.
         field.setText("");
-        std::string caption(property);
-        for (const auto& d : PropFieldDefs())
-          if (FindPropField(property) == d.field) caption = std::string(d.caption);
-        sink.Show({FormulaFailure(caption, o), "", MessageIcon::Error, MessageButtons::Ok});
+        sink.Show({OutcomeFailure(property, o), "", MessageIcon::Error, MessageButtons::Ok});
         break;
       }
       field.SetSIValue(o.value);

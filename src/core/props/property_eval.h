@@ -28,7 +28,19 @@ struct PropOutcome {
   double value = 0;
   int formulaError = 0;    // the parser's error code when a formula failed (value 0)
   std::string expression = {};  // the formula as evaluated, after the keys were replaced
+  // Why an equation-of-state text gave no value (the property has no routine,
+  // or the routine found no state); empty otherwise. The value is then 0 and
+  // must not be shown as the property.
+  std::string failure = {};
+
+  bool Failed() const { return kind == Value && (formulaError != 0 || !failure.empty()); }
 };
+
+// The caption of a property field ("密度" for "MD"), or the name itself.
+std::string PropertyCaption(std::string_view property);
+
+// The message for an outcome that Failed().
+std::string OutcomeFailure(std::string_view property, const PropOutcome& o);
 
 // The message for a formula that failed: the property, the parser's error
 // and the rewritten formula.

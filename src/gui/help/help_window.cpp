@@ -96,7 +96,7 @@ void HelpWindow::keepPinnedHeading() {
 void HelpWindow::setManual(const std::string& markdown, const QString& baseDir) {
   index_ = help::ManualIndex::FromMarkdown(markdown);
   browser_->setSearchPaths({baseDir});
-  browser_->setMarkdown(Qs(markdown));
+  browser_->setMarkdown(Qs(help::WithoutAnchors(markdown)));
   mapHeadings();
   buildOutline();
   current_ = -1;

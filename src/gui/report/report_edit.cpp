@@ -31,7 +31,7 @@ namespace {
 QTextCharFormat LineFormat(const report::StyledLine& l) {
   QTextCharFormat fmt;
   fmt.setFont(ReportFont(l.size, l.bold), QTextCharFormat::FontPropertiesAll);
-  fmt.setForeground(Qt::black);
+  fmt.setForeground(l.red ? Qt::red : Qt::black);
   return fmt;
 }
 

@@ -11,6 +11,7 @@
 #include "core/app/recent_files.h"
 #include "core/files/form_record.h"
 #include "core/mainwin/main_window_table.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -71,7 +72,7 @@ class SessionTest : public ::testing::Test {
   bool SaveEnabled() { return form().At("MFSave").enabled(); }
 
   fs::path dir = TestDir();
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model{sink};
   ScriptedUi ui;
   AppPaths paths = TestPaths(dir);
@@ -215,6 +216,7 @@ TEST_F(SessionTest, NewFromTemplateAndSaveAsTemplate) {
 }
 
 TEST_F(SessionTest, DamagedFilesChangeNothingAndSaySo) {
+  sink.Expect("to be a project file");
   std::ofstream(P("bad.zrf"), std::ios::binary) << std::string("\x10\x00\x00\x00garbage-garbage", 19);
   form().At("WsD").setText("5");
   session.UpdateTitle(false);
@@ -250,6 +252,7 @@ TEST_F(SessionTest, OpeningATemplateMakesItTheProjectButNotARecentFile) {
 }
 
 TEST_F(SessionTest, FailedSaveKeepsNameAndChanges) {
+  sink.Expect("Cannot create file");
   Calculate();
   ui.files = {P("no/such/folder/a.zrf")};
   EXPECT_FALSE(session.Save());

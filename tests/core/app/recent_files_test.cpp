@@ -7,6 +7,7 @@
 
 #include "core/app/ini_file.h"
 #include "core/app/recent_files.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 struct Mru {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MostRecentFiles list{sink, "Tharvex"};
   std::vector<std::string> opened;
   Mru() {
@@ -128,6 +129,7 @@ TEST(RecentFilesMenuTest, EntriesGoBetweenSeparatorsAtTheMenuPosition) {
 
 TEST(RecentFilesTest, PickingAMissingFileReportsAndRemovesIt) {
   Mru m;
+  m.sink.Expect("no longer exists");
   fs::path dir = fs::temp_directory_path() / ("tharvex_mru_" + std::to_string(::getpid()));
   fs::create_directories(dir);
   std::string there = (dir / "there.zrf").string();

@@ -11,6 +11,7 @@
 #include "core/fields/number_format.h"
 #include "core/files/form_record.h"
 #include "test_paths.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -27,7 +28,7 @@ const std::string kExample = std::string(THARVEX_SOURCE_DIR) + "/data/examples/A
 
 // A window with its project commands.
 struct Window {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model{sink};
   NoDialogs ui;
   ProjectSession session{model, ui, AppPaths{}, nullptr};

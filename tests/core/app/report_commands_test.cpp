@@ -9,6 +9,7 @@
 
 #include "core/app/main_model.h"
 #include "core/app/report_commands.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::report {
 namespace {
@@ -59,7 +60,7 @@ TEST(ReportPdfDialog, ProposesThePdfBesideTheProject) {
 class ReportSave : public ::testing::Test {
  protected:
   fs::path dir = fs::path(::testing::TempDir()) / ("report_save_" + std::to_string(::getpid()));
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model{sink};
   ScriptedUi ui;
   void SetUp() override { fs::create_directories(dir); }
@@ -94,6 +95,7 @@ TEST_F(ReportSave, SavesTheControlContentWithHandEdits) {
 }
 
 TEST_F(ReportSave, FailedWriteShowsAnError) {
+  sink.Expect("无法写入文件");
   ui.answer = (dir / "missing" / "r.doc").string();
   EXPECT_FALSE(MOSaveClick(model, ui, {{"x", 10, false}}, "/tmp"));
   ASSERT_EQ(sink.shown.size(), 1u);

@@ -10,6 +10,7 @@
 #include "core/app/main_model.h"
 #include "core/app/study.h"
 #include "core/engine/design_case.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::study {
 namespace {
@@ -38,7 +39,7 @@ std::vector<std::string> AllTexts(const MainModel& m) {
 }
 
 TEST(Study, ElevenStepsOfTheShellFlowEqualSingleCalculations) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel source(sink);
   AirWaterCase(source);
   const std::vector<std::string> before = AllTexts(source);
@@ -55,7 +56,7 @@ TEST(Study, ElevenStepsOfTheShellFlowEqualSingleCalculations) {
     EXPECT_NEAR(row.input, 4 + 0.2 * static_cast<double>(k), 1e-12);
     ASSERT_TRUE(row.ok);
     // The same case, the same value typed into the field by hand.
-    RecordingMessageSink s2;
+    tharvex::testing::StrictMessageSink s2;
     MainModel single(s2);
     AirWaterCase(single);
     single.form().EnterText(single.form().At("WsD"), row.inputText);
@@ -73,7 +74,7 @@ TEST(Study, ElevenStepsOfTheShellFlowEqualSingleCalculations) {
 }
 
 TEST(Study, FailedStepsAreMarkedAndNoMessageBoxOpens) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel source(sink);
   AirWaterCase(source);
   // Outlet air from 50 to 130 °C: above the inlet the temperatures cross.
@@ -97,7 +98,7 @@ TEST(Study, FailedStepsAreMarkedAndNoMessageBoxOpens) {
 }
 
 TEST(Study, SpecificationsThatCannotRun) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel m(sink);
   AirWaterCase(m);
   struct Case {

@@ -6,6 +6,7 @@
 
 #include "core/app/main_model.h"
 #include "core/app/window_state.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -36,7 +37,7 @@ struct Step {
 class EveryAction : public ::testing::TestWithParam<Step> {};
 
 TEST_P(EveryAction, UndoGivesBackTheStateBeforeAndRedoTheStateAfter) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel m(sink);
   TypicalCase(m);
   EditHistory history(m);
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Step>& i) { return "Step" + std::to_string(i.index); });
 
 TEST(EditHistory, ANewActionDropsTheUndoneStepsAndNoChangeRecordsNothing) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel m(sink);
   TypicalCase(m);
   EditHistory h(m);
@@ -92,7 +93,7 @@ TEST(EditHistory, ANewActionDropsTheUndoneStepsAndNoChangeRecordsNothing) {
 }
 
 TEST(EditHistory, TabsTheReportAndTheSaveCommandAreNotEdits) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel m(sink);
   EditHistory h(m);
   Form& f = m.form();

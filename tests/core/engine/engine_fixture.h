@@ -8,6 +8,7 @@
 #include "core/app/main_model.h"
 #include "core/engine/design_case.h"
 #include "core/fields/number_format.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::engine::testing {
 
@@ -52,7 +53,7 @@ class EngineTest : public ::testing::Test {
     Set("Tt2D", "100");
   }
 
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;  // a box the test did not expect fails it
   MainModel model{sink};
 };
 

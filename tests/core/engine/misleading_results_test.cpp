@@ -1,11 +1,13 @@
 // Results that never mislead: the wet-air balance that does not settle, the
 // optimiser's verdict, results an early-ending calculation left behind, the
 // surplus short of the required one, and a text that is not a number.
+#include <algorithm>
 #include <cmath>
 #include <set>
 
 #include "core/fields/colors.h"
 #include "core/output/report.h"
+#include "core/output/rtf_writer.h"
 #include "engine_fixture.h"
 
 namespace tharvex::engine::testing {
@@ -242,10 +244,21 @@ TEST_F(Misleading, SurplusShortOfTheRequiredIsRedOnScreenAndInTheReport) {
     return std::string();
   };
   EXPECT_TRUE(row().ends_with("(不足)")) << row();
+  // The row is red in the report view and in the saved RTF (colour 2 of its table).
+  const auto styled = report::BuildReport(form(), "");
+  const auto shortRow = std::find_if(styled.begin(), styled.end(),
+                                     [](const report::StyledLine& l) { return l.text.ends_with("(不足)"); });
+  ASSERT_NE(shortRow, styled.end());
+  EXPECT_TRUE(shortRow->red);
+  EXPECT_EQ(std::count_if(styled.begin(), styled.end(), [](const report::StyledLine& l) { return l.red; }), 1);
+  const std::string rtf = report::WriteRtf(styled);
+  EXPECT_NE(rtf.find("\\red255\\green0\\blue0;"), std::string::npos);
+  EXPECT_NE(rtf.find("\\cf2"), std::string::npos);
   C("CsrD").setText(FormatGeneral(Number("CsD") - 1));
   Calc();
   EXPECT_EQ(C("CsD").fontColor(), colors::Blue);
   EXPECT_FALSE(row().ends_with("(不足)")) << row();
+  EXPECT_EQ(report::WriteRtf(report::BuildReport(form(), "")).find("\\cf2"), std::string::npos);
 }
 
 TEST_F(Misleading, LaminarAndCorrectionWarningsShowTogetherUntilTheNextCalculation) {
@@ -274,6 +287,7 @@ TEST_F(Misleading, LaminarAndCorrectionWarningsShowTogetherUntilTheNextCalculati
 
 TEST_F(Misleading, UnreadableInputIsNamedUntilCorrectedOrEmptied) {
   AirWaterCase();
+  sink.Expect("发现错误，可能是输入数据错误！");
   Set("WsD", "3O");
   EXPECT_EQ(sink.shown.size(), 3u);  // the solver's boxes, one per attempt
   for (const auto& m : sink.shown) {

@@ -111,6 +111,7 @@ TEST_F(Modes, GasAndVapourRaiseLowTubeVelocities) {
   EXPECT_EQ(Text("Ut2D"), "12");
   EXPECT_EQ(Text("UtmD"), "20");
   C("Ut2D").setText("");  // unreadable: a message, no crash
+  sink.Expect("is not a valid floating point value");
   Select("PhtD", kGas);
   EXPECT_FALSE(sink.shown.empty());
 }

@@ -5,13 +5,14 @@
 #include "core/app/main_model.h"
 #include "core/fields/form.h"
 #include "core/fields/units.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
 
 class EditField : public ::testing::Test {
  protected:
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model{sink};
   Form& form = model.form();
   Control& Ws = form.At("WsD");

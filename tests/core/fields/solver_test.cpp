@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "core/fields/form.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -28,7 +29,7 @@ class Solver : public ::testing::Test {
   Control& B() { return *fields[1]; }
   Control& C() { return *fields[2]; }
 
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   Form form{sink};
   std::vector<Control*> fields;
 };
@@ -142,6 +143,7 @@ TEST_F(Solver, EvaluateIfGivenTestsEveryFieldBeforeReadingAny) {
 }
 
 TEST_F(Solver, BadTextShowsTheWarningAndPassesTheErrorOn) {
+  sink.Expect("发现错误，可能是输入数据错误！");
   A().setText("x1");
   B().setText("2");
   EXPECT_THROW(Solve(), ConversionError);
@@ -151,6 +153,7 @@ TEST_F(Solver, BadTextShowsTheWarningAndPassesTheErrorOn) {
 }
 
 TEST_F(Solver, NonFiniteResidualIsAnErrorNotAHang) {
+  sink.Expect("发现错误，可能是输入数据错误！");
   A().setText("1");
   B().setText("2");
   auto logOfNegative = [](const ValueArray& v, int) { return std::log(-std::fabs(v[2]) - 1); };
@@ -160,6 +163,7 @@ TEST_F(Solver, NonFiniteResidualIsAnErrorNotAHang) {
 }
 
 TEST_F(Solver, ResultBeyondTheRangeOfItsUnitIsAnError) {
+  sink.Expect("发现错误，可能是输入数据错误！");
   C().setExchangeRaw(1.0E-6);  // shown in mm2
   A().setText("1e150");
   B().setText("1e153");
@@ -179,6 +183,7 @@ TEST_F(Solver, ResultBeyondTheRangeOfItsUnitIsAnError) {
 }
 
 TEST_F(Solver, ErrorsRaisedInsideTheResidualPropagate) {
+  sink.Expect("发现错误，可能是输入数据错误！");
   A().setText("1");
   B().setText("2");
   auto raising = [](const ValueArray&, int) -> double { throw std::domain_error("division by zero"); };

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/app/main_model.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -45,7 +46,7 @@ std::map<std::string, std::vector<int>> ExpectedBars() {
 }
 
 TEST(UnitLists, EverySelectorOfTheWindowHasItsListWithBarsInPlace) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   auto expected = ExpectedBars();
   int selectors = 0;
@@ -108,7 +109,7 @@ TEST(UnitLists, NamesAndFactorTextsOfEveryList) {
       {"HaU", {{"kg水/kg干空气", "1"}}},
       {"HrU", {{"%", "1"}}},
   };
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   for (const auto& [selector, expected] : lists) {
     SCOPED_TRACE(selector);

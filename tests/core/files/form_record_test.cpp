@@ -11,6 +11,7 @@
 #include "core/files/gbk_text.h"
 #include "core/files/stream_tools.h"
 #include "core/mainwin/main_window_table.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -19,7 +20,7 @@ namespace fs = std::filesystem;
 
 // A window of one mass-flow field and its unit selector.
 struct OneField {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   Form form{sink};
   Control& field = form.Add("WsD", ControlKind::TEditD);
   Control& unit = form.Add("WsU", ControlKind::TComboBoxU);
@@ -66,7 +67,7 @@ TEST(FormRecordWriteTest, EmptyFieldStillHasFourLines) {
 }
 
 TEST(FormRecordWriteTest, MainWindowRecords205ControlsIn595Records) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   std::string text = FormRecordText(model.form(), mainwin::kExcludedFromFile, false);
   auto plan = PlanFormRecord(model.form(), text);
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A comment holding the line marks is saved with their look-alikes, which
 // survive GB18030 and come back on the same lines; nothing else changes.
 TEST(MemoLineMarks, SaveWithLookAlikesAndReadBackOnTheSameLines) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   Form marked(sink), plain(sink);
   marked.Add("CmtsD", ControlKind::TRichEdit).setLines({"Δt ▲ 5 K", "△p < 2 kPa"});
   plain.Add("CmtsD", ControlKind::TRichEdit).setLines({"Δt ▴ 5 K", "∆p < 2 kPa"});
@@ -149,14 +150,14 @@ TEST(CheckListValueTest, EncodesAndDecodes) {
 TEST(FormRecordReadTest, FieldSavedInKiloPascalComesBackInKiloPascal) {
   fs::path file = TempDir() / "kpa.zrf";
   {
-    RecordingMessageSink sink;
+    tharvex::testing::StrictMessageSink sink;
     MainModel model(sink);
     Form& f = model.form();
     f.PickUnit(f.At("PU"), 3);  // kPa
     f.At("PD").setText("2");
     WriteFormRecord(f, file.string(), false, mainwin::kExcludedFromFile, true);
   }
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   Form& f = model.form();
   ASSERT_EQ(f.At("PD").exchange(), 1.0);
@@ -187,7 +188,7 @@ TEST(FormRecordReadTest, ReExpressionBeyondTheRangeOfADoubleKeepsTheText) {
 }
 
 TEST(FormRecordReadTest, ItemIndexDoesNotNotifyAndCheckMarksClickOnChange) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   Form& f = model.form();
   int unitChanges = 0, clicks = 0;
@@ -223,7 +224,7 @@ TEST(FormRecordReadTest, UnknownControlsPropertiesAndTagsAreSkipped) {
 }
 
 TEST(FormRecordReadTest, PlainTextFilesAreReadToo) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel a(sink), b(sink);
   a.form().At("WsD").setText("12.5");
   a.form().At("CmtsD").setLines({"热负荷 OK", "  第二行"});
@@ -250,7 +251,7 @@ TEST(FormRecordReadTest, HeaderDifferingInOneCharacterChangesNothing) {
     EXPECT_THROW(ReadFormRecordBytes(target.form, plain), FileError) << at;
     EXPECT_EQ(target.form.revision(), before);
   }
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   Form empty(sink);
   EXPECT_FALSE(ReadFormRecord(empty, (TempDir() / "missing.zrf").string()));
 }
@@ -272,7 +273,7 @@ std::string Replace(std::string s, const std::string& from, const std::string& t
 class DamagedFileTest : public ::testing::TestWithParam<DamagedFile> {};
 
 TEST_P(DamagedFileTest, ChangesNothingAndSaysWhy) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel source(sink);
   source.form().At("WsD").setText("4.5");
   source.form().At("TsnD").setText("33");

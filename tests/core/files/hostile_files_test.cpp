@@ -22,6 +22,7 @@
 #include "core/files/stream_tools.h"
 #include "core/props/prop_library.h"
 #include "test_paths.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -59,7 +60,7 @@ TEST(HostileFiles, FifoIsRefusedAsDamagedWithoutWaiting) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   FifoReleaser release(fifo);
 
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   const std::string before = FormRecordText(model.form(), {}, false);
   try {
@@ -127,7 +128,7 @@ TEST(HostileFiles, CraftedFilesBeyondWhatAProjectNeedsAreDamaged) {
     for (bool compressed : {false, true}) {
       SCOPED_TRACE(std::string(c.what) + (compressed ? " compressed" : " plain"));
       const std::string bytes = compressed ? CompressToBytes(c.plain) : c.plain;
-      RecordingMessageSink sink;
+      tharvex::testing::StrictMessageSink sink;
       MainModel model(sink);
       const std::string before = FormRecordText(model.form(), {}, false);
       try {
@@ -141,7 +142,7 @@ TEST(HostileFiles, CraftedFilesBeyondWhatAProjectNeedsAreDamaged) {
     }
   }
   // Just within the bounds is a project.
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   EXPECT_EQ(ReadFormRecordBytes(model.form(),
                                 PlainProject({{"MemoTi", "Memo", "Lines", Repeat(mark, kMaxMemoLines - 1)}})),

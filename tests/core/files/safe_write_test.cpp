@@ -22,6 +22,7 @@
 #include "core/files/safe_write.h"
 #include "core/output/rtf_writer.h"
 #include "core/props/prop_library.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -55,7 +56,7 @@ std::vector<Writer> Writers() {
   return {
       {"project",
        [](const std::string& f) {
-         RecordingMessageSink sink;
+         tharvex::testing::StrictMessageSink sink;
          MainModel m(sink);
          try {
            WriteFormRecord(m.form(), f, false, mainwin::kExcludedFromFile, true);

@@ -10,6 +10,8 @@
 #include "core/files/file_io.h"
 #include "core/files/form_record.h"
 #include "core/files/stream_tools.h"
+#include "core/mainwin/main_window_table.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -29,6 +31,16 @@ std::vector<fs::path> ShippedProjects() {
 TEST(ShippedFilesTest, TemplatesAndExamplesReadCompletely) {
   auto files = ShippedProjects();
   ASSERT_FALSE(files.empty());
+  // As many records as the program writes today: a file saved before a
+  // control was added lacks its record.
+  size_t written = 0;
+  {
+    RecordingMessageSink sink;
+    MainModel model(sink);
+    auto plan = PlanFormRecord(model.form(), EncodeFormRecord(model.form(), mainwin::kExcludedFromFile, false, true));
+    ASSERT_TRUE(plan);
+    written = plan->records;
+  }
   bool haveTemplate = false;
   for (const auto& file : files) {
     haveTemplate |= file.extension() == ".zrt";
@@ -38,11 +50,11 @@ TEST(ShippedFilesTest, TemplatesAndExamplesReadCompletely) {
     ASSERT_GT(bytes->size(), 6u);
     EXPECT_EQ(static_cast<unsigned char>((*bytes)[4]), 0x78) << file;
     EXPECT_EQ(static_cast<unsigned char>((*bytes)[5]), 0xDA) << file;
-    RecordingMessageSink sink;
+    tharvex::testing::StrictMessageSink sink;
     MainModel model(sink);
     auto plan = PlanFormRecord(model.form(), *bytes, file.string());
     ASSERT_TRUE(plan) << file;
-    EXPECT_EQ(plan->records, 588u) << file;
+    EXPECT_EQ(plan->records, written) << file;
     EXPECT_EQ(plan->skipped, 0u) << file;
     ApplyFormRecord(model.form(), *plan);
     EXPECT_TRUE(sink.shown.empty()) << file;

@@ -10,6 +10,7 @@
 #include "core/help/about.h"
 #include "core/help/glossary.h"
 #include "core/help/manual_index.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::help {
 namespace {
@@ -46,7 +47,7 @@ TEST(Glossary, OnlyTheGlossaryChapterCountsAndListMarksGo) {
 }
 
 TEST(FieldRoles, FollowTheFieldsStateAfterACalculation) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel m(sink);
   Form& f = m.form();
   f.EnterText(f.At("WsD"), "5");

@@ -12,6 +12,7 @@
 #include "core/help/help_keyword.h"
 #include "core/help/manual_index.h"
 #include "core/mainwin/main_window_table.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::help {
 namespace {
@@ -86,7 +87,7 @@ TEST_F(ShippedManual, GlossaryCoversEveryFieldCaption) {
 
 // F1 in any field of the window opens the manual at that field's section.
 TEST_F(ShippedManual, F1OnEveryLabelledFieldFindsItsSection) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   int found = 0;
   for (const auto& c : model.form().controls()) {
@@ -129,7 +130,7 @@ struct KeywordCase {
 class HelpKeyword : public ::testing::TestWithParam<KeywordCase> {};
 
 TEST_P(HelpKeyword, FollowsTheLabelOfTheField) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   EXPECT_EQ(HelpKeywordFor(model.form(), GetParam().control), GetParam().keyword) << GetParam().control;
 }
@@ -148,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HelpKeyword,
                                            KeywordCase{"ComboBoxU3", ""}, KeywordCase{"Nothing", ""}));
 
 TEST(HelpKeywordEdge, EmptyLabelCaptionFallsBackToTheNamedLabel) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   Form& form = model.form();
   form.At("WsL").setCaption("");

@@ -84,6 +84,53 @@ TEST(ManualIndex, NoGlossaryNoBookmark) {
   EXPECT_EQ(r.title, "第六章 名词术语 ");
 }
 
+// A manual in another language anchors its headings to the Chinese titles.
+const char* kAnchoredManual =
+    "# Chapter 1 Installation {#第一章 系统安装}\n"
+    "## Mass flow {#质量流量}\n"
+    "Text with {#not an anchor} in it.\n"
+    "```\n"
+    "## Code {#代码}\n"
+    "```\n"
+    "## Density{#密度}\n"
+    "## Aspect ratio (H/W) {#高宽比(H/W)} ##\n"
+    "# Chapter 6 Glossary {#第六章 名词术语}\n"
+    "## Plain\n";
+
+TEST(ManualIndex, AnchorsAreKeysAndTheViewerDropsThem) {
+  auto index = ManualIndex::FromMarkdown(kAnchoredManual);
+  const auto& b = index.bookmarks();
+  ASSERT_EQ(b.size(), 6u);
+  EXPECT_EQ(b[0].title, "Chapter 1 Installation ");
+  EXPECT_EQ(b[0].key, "第一章 系统安装 ");
+  EXPECT_EQ(b[1].title, "Mass flow");
+  EXPECT_EQ(b[1].key, "质量流量");
+  EXPECT_EQ(b[2].title, "Density{#密度}");  // an anchor stands after a blank
+  EXPECT_EQ(b[2].key, b[2].title);
+  EXPECT_EQ(b[3].title, "Aspect ratio (H/W)");
+  EXPECT_EQ(b[3].key, "高宽比(H/W)");
+  EXPECT_EQ(b[5].key, "Plain");
+
+  EXPECT_EQ(index.Lookup(kInstallChapter).bookmark, &b[0]);
+  EXPECT_EQ(index.Lookup("质量流量").match, Match::Exact);
+  EXPECT_EQ(index.Lookup("Mass flow").bookmark, &b[1]);  // the shown title is found too
+  EXPECT_EQ(index.Lookup("管外径").bookmark, &b[4]);     // the glossary by its key
+  EXPECT_EQ(index.SectionsOf(kGlossaryChapter).size(), 1u);
+
+  EXPECT_EQ(WithoutAnchors(kAnchoredManual),
+            "# Chapter 1 Installation\n"
+            "## Mass flow\n"
+            "Text with {#not an anchor} in it.\n"
+            "```\n"
+            "## Code {#代码}\n"
+            "```\n"
+            "## Density{#密度}\n"
+            "## Aspect ratio (H/W) ##\n"  // a closing sequence stays Markdown's
+            "# Chapter 6 Glossary\n"
+            "## Plain\n");
+  EXPECT_EQ(WithoutAnchors("# 第一章 系统安装\r\n## 密度"), "# 第一章 系统安装\r\n## 密度");
+}
+
 TEST(ManualIndex, MissingManualReadsNothing) {
   EXPECT_FALSE(ReadManual("").has_value());
   EXPECT_FALSE(ReadManual("/nonexistent/folder").has_value());

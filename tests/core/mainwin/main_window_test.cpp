@@ -7,6 +7,7 @@
 
 #include "core/app/main_model.h"
 #include "core/mainwin/main_window_table.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -21,7 +22,7 @@ bool Recorded(ControlKind k) {
 
 class MainWindow : public ::testing::Test {
  protected:
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model{sink};
   Form& form = model.form();
 };

@@ -11,6 +11,7 @@
 #include "core/app/main_model.h"
 #include "core/app/report_commands.h"
 #include "core/output/report.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::report {
 namespace {
@@ -76,7 +77,7 @@ void CompareWithGolden(const std::string& report, const std::string& file) {
 }
 
 TEST(ReportGolden, CompleteCase) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   FillCompleteCase(model.form());
   model.project().fileName = "/home/engineer/projects/AC-101.zrf";
@@ -89,7 +90,7 @@ TEST(ReportGolden, CompleteCase) {
 // calculated by the program: the report of a finished calculation. A change
 // of the calculation shows here too; regenerate after checking the numbers.
 TEST(ReportGolden, CalculatedRatingCase) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   Form& form = model.form();
   form.SelectItem(form.At("CalTypeD"), 1);  // rating

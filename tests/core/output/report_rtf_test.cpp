@@ -17,6 +17,7 @@
 #include "core/output/report.h"
 #include "core/output/rtf_writer.h"
 #include "tests/pdf_words.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::report {
 namespace {
@@ -152,7 +153,7 @@ bool HaveProgram(const char* name) {
 // every row (pdftotext -layout keeps the horizontal positions).
 TEST_F(ReportFile, OpensInLibreOffice) {
   if (!HaveProgram("libreoffice")) GTEST_SKIP() << "libreoffice is not installed";
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   model.form().At("WsD").setText("1.25");
   model.form().At("Ts1D").setText("120");

@@ -8,6 +8,7 @@
 #include "core/app/report_commands.h"
 #include "core/output/report.h"
 #include "core/output/report_format.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::report {
 namespace {
@@ -16,7 +17,7 @@ std::string Blanks(int n) { return std::string(static_cast<size_t>(n), ' '); }
 
 class ReportSections : public ::testing::Test {
  protected:
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model{sink};
   Form& form = model.form();
 

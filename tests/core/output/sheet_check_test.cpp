@@ -7,6 +7,7 @@
 #include "core/output/export_data.h"
 #include "core/output/sheet.h"
 #include "core/output/sheet_method.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex {
 namespace {
@@ -22,7 +23,7 @@ struct CheckCase {
 class DesignCheck : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(DesignCheck, Verdict) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   Form& form = model.form();
   const CheckCase& c = GetParam();
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"Ut2D", "abc", "UtD", "1.2", -1}));
 
 TEST(DesignCheckModes, RatingModeChecksNoOptimiserLimit) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   Form& form = model.form();
   form.SelectItem(form.At("CalTypeD"), 1);
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A warning that a later step of the same run replaces in the status bar
 // still reaches the sheet; the next run starts a new list.
 TEST(SheetWarnings, EveryStatusTextOfTheLastRun) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
   Form& form = model.form();
   form.setStatus(1, std::string(engine::msg::kLaminar));

@@ -1,5 +1,6 @@
-// Every property text the manual prints as an example ("- 例：`TEXT` = VALUE")
-// evaluates to the value printed beside it, at t = 20 and p = 100.
+// Every property text the manuals print as an example ("- 例：`TEXT` = VALUE",
+// "- Example: `TEXT` = VALUE") evaluates to the value printed beside it, at
+// t = 20 and p = 100.
 #include "test_paths.h"
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,10 +14,17 @@
 namespace tharvex::props {
 namespace {
 
-TEST(ManualExamples, EveryPrintedPropertyTextGivesItsValue) {
-  std::ifstream in(std::string(THARVEX_SOURCE_DIR) + "/data/manual/manual.md");
-  ASSERT_TRUE(in);
-  const std::regex example("^- 例：`([^`]+)` = ([-+0-9.eE]+)\\s*$");
+struct ManualCase {
+  const char* file;
+  const char* pattern;
+};
+
+class ManualExamples : public ::testing::TestWithParam<ManualCase> {};
+
+TEST_P(ManualExamples, EveryPrintedPropertyTextGivesItsValue) {
+  std::ifstream in(std::string(THARVEX_SOURCE_DIR) + "/data/manual/" + GetParam().file);
+  ASSERT_TRUE(in) << GetParam().file;
+  const std::regex example(GetParam().pattern);
   std::string line;
   int found = 0;
   while (std::getline(in, line)) {
@@ -34,6 +42,10 @@ TEST(ManualExamples, EveryPrintedPropertyTextGivesItsValue) {
   }
   EXPECT_GE(found, 8);
 }
+
+INSTANTIATE_TEST_SUITE_P(Manuals, ManualExamples,
+                         ::testing::Values(ManualCase{"manual.md", "^- 例：`([^`]+)` = ([-+0-9.eE]+)\\s*$"},
+                                           ManualCase{"manual_en.md", "^- Example: `([^`]+)` = ([-+0-9.eE]+)\\s*$"}));
 
 }  // namespace
 }  // namespace tharvex::props

@@ -9,6 +9,7 @@
 #include "core/mainwin/main_window_table.h"
 #include "core/props/prop_library.h"
 #include "core/props/prop_window_model.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::props {
 namespace {
@@ -29,12 +30,12 @@ PropRecord Water() {
   return r;
 }
 
-class PropWindow : public testing::Test {
+class PropWindow : public ::testing::Test {
  protected:
   PropWindow() : main(sink), model(sink) {
     mainwin::Build(main);
     dir = fs::temp_directory_path() / ("tharvex_propwin_" + std::to_string(::getpid()) + "_" +
-                                       testing::UnitTest::GetInstance()->current_test_info()->name());
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir);
     PropRecord air;
     air.Set(PropField::NO, "0002");
@@ -45,7 +46,7 @@ class PropWindow : public testing::Test {
     model.LoadLibrary((dir / kPropLibFileName).string());
   }
   ~PropWindow() override { fs::remove_all(dir); }
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   Form main;
   PropWindowModel model;
   fs::path dir;
@@ -76,6 +77,7 @@ TEST_F(PropWindow, CalculateFillsTheSixFields) {
 }
 
 TEST_F(PropWindow, CalculateWithoutTemperatureShowsTheMessageSixTimes) {
+  sink.Expect("请指定温度！");
   model.grid().SetValue("t", "");
   model.Calculate();
   EXPECT_EQ(sink.shown.size(), 6u);
@@ -83,6 +85,7 @@ TEST_F(PropWindow, CalculateWithoutTemperatureShowsTheMessageSixTimes) {
 }
 
 TEST_F(PropWindow, ConversionErrorStopsTheLaterProperties) {
+  sink.Expect("is not a valid floating point value");
   PropRecord bad = Water();
   bad.Set(PropField::VI, "0,abc;1,2");
   model.Edit();
@@ -100,7 +103,7 @@ struct TransferCase {
   const char* opener;
   std::vector<std::string> written;
 };
-class Transfer : public PropWindow, public testing::WithParamInterface<TransferCase> {};
+class Transfer : public PropWindow, public ::testing::WithParamInterface<TransferCase> {};
 
 TEST_P(Transfer, ByOpener) {
   std::string cps = main.At("CpsD").text(), cpt = main.At("CptD").text();
@@ -121,7 +124,7 @@ TEST_P(Transfer, ByOpener) {
   EXPECT_TRUE(main.At("SigsD").text().empty());  // surface tension never goes over
 }
 
-INSTANTIATE_TEST_SUITE_P(Openers, Transfer, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Openers, Transfer, ::testing::Values(
     TransferCase{"SBP1", {"CpsD", "DensD", "MsD", "LdsD"}},
     TransferCase{"SBP3", {"CptD", "DentD", "MtD", "LdtD"}},
     TransferCase{"SBP4", {"DentvD", "MtvD", "DHtD"}},
@@ -151,6 +154,7 @@ TEST_F(PropWindow, TransferGoesThroughSiValues) {
 }
 
 TEST_F(PropWindow, TransferStopsAtAResultThatIsNoNumber) {
+  sink.Expect("is not a valid floating point value");
   model.Open("SBP1");
   model.Calculate();
   model.form().At("MDD").setText("abc");
@@ -180,6 +184,7 @@ TEST_F(PropWindow, PasswordIsExactAndReopeningHidesTheMaintenancePage) {
 // Posting warns about every upper-case function or constant name that the
 // replacement of T, P, R, M, B and w will break, naming each, and posts.
 TEST_F(PropWindow, PostingWarnsAboutNamesTheKeysBreak) {
+  sink.Expect("会被替换成温度、压力或参数");
   model.Edit();
   model.SetEditText(PropField::CP, "SQRT(t)+EXP(-t/100)");
   model.SetEditText(PropField::MD, "2*PI*t ?note");
@@ -199,6 +204,7 @@ TEST_F(PropWindow, PostingWarnsAboutNamesTheKeysBreak) {
 }
 
 TEST_F(PropWindow, EditInsertDeleteAndSaveToTheSameFile) {
+  sink.Expect("超过 100 个字符");
   model.Insert();
   model.SetEditText(PropField::NO, "0000");
   model.SetEditText(PropField::CN, "氮气");
@@ -232,8 +238,9 @@ TEST_F(PropWindow, SearchByNameOrNumber) {
 }
 
 TEST(PropWindowLibrary, MissingFileShowsAMessageAndLeavesTheLibraryEmpty) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   PropWindowModel model(sink);
+  sink.Expect("找不到物性库文件");
   model.LoadLibrary("/nonexistent/dir/PropLib.cds");
   EXPECT_TRUE(model.records().empty());
   EXPECT_EQ(model.current(), -1);
@@ -243,7 +250,7 @@ TEST(PropWindowLibrary, MissingFileShowsAMessageAndLeavesTheLibraryEmpty) {
 }
 
 TEST(PropWindowLibrary, FallsBackToTheShippedLibraryButSavesToTheSupportFolder) {
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   PropWindowModel model(sink);
   fs::path dir = fs::temp_directory_path() / ("tharvex_fallback_" + std::to_string(::getpid()));
   std::string target = (dir / "Supports" / kPropLibFileName).string();

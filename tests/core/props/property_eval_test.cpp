@@ -8,6 +8,7 @@
 #include "core/props/formula_parser.h"
 #include "core/props/prop_errors.h"
 #include "core/props/property_eval.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::props {
 namespace {
@@ -27,12 +28,12 @@ struct TextCase {
   double value;
 };
 std::ostream& operator<<(std::ostream& os, const TextCase& c) { return os << '"' << c.text << '"'; }
-class PropertyText : public testing::TestWithParam<TextCase> {};
+class PropertyText : public ::testing::TestWithParam<TextCase> {};
 TEST_P(PropertyText, Evaluates) {
   EXPECT_NEAR(Eval(GetParam().text, "CP", GetParam().t), GetParam().value, 1e-9 * std::max(1.0, GetParam().value));
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedExamples, PropertyText, testing::Values(
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, PropertyText, ::testing::Values(
     TextCase{"4187", 20, 4187}, TextCase{"20,998.2", 20, 998.2}, TextCase{"20,998.2", 75, 998.2},
     TextCase{"0,999.8;20,998.2;40,992.2;60,983.2;80,971.8", 50, 988.0375},
     TextCase{"Cp = 1800+2.5*t ?fitted", 20, 1850}, TextCase{"1800+2.5*t", 20, 1850},
@@ -67,9 +68,23 @@ TEST(EvaluateProperty, EquationOfStateTexts) {
   v[0] = 1;
   EXPECT_DOUBLE_EQ(Eval("MD=VRV:5000,300,100,0.3,0.1,20", "MD"), VirialDensity(v, 20, 0));
   EXPECT_GT(Eval("MD=VRV:5000,300,100,0.3,0.1,20", "MD"), 0);
-  EXPECT_EQ(Eval("HV=PRV:5000,300,100,0.3,0.1,20", "HV"), 0);
-  EXPECT_EQ(Eval("CP=VRV:5000,300,100,0.3,0.1,20", "CP"), 0);
-  EXPECT_EQ(Eval("VRV:5000,300,100,0.3,0.1,20", "VI"), 0);
+}
+
+// A property the equations of state have no routine for, or a state they
+// cannot solve, is named as a failure and never passes as a value of 0.
+TEST(EvaluateProperty, EquationOfStateWithoutAnswerIsAFailure) {
+  TMyValues g = TMyValues::PropertyWindowGrid();
+  g.SetValue("t", "20");
+  for (auto [text, prop] : {std::pair{"HV=PRV:5000,300,100,0.3,0.1,20", "HV"},
+                            std::pair{"CP=VRV:5000,300,100,0.3,0.1,20", "CP"},
+                            std::pair{"VRV:5000,300,100,0.3,0.1,20", "VI"}}) {
+    PropOutcome o = EvaluatePropertyText(prop, std::string(text), false, g);
+    EXPECT_TRUE(o.Failed()) << text;
+    EXPECT_NE(OutcomeFailure(prop, o).find("没有状态方程算法"), std::string::npos) << OutcomeFailure(prop, o);
+    EXPECT_NE(OutcomeFailure(prop, o).find(PropertyCaption(prop)), std::string::npos);
+  }
+  PropOutcome good = EvaluatePropertyText("MD", std::string("PRV:5000,300,100,0.3,0.1,20"), false, g);
+  EXPECT_FALSE(good.Failed());
 }
 
 TEST(EvaluateProperty, ResidualHeatCapacityKeys) {
@@ -101,10 +116,10 @@ TEST(EvaluateProperty, BadNumbersRaiseConversionErrors) {
   EXPECT_THROW(EvaluatePropertyText("CP", std::string(300, '1') + "+t", false, g), FormulaRangeError);
 }
 
-class WindowEval : public testing::Test {
+class WindowEval : public ::testing::Test {
  protected:
   WindowEval() : form(sink), field(form.Add("CPD", ControlKind::TEditD)) { field.setText("7"); }
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;
   Form form;
   Control& field;
   TMyValues grid = TMyValues::PropertyWindowGrid();
@@ -112,6 +127,7 @@ class WindowEval : public testing::Test {
 };
 
 TEST_F(WindowEval, NoTemperatureShowsTheMessageAndKeepsTheField) {
+  sink.Expect("请指定温度！");
   grid.SetValue("t", "");
   rec.Set(PropField::CP, "4187");
   EvaluateProperty("Cp", field, rec, grid, sink);
@@ -139,6 +155,7 @@ TEST_F(WindowEval, ValueGoesThroughTheFieldUnit) {
 }
 
 TEST_F(WindowEval, FormulaWithoutVariablesBlanksTheTemperatureForLaterProperties) {
+  sink.Expect("请指定温度！");
   rec.Set(PropField::CP, "2*exp(2)");
   rec.Set(PropField::MD, "1000-t");
   EvaluateProperty("CP", field, rec, grid, sink);
@@ -172,6 +189,7 @@ TEST(PropertyTextPieces, NamesTheKeysBreak) {
 }
 
 TEST_F(WindowEval, AFailedFormulaClearsTheFieldWithAMessage) {
+  sink.Expect("的公式无法计算");
   rec.Set(PropField::CP, "SQRT(t)");
   EvaluateProperty("Cp", field, rec, grid, sink);
   EXPECT_EQ(field.text(), "");

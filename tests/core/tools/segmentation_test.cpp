@@ -152,6 +152,7 @@ TEST_F(ToolsTest, RefusalKeepsTheFieldsAsTyped) {
 }
 
 TEST_F(ToolsTest, UnreadableTextShowsTheConversionErrorAndKeepsTheMemo) {
+  sink.Expect("is not a valid floating point value");
   Enter("MnD", "4");
   const Lines four = Memo();
   for (const char* text : {"abc", " ", "1e400", "4 segments"}) {

@@ -8,12 +8,13 @@
 
 #include "core/app/main_model.h"
 #include "core/fields/number_format.h"
+#include "tests/strict_message_sink.h"
 
 namespace tharvex::tools {
 
 class ToolsTest : public ::testing::Test {
  protected:
-  RecordingMessageSink sink;
+  tharvex::testing::StrictMessageSink sink;  // a box the test did not expect fails it
   MainModel model{sink};
 
   Control& field(const char* name) { return model.form().At(name); }

@@ -314,7 +314,7 @@ Result Engineering::ShellFilm(const Bank& b, const Gas& g, double res, double pr
   if (b.bare) {
     bool outside = false;
     const double nu = ZukauskasNu(res, prs, b.st, b.sl, Staggered(b), b.rows, outside);
-    return {Fin(nu * Div(g.lambda, b.d_o)), {Corr::ZukauskasHeat, outside}};
+    return {Fin(nu * Div(g.lambda, b.d_o)), {Corr::ZukauskasHeat, outside, {res, prs, Div(b.st, b.sl), b.rows}}};
   }
   const bool high = HighFins(b.d_o + 2 * b.hf, b.d_o);
   const double nu = high ? BriggsYoungNu(res, prs, b.pf, b.hf, b.tf) : BriggsYoungLowFinNu(res, prs, b.pf, b.hf, b.tf);
@@ -323,7 +323,9 @@ Result Engineering::ShellFilm(const Bank& b, const Gas& g, double res, double pr
   const bool outside = !Within(res, 1100, 18000) || !Within(b.hf * mm, 1.4, 16.6) ||
                        !Within(b.tf * mm, 0.33, 2.0) || !Within(FinPitch(b) * mm, 1.3, 4.1) ||
                        !Within(b.d_o * mm, 11, 41) || !Within(b.st * mm, 24.5, 111) || !Staggered(b);
-  return {Fin(nu * Div(g.lambda, b.d_o)), {high ? Corr::BriggsYoungHigh : Corr::BriggsYoungLow, outside}};
+  return {Fin(nu * Div(g.lambda, b.d_o)),
+          {high ? Corr::BriggsYoungHigh : Corr::BriggsYoungLow, outside,
+           {res, prs, Div(b.pf, b.hf), Div(b.pf, b.tf)}}};
 }
 
 FinAreas Engineering::Fins(const Bank& b) const {
@@ -338,7 +340,7 @@ FinAreas Engineering::Fins(const Bank& b) const {
 Result Engineering::FinEfficiency(const Bank& b, double kFin, double h) const {
   const double r1 = b.d_o / 2, r2c = r1 + b.hf + b.tf / 2;
   const double m = Sqrt(Div(2 * h, Fin(kFin * b.tf)));
-  return {AnnularFinEfficiency(r1, r2c, m), {Corr::AnnularFinBessel, false}};
+  return {AnnularFinEfficiency(r1, r2c, m), {Corr::AnnularFinBessel, false, {h, m, r1 * 1000, r2c * 1000}}};
 }
 
 Result Engineering::ShellPressureDrop(const Bank& b, const Gas& g, double umax, double res, double phi) const {
@@ -350,17 +352,23 @@ Result Engineering::ShellPressureDrop(const Bank& b, const Gas& g, double umax, 
     // Eu is given for square in-line and equilateral staggered banks.
     const bool shape = Staggered(b) ? std::fabs(Div(b.st, DiagonalPitch(b)) - 1) > 0.01
                                     : std::fabs(Div(b.st, b.sl) - 1) > 0.01;
-    return {Fin(b.rows * eu * g.rho * umax * umax / 2), {Corr::ZukauskasDp, outside || shape || liquid}};
+    return {Fin(b.rows * eu * g.rho * umax * umax / 2),
+            {Corr::ZukauskasDp, outside || shape || liquid, {res, Div(b.st, b.d_o), b.rows, umax}}};
   }
-  const double dp = RobinsonBriggsDp(res, b.st, DiagonalPitch(b), b.d_o, b.rows, Fin(g.rho * umax), g.rho);
+  const double sd = DiagonalPitch(b), gmax = Fin(g.rho * umax);
+  const double dp = RobinsonBriggsDp(res, b.st, sd, b.d_o, b.rows, gmax, g.rho);
   const bool high = HighFins(b.d_o + 2 * b.hf, b.d_o);
-  return {dp, {Corr::RobinsonBriggs, !Within(res, 2000, 50000) || !Staggered(b) || !high || liquid}};
+  return {dp,
+          {Corr::RobinsonBriggs, !Within(res, 2000, 50000) || !Staggered(b) || !high || liquid,
+           {res, Div(b.st, b.d_o), Div(b.st, sd), b.rows, gmax}}};
 }
 
 Result Engineering::TubeFilm(const TubeFlow& t, bool& laminar) const {
   laminar = t.re < 2300;
   Use use;
-  const double nu = TubeNu(t.re, t.pr, Div(t.di, t.length), use);
+  const double dOverL = Div(t.di, t.length);
+  const double nu = TubeNu(t.re, t.pr, dOverL, use);
+  use.in = {t.re, t.pr, dOverL};
   return {Fin(nu * Div(t.lambda, t.di)), use};
 }
 
@@ -371,7 +379,7 @@ Result Engineering::CondensingFilm(const Condensing& c) const {
   const double hLo = Fin(0.023 * Pow(reLo, 0.8) * Pow(c.pr, 0.4) * Div(c.lambda, c.di));
   const double pr = ReducedPressureEstimate(c.rhoL, c.rhoV);
   const bool outside = reLo < 350 || !Within(pr, 0.002, 0.44) || !Within(flux, 10.8, 210.6);
-  return {Fin(hLo * ShahMeanFactor(c.x1, c.x2, pr)), {Corr::Shah, outside}};
+  return {Fin(hLo * ShahMeanFactor(c.x1, c.x2, pr)), {Corr::Shah, outside, {reLo, c.pr, pr, c.x1, c.x2, flux}}};
 }
 
 double Engineering::CasingLossArea(double h, double l, double w) const {

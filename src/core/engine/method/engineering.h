@@ -40,7 +40,8 @@ double GnielinskiNu(double re, double pr, double dOverL);
 // Hausen, thermally developing laminar flow at constant wall temperature.
 double HausenNu(double re, double pr, double dOverL);
 // The tube-side Nusselt number: Hausen below Re 2300, Gnielinski from
-// 10^4, linear in between (Gnielinski 2013, VDI Heat Atlas G1).
+// 10^4, linear in between (Gnielinski in VDI Heat Atlas, 2nd ed. 2010, G1;
+// his 2013 paper ends the blend at Re 4000 instead).
 double TubeNu(double re, double pr, double dOverL, Use& use);
 
 // Shah (1979) condensation in tubes: local coefficient over the liquid-only

@@ -26,11 +26,33 @@ enum class Corr : std::uint8_t {
 // Name of a correlation as the trace and the report show it.
 std::string_view Name(Corr c);
 
-// One correlation used by a calculation, and whether it ran outside the
-// range of its published data (Reynolds number or geometry).
+// How many values that went in a use of a correlation records.
+inline constexpr size_t kUseInputs = 6;
+
+// What the calculation sheet prints for a correlation: its equation, the
+// range of its published data, and the symbol and unit of each value the
+// engine records with a use (Use::in, in this order; an empty symbol ends
+// the list).
+struct InputSymbol {
+  std::string_view symbol, unit;
+};
+struct CorrText {
+  std::string_view equation;
+  std::string_view range;
+  std::array<InputSymbol, kUseInputs> inputs{};
+};
+
+// The equation, range and input symbols of a correlation; empty texts for
+// the standard method's, which the sheet describes from the fields.
+const CorrText& Formula(Corr c);
+
+// One correlation used by a calculation, whether it ran outside the range of
+// its published data (Reynolds number or geometry), and the values that went
+// in, as Formula(corr).inputs names them.
 struct Use {
   Corr corr = Corr::None;
   bool outside = false;
+  std::array<double, kUseInputs> in{};
 };
 
 // The coefficients of one calculation, by the role the correlation played.
