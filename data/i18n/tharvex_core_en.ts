@@ -1947,7 +1947,7 @@
     </message>
     <message>
         <source>部分结果来自先前的计算（最近一次计算未能完成），标为“过期”，请核对输入后重新计算。</source>
-        <translation type="unfinished"></translation>
+        <translation>Some results come from an earlier calculation (the latest calculation could not finish) and are marked “stale”; check the input and calculate again.</translation>
     </message>
 </context>
 <context>
