@@ -23,6 +23,6 @@ if(TARGET tharvex_python)
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
          ", python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}.999)")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

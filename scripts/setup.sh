@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-liberation qt6-translations-l10n
   xvfb xauth x11-utils imagemagick
-  qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools
+  qt6-charts-dev libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev
   libcairo2-dev libpango1.0-dev libxlsxwriter-dev libexpat1-dev
   pybind11-dev python3-dev python3-pytest
   poppler-utils desktop-file-utils shared-mime-info xdg-utils

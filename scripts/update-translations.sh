@@ -15,3 +15,12 @@ cd "$ROOT"
   -tr-function-alias QT_TRANSLATE_NOOP+=THX_TR_NOOP,translate+=Tr \
   -source-language zh_CN -target-language en \
   src/core src/cli -ts "${CORE_TS:-data/i18n/tharvex_core_en.ts}"
+
+# The desktop program's own texts: tr() / QCoreApplication::translate with the
+# Chinese source texts. GUI_TS names another file; a run for the core's
+# catalogue alone (CORE_TS set) leaves it out.
+if [ -z "${CORE_TS:-}" ] || [ -n "${GUI_TS:-}" ]; then
+  "$LUPDATE" -silent -locations none -no-obsolete \
+    -source-language zh_CN -target-language en \
+    src/gui -ts "${GUI_TS:-data/i18n/tharvex_gui_en.ts}"
+fi

@@ -1,5 +1,6 @@
 #include "gui/author_window.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +14,7 @@ namespace tharvex::gui {
 
 TFormAuthor::TFormAuthor(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FormAuthor"));
-  setWindowTitle(QStringLiteral("作者简介"));
+  setWindowTitle(QCoreApplication::translate("AuthorWindow", "作者简介"));
   setFont(UiFont());
   auto* layout = new QVBoxLayout(this);
   auto* pic = new QLabel(this);
@@ -21,7 +22,7 @@ TFormAuthor::TFormAuthor(QWidget* parent) : QDialog(parent) {
   pic->installEventFilter(this);
   picture_ = pic;
   layout->addWidget(pic, 0, Qt::AlignCenter);
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
+  auto* ok = new QPushButton(QCoreApplication::translate("AuthorWindow", "确定"), this);
   ok->setObjectName(QStringLiteral("BitBtn1"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

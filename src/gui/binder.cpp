@@ -1,5 +1,6 @@
 #include "gui/binder.h"
 
+#include <QCoreApplication>
 #include <QLayout>
 #include <QPointer>
 #include <QTimer>
@@ -85,7 +86,7 @@ void Binder::run(const std::function<void()>& action, const QString& undoName) {
   } catch (const std::exception& e) {
     error = Qs(e.what());
   } catch (...) {
-    error = QStringLiteral("未知错误");
+    error = QCoreApplication::translate("Binder", "未知错误");
   }
   --depth_;
   if (depth_ == 0) {

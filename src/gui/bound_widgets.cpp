@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/undo_history.h"
 
@@ -32,7 +33,7 @@ BoundLabel::BoundLabel(Binder& binder, Control& control, QWidget* parent)
 BoundLabel::~BoundLabel() { binder_.remove(this); }
 void BoundLabel::pull() {
   const Control& c = control();
-  setText(Qs(c.caption()));
+  setText(ControlText(c.caption()));
   setEnabled(c.enabled());
   setVisible(c.visible());
 }
@@ -50,12 +51,12 @@ BoundCheck::BoundCheck(Binder& binder, Control& control, QWidget* parent)
 BoundCheck::~BoundCheck() { binder_.remove(this); }
 void BoundCheck::pull() {
   const Control& c = control();
-  setText(Qs(c.caption()));
+  setText(ControlText(c.caption()));
   setChecked(c.checked());
   setEnabled(c.enabled());
   setVisible(c.visible());
-  setToolTip(Qs(c.hint()));
-  setStatusTip(Qs(c.hint()));
+  setToolTip(ControlText(c.hint()));
+  setStatusTip(ControlText(c.hint()));
 }
 
 BoundText::BoundText(Binder& binder, Control& control, QWidget* parent)
@@ -68,7 +69,13 @@ BoundText::BoundText(Binder& binder, Control& control, QWidget* parent)
 BoundText::~BoundText() { binder_.remove(this); }
 void BoundText::pull() {
   const Control& c = control();
-  const QString t = LinesToText(c.lines());
+  QString t;
+  if (isRichText()) {
+    t = LinesToText(c.lines());  // the user's own comment
+  } else {
+    // The message pane and the tools' output: lines the core wrote.
+    for (size_t i = 0; i < c.lines().size(); ++i) t += (i ? QStringLiteral("\n") : QString()) + MessageText(c.lines()[i]);
+  }
   if (t != toPlainText() && !(hasFocus() && document()->isModified())) {
     setPlainText(t);
     document()->setModified(false);

@@ -5,14 +5,17 @@
 #include <QMessageBox>
 
 #include "core/app/session_ui.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
 
 MessageAnswer QtMessageSink::Show(const Message& m) {
   QMessageBox box(owner_ ? owner_ : QApplication::activeWindow());
-  box.setWindowTitle(Qs(m.caption.empty() ? std::string("Tharvex") : m.caption));
-  box.setText(Qs(m.text));
+  // Texts the core composed are translated where they were made; whole
+  // texts from its tables are looked up here.
+  box.setWindowTitle(m.caption.empty() ? QStringLiteral("Tharvex") : MessageText(m.caption));
+  box.setText(MessageText(m.text));
   switch (m.icon) {
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -40,7 +43,7 @@ QString QtFilter(const std::string& barFilter) {
   const QStringList parts = Qs(barFilter).split(QLatin1Char('|'));
   QStringList out;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    QString desc = parts[i];
+    QString desc = MessageText(Ss(parts[i]));
     const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
     // Qt reads the patterns from the parentheses of the description.
     if (!desc.contains(QLatin1Char('('))) desc += QStringLiteral(" (") + pattern + QLatin1Char(')');
@@ -50,7 +53,7 @@ QString QtFilter(const std::string& barFilter) {
 }
 
 std::optional<std::string> RunFileDialog(QWidget* owner, const FileDialogSpec& spec) {
-  QFileDialog dlg(owner, Qs(spec.title), Qs(spec.folder), QtFilter(spec.filter));
+  QFileDialog dlg(owner, MessageText(spec.title), Qs(spec.folder), QtFilter(spec.filter));
   dlg.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dlg.setDefaultSuffix(Qs(spec.defaultExt));

@@ -1,6 +1,7 @@
 #include "gui/drawing_page.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStackedWidget>
@@ -37,7 +38,9 @@ DrawingPage::DrawingPage(TubeDrawing* drawing, std::string settingsFile, QWidget
   lay->setContentsMargins(2, 2, 2, 2);
   auto* bar = new QHBoxLayout;
   switch_ = new QButtonGroup(this);
-  const QString captions[] = {QStringLiteral("示意图"), QStringLiteral("截面图"), QStringLiteral("优化图")};
+  const QString captions[] = {QCoreApplication::translate("DrawingPage", "示意图"),
+                              QCoreApplication::translate("DrawingPage", "截面图"),
+                              QCoreApplication::translate("DrawingPage", "优化图")};
   for (int i = 0; i < 3; ++i) {
     auto* b = new QToolButton(this);
     b->setText(captions[i]);
@@ -47,7 +50,8 @@ DrawingPage::DrawingPage(TubeDrawing* drawing, std::string settingsFile, QWidget
     switch_->addButton(b, i);
     bar->addWidget(b);
   }
-  auto* hint = new QLabel(QStringLiteral("截面图：滚轮或 +/- 缩放，拖动平移，0 适应窗口；右键导出"), this);
+  auto* hint = new QLabel(
+      QCoreApplication::translate("DrawingPage", "截面图：滚轮或 +/- 缩放，拖动平移，0 适应窗口；右键导出"), this);
   hint->setStyleSheet(QStringLiteral("color: gray"));
   bar->addSpacing(12);
   bar->addWidget(hint);

@@ -1,5 +1,6 @@
 #include "gui/icons.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPainterPath>
@@ -116,7 +117,8 @@ QPixmap AuthorPicture() {
   f.setPointSize(11);
   p.setFont(f);
   p.setPen(QColor(40, 40, 40));
-  p.drawText(QRect(0, 148, 240, 26), Qt::AlignCenter, QStringLiteral("Tharvex 箱式换热器热力计算"));
+  p.drawText(QRect(0, 148, 240, 26), Qt::AlignCenter,
+             QCoreApplication::translate("Icons", "Tharvex 箱式换热器热力计算"));
   return pm;
 }
 

@@ -4,18 +4,20 @@
 // so the screenshot script can show the drawing and the report.
 #include <QApplication>
 #include <QFileInfo>
-#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
-#include "core/help/build_info.h"
 #include "core/app/main_model.h"
+#include "core/app/paths.h"
+#include "core/fields/i18n.h"
+#include "core/help/build_info.h"
 #include "gui/copydata_service.h"
 #include "gui/dialogs.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/single_instance.h"
@@ -55,6 +57,14 @@ int main(int argc, char** argv) {
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(UiFont());
 
+  // The language and the unit names, from the settings file (at the first
+  // start the locale decides), before anything shows a text.
+  const AppPaths paths = SetupPaths("Tharvex", "Tharvex", false, PathEnvironment::FromProcess());
+  const std::string settings = paths.settingsFile();
+  Translations translations;
+  translations.apply(ReadLanguage(settings, QLocale::system().name()), CatalogueDir(FindDataDir(paths.programDir)));
+  i18n::SetUnitSymbols(ReadUnitSymbols(settings));
+
   QString refusal;
   const auto runtime = RuntimeDir(&refusal);
   if (!runtime) {
@@ -70,12 +80,6 @@ int main(int argc, char** argv) {
     HandOver(servicePath, file);
     return 0;
   }
-
-  // The window speaks Chinese; so do Qt's own dialogs and buttons where the
-  // translations are installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
 
   QtMessageSink sink;
   MainModel model(sink);

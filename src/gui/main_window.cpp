@@ -3,22 +3,26 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "core/app/project_session.h"
 #include "core/app/paths.h"
+#include "core/app/project_session.h"
 #include "core/mainwin/main_window_table.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
 #include "gui/column_page.h"
 #include "gui/drawing_page.h"
 #include "gui/icons.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/shortcuts.h"
 #include "gui/study_panel.h"
@@ -82,6 +86,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   loadGlossary();
 
   buildMenus();
+  buildOptionsMenu();
   buildToolBar();
   buildPages();
   services_->addReportCommands();  // print preview and PDF export after "打印报表"
@@ -128,7 +133,7 @@ void TFormTharvex::buildMenus() {
     Control& c = form.At(d.name);
     const std::string name(d.name);
     if (d.parent.empty() && !(d.flags & mainwin::TopLevelAction)) {
-      QMenu* m = menuBar()->addMenu(Qs(d.caption));
+      QMenu* m = menuBar()->addMenu(ControlText(d.caption));
       m->setObjectName(Qs(d.name));
       menus[d.name] = m;
       if (d.name == "MFile") fileMenu_ = m;
@@ -141,11 +146,11 @@ void TFormTharvex::buildMenus() {
       continue;
     }
     if (d.parent.empty()) {
-      a = menuBar()->addAction(Qs(d.caption));
+      a = menuBar()->addAction(ControlText(d.caption));
     } else {
       auto it = menus.find(d.parent);
       if (it == menus.end()) continue;
-      a = it->second->addAction(Qs(d.caption));
+      a = it->second->addAction(ControlText(d.caption));
     }
     a->setObjectName(Qs(d.name));
     a->setShortcuts(ShortcutsOf(d.name));
@@ -171,7 +176,7 @@ void TFormTharvex::buildToolBar() {
       continue;
     }
     const std::string name(d.name);
-    const QString hint = Qs(d.hint);
+    const QString hint = ControlText(d.hint);
     QAction* a = toolBar_->addAction(ToolIcon(d.name, hint), hint);
     a->setObjectName(Qs(d.name));
     a->setToolTip(hint);
@@ -214,7 +219,7 @@ void TFormTharvex::buildPages() {
       page = Scrolled(BuildPage(*binder_, d.name, hooks));
     }
     page->setObjectName(Qs(d.name));
-    pages_->addTab(page, Qs(d.caption));
+    pages_->addTab(page, ControlText(d.caption));
   }
   new BoundPages(*binder_, form.At("PageControl1"), pages_);
   connect(pages_, &QTabWidget::currentChanged, this, &TFormTharvex::pageChanged);
@@ -224,12 +229,12 @@ void TFormTharvex::buildPages() {
 void TFormTharvex::afterRefresh() {
   // "[*]" is where the title shows the unsaved-changes mark; a "[*]" that is
   // part of the path is doubled so it stays text.
-  QString title = Qs(model_.form().title());
+  QString title = Qs(mainwin::ShownTitle(model_.form().title()));
   title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
   title += QStringLiteral("[*]");
   if (windowTitle() != title) setWindowTitle(title);
   setWindowModified(model_.project().modified);
-  const QString warning = Qs(model_.form().status(1));
+  const QString warning = MessageText(model_.form().status(1));
   if (status1_ && status1_->text() != warning) status1_->setText(warning);
   if (drawingPage_) drawingPage_->refresh(model_.engine());
 }
@@ -248,9 +253,21 @@ void TFormTharvex::showEvent(QShowEvent* e) {
   if (!shownOnce_) {
     shownOnce_ = true;
     move(0, 0);
-    resize(1024, 740);
+    resize(FittingWidth(), 740);
     restorePlacement();
   }
+}
+
+int TFormTharvex::FittingWidth() const {
+  // 1024 pixels hold the Chinese pages; longer captions (English) widen the
+  // first window as far as the screen allows, so no page needs scrolling.
+  int page = 0;
+  for (auto* c : pages_->findChildren<ColumnPage*>()) page = std::max(page, c->sizeHint().width());
+  const int chrome =
+      4 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+  const QScreen* s = screen();
+  const int room = s ? s->availableGeometry().width() : 1024;
+  return std::clamp(page + chrome, 1024, std::max(1024, room));
 }
 
 void TFormTharvex::showError(const QString& text) {

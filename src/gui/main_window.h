@@ -67,6 +67,13 @@ class TFormTharvex : public QMainWindow {
   // F1 on a control: the help keyword of its label, else its hint.
   void fieldHelp(QWidget* w);
 
+  // The language the next start shows ("zh" or "en"), kept in the settings
+  // file; the window itself keeps the language it started with.
+  void chooseLanguage(const std::string& code);
+  const std::string& languageChoice() const { return languageChoice_; }
+  // Unit names with symbols or as stored, at once and in the settings file.
+  void setUnitSymbols(bool on);
+
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
   bool event(QEvent* e) override;
@@ -75,6 +82,9 @@ class TFormTharvex : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildOptionsMenu();
+  // The width the window opens with: the widest page without scrolling.
+  int FittingWidth() const;
   void buildToolBar();
   void buildPages();
   void afterRefresh();
@@ -120,6 +130,8 @@ class TFormTharvex : public QMainWindow {
   mutable std::string glossaryLanguage_;
   QString helpKeyword_;
   bool shownOnce_ = false;
+  QAction* unitSymbols_ = nullptr;
+  std::string languageChoice_;
 };
 
 }  // namespace tharvex::gui

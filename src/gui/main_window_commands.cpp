@@ -1,6 +1,7 @@
 // Commands of the menu and the tool bar, the tab rules and closing.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -67,7 +68,7 @@ void TFormTharvex::command(const std::string& name) {
 
   if (menu == "MRCalc") {
     // What leaving a field does, on demand.
-    binder_->run([&] { services_->calculate(); }, QStringLiteral("计算"));
+    binder_->run([&] { services_->calculate(); }, QCoreApplication::translate("MainWindowCommands", "计算"));
     return;
   }
   if (menu == "MROpt1") {
@@ -95,7 +96,8 @@ void TFormTharvex::command(const std::string& name) {
   else if (menu == "MHAbout") services_->about();
   else if (name.rfind("SBP", 0) == 0)
     // The values the property window sends are one step of the history.
-    binder_->run([&] { services_->propertyWindow(name); }, QStringLiteral("物性数据"));
+    binder_->run([&] { services_->propertyWindow(name); },
+                 QCoreApplication::translate("MainWindowCommands", "物性数据"));
   binder_->refresh();
 }
 
@@ -106,23 +108,25 @@ void TFormTharvex::clearFocusedField() {
   if (!e || e->window() != this) return;
   e->setModified(false);
   Control& c = e->control();
-  binder_->run([&] { model_.form().ClearEdit(c); }, QStringLiteral("清除"));
+  binder_->run([&] { model_.form().ClearEdit(c); }, QCoreApplication::translate("MainWindowCommands", "清除"));
 }
 
 void TFormTharvex::optimise(Control& c) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // One action, undone as a whole, from the status line on; one refresh at
   // the end: the sweep's intermediate states are not shown.
-  binder_->run([&] {
-    model_.form().setStatus(1, "优化设计开始...");
-    binder_->refresh();
-    statusBar()->repaint();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (c.onClick)
-      c.onClick(&c);
-    else
-      services_->optimise();
-  }, QStringLiteral("优化设计"));
+  binder_->run(
+      [&] {
+        model_.form().setStatus(1, Ss(QCoreApplication::translate("MainWindowCommands", "优化设计开始...")));
+        binder_->refresh();
+        statusBar()->repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (c.onClick)
+          c.onClick(&c);
+        else
+          services_->optimise();
+      },
+      QCoreApplication::translate("MainWindowCommands", "优化设计"));
   QApplication::restoreOverrideCursor();
 }
 
@@ -131,7 +135,7 @@ void TFormTharvex::pageChanged(int index) {
   if (index == TabIndex("TabSheet2")) {
     commitFocusedField();
     // The drawing tab runs the calculation, which redraws the layout.
-    binder_->run([&] { services_->calculate(); }, QStringLiteral("计算"));
+    binder_->run([&] { services_->calculate(); }, QCoreApplication::translate("MainWindowCommands", "计算"));
     drawing_->update();
   } else if (index == TabIndex("TabSheetReport")) {
     commitFocusedField();

@@ -2,25 +2,27 @@
 // redo, the window's place remembered, the colour legend, tooltips from the
 // manual's glossary, files handed over from outside.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolTip>
 
 #include "core/app/field_state.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/app/paths.h"
 #include "core/app/window_placement.h"
-#include "core/help/help_keyword.h"
 #include "core/fields/i18n.h"
+#include "core/help/help_keyword.h"
 #include "core/help/manual_index.h"
+#include "core/mainwin/main_window_table.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"
@@ -35,8 +37,11 @@ void TFormTharvex::historyChanged() {
   form.At("MEUndo").setEnabled(stack.canUndo());
   form.At("MERedo").setEnabled(stack.canRedo());
   // "&U 撤销 优化设计": the menu names the step it undoes.
-  if (QAction* a = action("MEUndo")) a->setText(QStringLiteral("&U ") + undo_->undoCaption());
-  if (QAction* a = action("MERedo")) a->setText(QStringLiteral("&R ") + undo_->redoCaption());
+  // (In English the caption's first letter is the accelerator: "&Undo Change ...".)
+  if (QAction* a = action("MEUndo"))
+    a->setText(QCoreApplication::translate("MainWindowDesktop", "&U %1").arg(undo_->undoCaption()));
+  if (QAction* a = action("MERedo"))
+    a->setText(QCoreApplication::translate("MainWindowDesktop", "&R %1").arg(undo_->redoCaption()));
   if (!binder_->running()) binder_->refresh();
 }
 
@@ -103,11 +108,12 @@ void TFormTharvex::buildLegend(QStatusBar* bar) {
     pal.setColor(QPalette::WindowText, WindowColour(e.text));
     swatch->setPalette(pal);
     row->addWidget(swatch);
-    row->addWidget(new QLabel(Qs(e.caption), legend));
+    row->addWidget(new QLabel(Tq("Controls", e.caption), legend));
     row->addSpacing(6);
   }
-  legend->setToolTip(QStringLiteral("输入框的颜色：白底为输入；灰底为热量平衡求出的值或计算结果（蓝字）；"
-                                    "浅蓝、浅绿为管口计算求出；灰字为当前方式下不适用。"));
+  legend->setToolTip(QCoreApplication::translate("MainWindowDesktop",
+                                                 "输入框的颜色：白底为输入；灰底为热量平衡求出的值或计算结果（蓝字）；"
+                                                 "浅蓝、浅绿为管口计算求出；灰字为当前方式下不适用。"));
   bar->addPermanentWidget(legend);
 }
 
@@ -123,16 +129,19 @@ QString TFormTharvex::fieldTooltip(const Control& shown) const {
   const std::string caption = help::HelpKeywordFor(form, field->name());
   QString tip;
   if (!caption.empty()) {
-    tip = QStringLiteral("<b>") + Qs(caption).toHtmlEscaped() + QStringLiteral("</b>");
+    tip = QStringLiteral("<b>") + ControlText(caption).toHtmlEscaped() + QStringLiteral("</b>");
+    // The glossary of the manual in the window's language, keyed by the
+    // Chinese caption.
     if (glossaryLanguage_ != i18n::Language()) loadGlossary();
     const std::string entry = glossary_.Entry(caption);
     if (!entry.empty()) tip += QStringLiteral("<br>") + Qs(entry).toHtmlEscaped().replace(QLatin1Char('\n'), "<br>");
   } else if (!field->hint().empty()) {
-    tip = Qs(field->hint()).toHtmlEscaped();
+    tip = ControlText(field->hint()).toHtmlEscaped();
   }
   if (field->kind() == ControlKind::TEditD || field->kind() == ControlKind::TEdit) {
     if (!tip.isEmpty()) tip += QStringLiteral("<br>");
-    tip += QStringLiteral("<i>当前：") + Qs(RoleText(RoleOf(*field))) + QStringLiteral("</i>");
+    tip += QStringLiteral("<i>") + QCoreApplication::translate("MainWindowDesktop", "当前：") +
+           Tq("Controls", RoleText(RoleOf(*field))) + QStringLiteral("</i>");
   }
   return tip;
 }
@@ -159,8 +168,9 @@ void TFormTharvex::openFromOutside(const QString& file) {
   if (file.isEmpty()) return;
   const QFileInfo info(file);
   if (!info.isFile()) {
-    Message m{"找不到文件 " + Ss(QDir::toNativeSeparators(file)) + "。", "Tharvex", MessageIcon::Error,
-              MessageButtons::Ok};
+    Message m{
+        Ss(QCoreApplication::translate("MainWindowDesktop", "找不到文件 %1。").arg(QDir::toNativeSeparators(file))),
+        "Tharvex", MessageIcon::Error, MessageButtons::Ok};
     model_.form().messages().Show(m);
     return;
   }

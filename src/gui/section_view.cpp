@@ -1,6 +1,7 @@
 #include "gui/section_view.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsItem>
@@ -14,6 +15,7 @@
 #include <cmath>
 
 #include "core/output/section_raster.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -163,7 +165,7 @@ void SectionView::setScene(const SectionScene& sc) {
   QFont font = UiFont();
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(t))));
   for (const auto& l : s.labels) {
-    auto* item = graphics_->addSimpleText(Qs(l.text), font);
+    auto* item = graphics_->addSimpleText(DrawingText(l.text), font);
     const QRectF br = item->boundingRect();
     // The text fills the box the layout reserved for it.
     item->setTransform(QTransform::fromScale((l.x1 - l.x0) / br.width(), (l.y1 - l.y0) / br.height()));
@@ -226,25 +228,27 @@ bool SectionView::exportFile(const QString& file, const QString& format) const {
 }
 
 void SectionView::exportWithDialog(const QString& format) {
-  const QString filter = format == QLatin1String("svg")   ? QStringLiteral("SVG 图形(*.svg)")
-                         : format == QLatin1String("pdf") ? QStringLiteral("PDF 文件(*.pdf)")
-                                                          : QStringLiteral("PNG 图像(*.png)");
-  QFileDialog dlg(this, QStringLiteral("导出截面图"), QString(), filter);
+  const QString filter = format == QLatin1String("svg") ? QCoreApplication::translate("SectionView", "SVG 图形(*.svg)")
+                         : format == QLatin1String("pdf")
+                             ? QCoreApplication::translate("SectionView", "PDF 文件(*.pdf)")
+                             : QCoreApplication::translate("SectionView", "PNG 图像(*.png)");
+  QFileDialog dlg(this, QCoreApplication::translate("SectionView", "导出截面图"), QString(), filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
   if (!exportFile(file, format))
-    QMessageBox::warning(this, QStringLiteral("导出截面图"), QStringLiteral("无法写入文件：\n%1").arg(file));
+    QMessageBox::warning(this, QCoreApplication::translate("SectionView", "导出截面图"),
+                         QCoreApplication::translate("SectionView", "无法写入文件：\n%1").arg(file));
 }
 
 void SectionView::contextMenuEvent(QContextMenuEvent* e) {
   QMenu menu(this);
-  QAction* fitAction = menu.addAction(QStringLiteral("适应窗口"));
+  QAction* fitAction = menu.addAction(QCoreApplication::translate("SectionView", "适应窗口"));
   menu.addSeparator();
-  QAction* svg = menu.addAction(QStringLiteral("导出为 SVG..."));
-  QAction* png = menu.addAction(QStringLiteral("导出为 PNG..."));
-  QAction* pdf = menu.addAction(QStringLiteral("导出为 PDF..."));
+  QAction* svg = menu.addAction(QCoreApplication::translate("SectionView", "导出为 SVG..."));
+  QAction* png = menu.addAction(QCoreApplication::translate("SectionView", "导出为 PNG..."));
+  QAction* pdf = menu.addAction(QCoreApplication::translate("SectionView", "导出为 PDF..."));
   for (QAction* a : {svg, png, pdf}) a->setEnabled(scene_.valid);
   QAction* chosen = menu.exec(e->globalPos());
   if (chosen == fitAction) fit();

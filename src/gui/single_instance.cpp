@@ -1,12 +1,13 @@
 #include "gui/single_instance.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "gui/copydata_service.h"
 
@@ -20,20 +21,27 @@ std::optional<QString> RuntimeDir(QString* error) {
   const QString dir = QDir::tempPath() + QStringLiteral("/Tharvex-") + QString::number(getuid());
   const QByteArray native = QFile::encodeName(dir);
   if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-    if (error) *error = QStringLiteral("无法创建运行目录 %1：%2").arg(dir, QString::fromLocal8Bit(strerror(errno)));
+    if (error)
+      *error = QCoreApplication::translate("SingleInstance", "无法创建运行目录 %1：%2")
+                   .arg(dir, QString::fromLocal8Bit(strerror(errno)));
     return std::nullopt;
   }
   struct stat st {};
   if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-    if (error) *error = QStringLiteral("运行目录 %1 不是一个文件夹，程序不使用它。").arg(dir);
+    if (error)
+      *error = QCoreApplication::translate("SingleInstance", "运行目录 %1 不是一个文件夹，程序不使用它。").arg(dir);
     return std::nullopt;
   }
   if (st.st_uid != getuid()) {
-    if (error) *error = QStringLiteral("运行目录 %1 属于另一个用户（uid %2），程序不使用它。").arg(dir).arg(st.st_uid);
+    if (error)
+      *error = QCoreApplication::translate("SingleInstance", "运行目录 %1 属于另一个用户（uid %2），程序不使用它。")
+                   .arg(dir)
+                   .arg(st.st_uid);
     return std::nullopt;
   }
   if ((st.st_mode & 077) != 0 && ::chmod(native.constData(), 0700) != 0) {
-    if (error) *error = QStringLiteral("运行目录 %1 对其他用户开放，且无法改为私有。").arg(dir);
+    if (error)
+      *error = QCoreApplication::translate("SingleInstance", "运行目录 %1 对其他用户开放，且无法改为私有。").arg(dir);
     return std::nullopt;
   }
   return dir;

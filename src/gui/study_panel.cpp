@@ -1,9 +1,10 @@
 #include "gui/study_panel.h"
 
-#include <QChart>
 #include <QApplication>
+#include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -24,8 +25,9 @@
 #include <cmath>
 
 #include "core/app/main_model.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/fields/number_format.h"
+#include "core/mainwin/main_window_table.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -37,8 +39,8 @@ using mainwin::Role;
 // Fields of the process tab: "group: caption (name)".
 QString Title(const mainwin::ControlDef& d) {
   const mainwin::ControlDef* g = mainwin::FindDef(d.parent);
-  QString t = Qs(d.caption) + QStringLiteral(" (") + Qs(d.value()) + QStringLiteral(")");
-  return g ? Qs(g->caption) + QStringLiteral("：") + t : t;
+  QString t = ControlText(d.caption) + QStringLiteral(" (") + Qs(d.value()) + QStringLiteral(")");
+  return g ? ControlText(g->caption) + QCoreApplication::translate("StudyPanel", "：") + t : t;
 }
 
 bool OnProcessTab(const mainwin::ControlDef& d) {
@@ -48,7 +50,8 @@ bool OnProcessTab(const mainwin::ControlDef& d) {
 
 }  // namespace
 
-StudyPanel::StudyPanel(MainModel& model, QWidget* parent) : QGroupBox(QStringLiteral("工况分析"), parent), model_(model) {
+StudyPanel::StudyPanel(MainModel& model, QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("StudyPanel", "工况分析"), parent), model_(model) {
   setObjectName(QStringLiteral("GBStudy"));
   auto* lay = new QVBoxLayout(this);
   auto* top = new QGridLayout;
@@ -66,7 +69,8 @@ StudyPanel::StudyPanel(MainModel& model, QWidget* parent) : QGroupBox(QStringLit
     if (d.role == Role::In || d.role == Role::Bal || d.role == Role::Mode || d.role == Role::Noz)
       input_->addItem(Title(d), name);
     if (d.role == Role::Out || d.role == Role::Bal || d.role == Role::Mode || d.role == Role::Noz) {
-      auto* item = new QListWidgetItem(Qs(d.caption) + QStringLiteral(" (") + name + QStringLiteral(")"), outputs_);
+      auto* item =
+          new QListWidgetItem(ControlText(d.caption) + QStringLiteral(" (") + name + QStringLiteral(")"), outputs_);
       item->setData(Qt::UserRole, name);
       item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
       item->setCheckState(name == QLatin1String("CsD") || name == QLatin1String("KaD") ? Qt::Checked : Qt::Unchecked);
@@ -77,26 +81,26 @@ StudyPanel::StudyPanel(MainModel& model, QWidget* parent) : QGroupBox(QStringLit
   steps_ = new QSpinBox(this);
   steps_->setRange(1, study::kMaxSteps);
   steps_->setValue(11);
-  auto* runButton = new QPushButton(QStringLiteral("计算"), this);
+  auto* runButton = new QPushButton(QCoreApplication::translate("StudyPanel", "计算"), this);
   runButton->setObjectName(QStringLiteral("StudyRun"));
-  csv_ = new QPushButton(QStringLiteral("导出 CSV..."), this);
-  png_ = new QPushButton(QStringLiteral("导出 PNG..."), this);
+  csv_ = new QPushButton(QCoreApplication::translate("StudyPanel", "导出 CSV..."), this);
+  png_ = new QPushButton(QCoreApplication::translate("StudyPanel", "导出 PNG..."), this);
   csv_->setEnabled(false);
   png_->setEnabled(false);
-  top->addWidget(new QLabel(QStringLiteral("输入参数"), this), 0, 0);
+  top->addWidget(new QLabel(QCoreApplication::translate("StudyPanel", "输入参数"), this), 0, 0);
   top->addWidget(input_, 0, 1, 1, 3);
-  top->addWidget(new QLabel(QStringLiteral("起始值"), this), 0, 4);
+  top->addWidget(new QLabel(QCoreApplication::translate("StudyPanel", "起始值"), this), 0, 4);
   top->addWidget(from_, 0, 5);
-  top->addWidget(new QLabel(QStringLiteral("终止值"), this), 0, 6);
+  top->addWidget(new QLabel(QCoreApplication::translate("StudyPanel", "终止值"), this), 0, 6);
   top->addWidget(to_, 0, 7);
-  top->addWidget(new QLabel(QStringLiteral("步数"), this), 0, 8);
+  top->addWidget(new QLabel(QCoreApplication::translate("StudyPanel", "步数"), this), 0, 8);
   top->addWidget(steps_, 0, 9);
   top->addWidget(runButton, 0, 10);
   top->addWidget(csv_, 0, 11);
   top->addWidget(png_, 0, 12);
   top->setColumnStretch(1, 1);
   lay->addLayout(top);
-  lay->addWidget(new QLabel(QStringLiteral("跟踪结果（勾选）"), this));
+  lay->addWidget(new QLabel(QCoreApplication::translate("StudyPanel", "跟踪结果（勾选）"), this));
   lay->addWidget(outputs_);
   message_ = new QLabel(this);
   message_->setStyleSheet(QStringLiteral("color: #a00000"));
@@ -152,7 +156,7 @@ bool StudyPanel::run() {
   auto from = ParseLenient(Ss(from_->text()));
   auto to = ParseLenient(Ss(to_->text()));
   if (!from || !to) {
-    message_->setText(QStringLiteral("起始值和终止值须为数字。"));
+    message_->setText(QCoreApplication::translate("StudyPanel", "起始值和终止值须为数字。"));
     return false;
   }
   spec.from = *from;
@@ -162,7 +166,7 @@ bool StudyPanel::run() {
     if (outputs_->item(i)->checkState() == Qt::Checked) spec.outputs.push_back(Ss(outputs_->item(i)->data(Qt::UserRole).toString()));
   const std::string why = study::CheckSpec(model_, spec);
   if (!why.empty()) {
-    message_->setText(QStringLiteral("无法计算：") + Qs(why));
+    message_->setText(QCoreApplication::translate("StudyPanel", "无法计算：%1").arg(MessageText(why)));
     return false;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -170,7 +174,9 @@ bool StudyPanel::run() {
   QApplication::restoreOverrideCursor();
   int failed = 0;
   for (const auto& r : result_.rows) failed += r.ok ? 0 : 1;
-  message_->setText(failed ? QStringLiteral("%1 步计算失败（表中标红，图中以 × 标在横轴上）。").arg(failed) : QString());
+  message_->setText(
+      failed ? QCoreApplication::translate("StudyPanel", "%1 步计算失败（表中标红，图中以 × 标在横轴上）。").arg(failed)
+             : QString());
   showResult();
   return true;
 }
@@ -178,21 +184,23 @@ bool StudyPanel::run() {
 void StudyPanel::showResult() {
   const study::StudyResult& r = result_;
   auto head = [](const std::string& name, const std::string& unit) {
-    return unit.empty() ? Qs(name) : Qs(name) + QStringLiteral("\n") + Qs(unit);
+    return unit.empty() ? Qs(name) : Qs(name) + QStringLiteral("\n") + ShownUnit(unit);
   };
   table_->clear();
   table_->setColumnCount(static_cast<int>(r.spec.outputs.size()) + 2);
   table_->setRowCount(static_cast<int>(r.rows.size()));
   QStringList headers{head(r.spec.input, r.inputUnit)};
   for (size_t o = 0; o < r.spec.outputs.size(); ++o) headers << head(r.spec.outputs[o], r.outputUnits[o]);
-  headers << QStringLiteral("状态");
+  headers << QCoreApplication::translate("StudyPanel", "状态");
   table_->setHorizontalHeaderLabels(headers);
   for (int i = 0; i < static_cast<int>(r.rows.size()); ++i) {
     const study::StudyRow& row = r.rows[static_cast<size_t>(i)];
     table_->setItem(i, 0, new QTableWidgetItem(Qs(row.inputText)));
     for (size_t o = 0; o < row.texts.size(); ++o)
       table_->setItem(i, static_cast<int>(o) + 1, new QTableWidgetItem(Qs(std::string(TrimBlanks(row.texts[o])))));
-    auto* st = new QTableWidgetItem(row.ok ? Qs(row.warning) : QStringLiteral("计算失败 ") + Qs(row.warning));
+    auto* st = new QTableWidgetItem(
+        row.ok ? MessageText(row.warning)
+               : QCoreApplication::translate("StudyPanel", "计算失败 %1").arg(MessageText(row.warning)));
     table_->setItem(i, table_->columnCount() - 1, st);
     if (!row.ok)
       for (int c = 0; c < table_->columnCount(); ++c)
@@ -212,7 +220,7 @@ void StudyPanel::showResult() {
     line->setName(Qs(r.spec.outputs[o]));
     line->setPointsVisible(true);
     auto* fails = new QScatterSeries;
-    fails->setName(QStringLiteral("计算失败"));
+    fails->setName(QCoreApplication::translate("StudyPanel", "计算失败"));
     fails->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     fails->setColor(QColor(200, 0, 0));
     fails->setMarkerSize(9);
@@ -267,14 +275,16 @@ bool StudyPanel::exportPng(const QString& file) const {
 }
 
 void StudyPanel::exportWithDialog(bool csv) {
-  QFileDialog dlg(this, QStringLiteral("导出工况分析"), QString(),
-                  csv ? QStringLiteral("CSV 文件(*.csv)") : QStringLiteral("PNG 图像(*.png)"));
+  QFileDialog dlg(this, QCoreApplication::translate("StudyPanel", "导出工况分析"), QString(),
+                  csv ? QCoreApplication::translate("StudyPanel", "CSV 文件(*.csv)")
+                      : QCoreApplication::translate("StudyPanel", "PNG 图像(*.png)"));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(csv ? QStringLiteral("csv") : QStringLiteral("png"));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
   if (!(csv ? exportCsv(file) : exportPng(file)))
-    QMessageBox::warning(this, QStringLiteral("导出工况分析"), QStringLiteral("无法写入文件：\n%1").arg(file));
+    QMessageBox::warning(this, QCoreApplication::translate("StudyPanel", "导出工况分析"),
+                         QCoreApplication::translate("StudyPanel", "无法写入文件：\n%1").arg(file));
 }
 
 }  // namespace tharvex::gui

@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLegend>
@@ -39,7 +40,8 @@ SweepMap::SweepMap(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("SweepMap"));
   auto* lay = new QVBoxLayout(this);
   lay->setContentsMargins(0, 0, 0, 0);
-  empty_ = new QLabel(QStringLiteral("尚未进行优化设计。运行“优化设计”后，这里显示扫描的全部网格点。"), this);
+  empty_ = new QLabel(
+      QCoreApplication::translate("SweepMap", "尚未进行优化设计。运行“优化设计”后，这里显示扫描的全部网格点。"), this);
   empty_->setAlignment(Qt::AlignCenter);
   view_ = new QChartView(new QChart, this);
   view_->setRenderHint(QPainter::Antialiasing);
@@ -65,8 +67,8 @@ void SweepMap::setGrid(const engine::SweepGrid& grid) {
   if (!any) return;
 
   const bool best = grid_.best;
-  c->setTitle(best ? QStringLiteral("优化图（最优）：总传热系数 K，W/(m²·K)")
-                   : QStringLiteral("优化图（最快）：实际富余度，%"));
+  c->setTitle(best ? QCoreApplication::translate("SweepMap", "优化图（最优）：总传热系数 K，W/(m²·K)")
+                   : QCoreApplication::translate("SweepMap", "优化图（最快）：实际富余度，%"));
   auto value = [&](const engine::SweepPoint& p) { return best ? p.k : p.surplus; };
   double lo = INFINITY, hi = -INFINITY;
   for (const auto& p : grid_.points)
@@ -90,7 +92,7 @@ void SweepMap::setGrid(const engine::SweepGrid& grid) {
   unswept->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
   unswept->setColor(QColor(235, 235, 235));
   unswept->setBorderColor(QColor(235, 235, 235));
-  unswept->setName(QStringLiteral("未计算"));
+  unswept->setName(QCoreApplication::translate("SweepMap", "未计算"));
   for (const auto& p : grid_.points) {
     const double v = value(p);
     if (!p.swept || !std::isfinite(v)) {
@@ -121,18 +123,21 @@ void SweepMap::setGrid(const engine::SweepGrid& grid) {
   };
   const double csr = grid_.csr, lsm = grid_.lsm;
   outline(engine::RegionOutline(grid_, [&](const engine::SweepPoint& p) { return p.swept && p.surplus >= csr; }),
-          QStringLiteral("富余度≥%1%").arg(Number(csr)), QPen(QColor(0, 140, 0), 1.5, Qt::DashLine));
+          QCoreApplication::translate("SweepMap", "富余度≥%1%").arg(Number(csr)),
+          QPen(QColor(0, 140, 0), 1.5, Qt::DashLine));
   outline(engine::RegionOutline(grid_, [&](const engine::SweepPoint& p) { return p.swept && p.length <= lsm; }),
-          QStringLiteral("单程管长≤%1 m").arg(Number(lsm)), QPen(QColor(200, 120, 0), 1.5, Qt::DotLine));
+          QCoreApplication::translate("SweepMap", "单程管长≤%1 m").arg(Number(lsm)),
+          QPen(QColor(200, 120, 0), 1.5, Qt::DotLine));
   outline(engine::RegionOutline(grid_, [](const engine::SweepPoint& p) { return p.feasible; }),
-          QStringLiteral("可行区域"), QPen(Qt::black, 2.5));
+          QCoreApplication::translate("SweepMap", "可行区域"), QPen(Qt::black, 2.5));
 
   // The velocity limits the sweep starts from.
   const double f0 = grid_.at(0, 0).faceVelocity, f1 = grid_.at(grid_.size - 1, 0).faceVelocity;
   const double t0 = grid_.at(0, 0).tubeVelocity, t1 = grid_.at(0, grid_.size - 1).tubeVelocity;
   const double hf = std::fabs(f0 - f1) / (grid_.size - 1) / 2, ht = std::fabs(t0 - t1) / (grid_.size - 1) / 2;
   auto* limits = new QLineSeries;
-  limits->setName(QStringLiteral("迎风速度≤%1，管程速度≤%2 m/s").arg(Number(grid_.us2), Number(grid_.ut2)));
+  limits->setName(QCoreApplication::translate("SweepMap", "迎风速度≤%1，管程速度≤%2 m/s")
+                      .arg(Number(grid_.us2), Number(grid_.ut2)));
   limits->append(grid_.us2, 0);
   limits->append(grid_.us2, grid_.ut2);
   limits->append(0, grid_.ut2);
@@ -146,15 +151,16 @@ void SweepMap::setGrid(const engine::SweepGrid& grid) {
     s->setColor(Qt::white);
     s->setBorderColor(Qt::black);
     s->append(a->faceVelocity, a->tubeVelocity);
-    s->setName(QStringLiteral("采用点 %1 / %2 m/s").arg(Number(a->faceVelocity), Number(a->tubeVelocity)));
+    s->setName(QCoreApplication::translate("SweepMap", "采用点 %1 / %2 m/s")
+                   .arg(Number(a->faceVelocity), Number(a->tubeVelocity)));
     c->addSeries(s);
   }
 
   auto* x = new QValueAxis;
-  x->setTitleText(QStringLiteral("迎风速度 Uemp，m/s"));
+  x->setTitleText(QCoreApplication::translate("SweepMap", "迎风速度 Uemp，m/s"));
   x->setRange(std::min(f0, f1) - hf, std::max(f0, f1) + hf);
   auto* y = new QValueAxis;
-  y->setTitleText(QStringLiteral("参考线速度 Utm，m/s"));
+  y->setTitleText(QCoreApplication::translate("SweepMap", "参考线速度 Utm，m/s"));
   y->setRange(std::min(t0, t1) - ht, std::max(t0, t1) + ht);
   c->addAxis(x, Qt::AlignBottom);
   c->addAxis(y, Qt::AlignLeft);
@@ -191,7 +197,7 @@ bool SweepMap::exportFile(const QString& file, const QString& format) const {
     gen.setFileName(file);
     gen.setSize(size);
     gen.setViewBox(QRect(QPoint(0, 0), size));
-    gen.setTitle(QStringLiteral("优化图"));
+    gen.setTitle(QCoreApplication::translate("SweepMap", "优化图"));
     QPainter p;
     if (!p.begin(&gen)) return false;
     view_->render(&p);
@@ -208,21 +214,23 @@ bool SweepMap::exportFile(const QString& file, const QString& format) const {
 
 void SweepMap::contextMenuEvent(QContextMenuEvent* e) {
   QMenu menu(this);
-  QAction* png = menu.addAction(QStringLiteral("导出为 PNG..."));
-  QAction* svg = menu.addAction(QStringLiteral("导出为 SVG..."));
+  QAction* png = menu.addAction(QCoreApplication::translate("SweepMap", "导出为 PNG..."));
+  QAction* svg = menu.addAction(QCoreApplication::translate("SweepMap", "导出为 SVG..."));
   png->setEnabled(!grid_.points.empty());
   svg->setEnabled(!grid_.points.empty());
   QAction* chosen = menu.exec(e->globalPos());
   if (!chosen) return;
   const QString format = chosen == svg ? QStringLiteral("svg") : QStringLiteral("png");
-  QFileDialog dlg(this, QStringLiteral("导出优化图"), QString(),
-                  format == QLatin1String("svg") ? QStringLiteral("SVG 图形(*.svg)") : QStringLiteral("PNG 图像(*.png)"));
+  QFileDialog dlg(this, QCoreApplication::translate("SweepMap", "导出优化图"), QString(),
+                  format == QLatin1String("svg") ? QCoreApplication::translate("SweepMap", "SVG 图形(*.svg)")
+                                                 : QCoreApplication::translate("SweepMap", "PNG 图像(*.png)"));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
   const QString file = dlg.selectedFiles().first();
   if (!exportFile(file, format))
-    QMessageBox::warning(this, QStringLiteral("导出优化图"), QStringLiteral("无法写入文件：\n%1").arg(file));
+    QMessageBox::warning(this, QCoreApplication::translate("SweepMap", "导出优化图"),
+                         QCoreApplication::translate("SweepMap", "无法写入文件：\n%1").arg(file));
 }
 
 }  // namespace tharvex::gui

@@ -1,9 +1,11 @@
 #include "gui/target_notice.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "core/app/split_numbers.h"
+#include "gui/language.h"
 
 namespace tharvex::gui {
 
@@ -14,14 +16,14 @@ void TargetNotice::show() {
     if (repeats_++ == shownRepeats_)
       QTimer::singleShot(200, box_.data(), [this] {
         shownRepeats_ = repeats_;
-        box_->setInformativeText(QStringLiteral("同样的请求又收到 %1 次。").arg(repeats_));
+        box_->setInformativeText(QCoreApplication::translate("TargetNotice", "同样的请求又收到 %1 次。").arg(repeats_));
       });
     return;
   }
   shownRepeats_ = 0;
   repeats_ = 0;
-  box_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), QString::fromUtf8(kTargetNotFound),
-                         QMessageBox::Ok, owner_);
+  box_ = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tharvex"), MessageText(kTargetNotFound), QMessageBox::Ok,
+                         owner_);
   box_->setAttribute(Qt::WA_DeleteOnClose);
   box_->open();
 }

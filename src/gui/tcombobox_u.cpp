@@ -7,6 +7,7 @@
 #include <QStylePainter>
 
 #include "core/fields/units.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/undo_history.h"
 
@@ -30,19 +31,21 @@ TComboBoxU::~TComboBoxU() { binder_.remove(this); }
 
 void TComboBoxU::pull() {
   const Control& c = control();
-  if (c.items() != shownItems_) {
+  if (c.items() != shownItems_ || shownGeneration_ != DisplayGeneration()) {
     shownItems_ = c.items();
+    shownGeneration_ = DisplayGeneration();
     clear();
     // The padding of an item pushes its factor (or a material's conductivity)
-    // out of sight; only the name before the bar is shown.
-    for (const auto& item : shownItems_) addItem(Qs(GetUnit(item)));
+    // out of sight; only the name before the bar is shown, as the language
+    // and the unit-symbol option show it. The index is what the model keeps.
+    for (const auto& item : shownItems_) addItem(isUnitSelector() ? ShownUnit(GetUnit(item)) : ItemText(GetUnit(item)));
   }
   if (currentIndex() != c.itemIndex()) setCurrentIndex(c.itemIndex());
   setEnabled(c.enabled());
   setVisible(c.visible());
   // A unit name too long for the column is elided; the tip shows it whole.
-  setToolTip(c.hint().empty() ? currentText() : Qs(c.hint()));
-  setStatusTip(Qs(c.hint()));
+  setToolTip(c.hint().empty() ? currentText() : ControlText(c.hint()));
+  setStatusTip(ControlText(c.hint()));
 }
 
 void TComboBoxU::paintEvent(QPaintEvent*) {

@@ -32,6 +32,7 @@ class TComboBoxU : public QComboBox, public Bound {
   void picked(int index);
   Binder& binder_;
   std::vector<std::string> shownItems_;
+  int shownGeneration_ = -1;
 };
 
 }  // namespace tharvex::gui

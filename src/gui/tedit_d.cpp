@@ -7,6 +7,8 @@
 #include <QStyleOptionFrame>
 
 #include "core/fields/colors.h"
+#include "core/fields/i18n.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/undo_history.h"
 
@@ -25,7 +27,9 @@ TEditD::~TEditD() { binder_.remove(this); }
 void TEditD::pull() {
   const Control& c = control();
   // While the user types, the field keeps what was typed.
-  const QString t = Qs(c.text());
+  // A word a result field shows ("热流体") in the interface's language; what
+  // the user types stays as typed.
+  const QString t = c.readOnly() && i18n::HasCjk(c.text()) ? ItemText(c.text()) : Qs(c.text());
   if (t != text() && !(hasFocus() && isModified())) {
     setText(t);
     setCursorPosition(0);
@@ -35,12 +39,12 @@ void TEditD::pull() {
   setVisible(c.visible());
   setCursor(c.cursor() == CursorKind::No ? Qt::ForbiddenCursor : Qt::IBeamCursor);
   // The tooltip also says why a field looks marked.
-  QString tip = Qs(c.hint());
+  QString tip = ControlText(c.hint());
   auto addNote = [&tip](const QString& note) { tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + note; };
-  if (c.stale()) addNote(QString::fromUtf8(kStaleNote));
-  if (c.unreadable()) addNote(QString::fromUtf8(kUnreadableNote));
+  if (c.stale()) addNote(QCoreApplication::translate("TEditD", kStaleNote));
+  if (c.unreadable()) addNote(QCoreApplication::translate("TEditD", kUnreadableNote));
   setToolTip(tip);
-  setStatusTip(Qs(c.hint()));
+  setStatusTip(ControlText(c.hint()));
   applyLook();
   update();
 }

@@ -36,8 +36,9 @@ class TEditD : public QLineEdit, public Bound {
 };
 
 // Tooltip notes of a stale result and of a text that is not a number.
-inline constexpr const char* kStaleNote = "灰色斜体：此结果来自先前的计算，最近一次计算未能更新它。";
-inline constexpr const char* kUnreadableNote = "红框：无法识别的输入，此文本不是数字。";
+inline constexpr const char* kStaleNote =
+    QT_TRANSLATE_NOOP("TEditD", "灰色斜体：此结果来自先前的计算，最近一次计算未能更新它。");
+inline constexpr const char* kUnreadableNote = QT_TRANSLATE_NOOP("TEditD", "红框：无法识别的输入，此文本不是数字。");
 
 // What leaving the field does, for the edit of `window` that has the focus and
 // was typed into: commands that act on the case see what was typed last.

@@ -2,18 +2,20 @@
 
 #include <QBuffer>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPdfWriter>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPolygon>
 #include <QSvgGenerator>
 
 #include "core/files/file_error.h"
 #include "core/files/safe_write.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -89,7 +91,7 @@ void TubeDrawing::Paint(QPainter& p, const layout::DisplayList& list, const QRec
       case DrawItem::Kind::Text:
         if (it.canvas.size() >= 2) {
           const QRectF box(it.canvas[0], it.canvas[1], 1000, 100);
-          p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Qs(it.text));
+          p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, DrawingText(it.text));
         }
         break;
     }
@@ -112,7 +114,7 @@ bool TubeDrawing::exportSvg(const QString& file) const {
   gen.setOutputDevice(&bytes);
   gen.setSize(QSize(list->width, list->height));
   gen.setViewBox(QRect(0, 0, list->width, list->height));
-  gen.setTitle(QStringLiteral("布管图"));
+  gen.setTitle(QCoreApplication::translate("TubeDrawing", "布管图"));
   QPainter p;
   if (!p.begin(&gen)) return false;
   p.fillRect(QRect(0, 0, list->width, list->height), Qt::white);
@@ -138,7 +140,7 @@ bool TubeDrawing::exportPdf(const QString& file) const {
   const layout::DisplayList* list = source_ ? source_() : nullptr;
   if (!list) return false;
   QPdfWriter pdf(file);
-  pdf.setTitle(QStringLiteral("布管图"));
+  pdf.setTitle(QCoreApplication::translate("TubeDrawing", "布管图"));
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setResolution(300);
   QPainter p;
@@ -149,10 +151,11 @@ bool TubeDrawing::exportPdf(const QString& file) const {
 }
 
 void TubeDrawing::exportWithDialog(const QString& format) {
-  const QString filter = format == QLatin1String("svg")   ? QStringLiteral("SVG 图形(*.svg)")
-                         : format == QLatin1String("pdf") ? QStringLiteral("PDF 文件(*.pdf)")
-                                                          : QStringLiteral("PNG 图像(*.png)");
-  QFileDialog dlg(this, QStringLiteral("导出布管图"), QString(), filter);
+  const QString filter = format == QLatin1String("svg") ? QCoreApplication::translate("TubeDrawing", "SVG 图形(*.svg)")
+                         : format == QLatin1String("pdf")
+                             ? QCoreApplication::translate("TubeDrawing", "PDF 文件(*.pdf)")
+                             : QCoreApplication::translate("TubeDrawing", "PNG 图像(*.png)");
+  QFileDialog dlg(this, QCoreApplication::translate("TubeDrawing", "导出布管图"), QString(), filter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(format);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
@@ -160,15 +163,17 @@ void TubeDrawing::exportWithDialog(const QString& format) {
   const bool ok = format == QLatin1String("svg")   ? exportSvg(file)
                   : format == QLatin1String("pdf") ? exportPdf(file)
                                                    : exportPng(file);
-  if (!ok) QMessageBox::warning(this, QStringLiteral("导出布管图"), QStringLiteral("无法写入文件：\n%1").arg(file));
+  if (!ok)
+    QMessageBox::warning(this, QCoreApplication::translate("TubeDrawing", "导出布管图"),
+                         QCoreApplication::translate("TubeDrawing", "无法写入文件：\n%1").arg(file));
 }
 
 void TubeDrawing::contextMenuEvent(QContextMenuEvent* e) {
   const layout::DisplayList* list = source_ ? source_() : nullptr;
   QMenu menu(this);
-  QAction* svg = menu.addAction(QStringLiteral("导出为 SVG..."));
-  QAction* png = menu.addAction(QStringLiteral("导出为 PNG..."));
-  QAction* pdf = menu.addAction(QStringLiteral("导出为 PDF..."));
+  QAction* svg = menu.addAction(QCoreApplication::translate("TubeDrawing", "导出为 SVG..."));
+  QAction* png = menu.addAction(QCoreApplication::translate("TubeDrawing", "导出为 PNG..."));
+  QAction* pdf = menu.addAction(QCoreApplication::translate("TubeDrawing", "导出为 PDF..."));
   const bool any = list && !list->items.empty();
   for (QAction* a : {svg, png, pdf}) a->setEnabled(any);
   QAction* chosen = menu.exec(e->globalPos());

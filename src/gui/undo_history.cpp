@@ -1,7 +1,10 @@
 #include "gui/undo_history.h"
 
+#include <QCoreApplication>
+
 #include "core/help/help_keyword.h"
 #include "gui/binder.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -90,19 +93,21 @@ void UndoHistory::redo() {
 
 QString UndoHistory::undoCaption() const {
   const QString t = stack_.undoText();
-  return t.isEmpty() ? QStringLiteral("撤销") : QStringLiteral("撤销 ") + t;
+  return t.isEmpty() ? QCoreApplication::translate("UndoHistory", "撤销")
+                     : QCoreApplication::translate("UndoHistory", "撤销 %1").arg(t);
 }
 
 QString UndoHistory::redoCaption() const {
   const QString t = stack_.redoText();
-  return t.isEmpty() ? QStringLiteral("重做") : QStringLiteral("重做 ") + t;
+  return t.isEmpty() ? QCoreApplication::translate("UndoHistory", "重做")
+                     : QCoreApplication::translate("UndoHistory", "重做 %1").arg(t);
 }
 
 void UndoHistory::projectLoaded(const std::string& file, bool newProject) {
   if (newProject || OpeningClearsHistory(file))
     restart_ = true;
   else
-    loadedName_ = QStringLiteral("打开模板");
+    loadedName_ = QCoreApplication::translate("UndoHistory", "打开模板");
   // A project taken outside an action (none today) starts afresh at once.
   if (restart_ && !binder_.running()) {
     stack_.clear();
@@ -113,13 +118,18 @@ void UndoHistory::projectLoaded(const std::string& file, bool newProject) {
 QString EditName(const Form& form, const Control& c) {
   std::string caption = help::HelpKeywordFor(form, c.name());
   if (caption.empty()) caption = c.caption().empty() ? c.name() : c.caption();
-  // Captions carry accelerator marks ("&B 报表") in places.
-  std::erase(caption, '&');
+  // Captions carry accelerator marks ("&B 报表") in places; they are
+  // translated with them, then dropped.
+  const QString shown = ControlText(caption).remove(QLatin1Char('&'));
   switch (c.kind()) {
-    case ControlKind::TCheckBox: return Qs(c.caption().empty() ? caption : c.caption()).remove(QLatin1Char('&'));
-    case ControlKind::TComboBoxU: return QStringLiteral("单位 ") + Qs(caption);
-    case ControlKind::TComboBox: return QStringLiteral("选择 ") + Qs(caption);
-    default: return QStringLiteral("修改 ") + Qs(caption);
+    case ControlKind::TCheckBox:
+      return c.caption().empty() ? shown : ControlText(c.caption()).remove(QLatin1Char('&'));
+    case ControlKind::TComboBoxU:
+      return QCoreApplication::translate("UndoHistory", "单位 %1").arg(shown);
+    case ControlKind::TComboBox:
+      return QCoreApplication::translate("UndoHistory", "选择 %1").arg(shown);
+    default:
+      return QCoreApplication::translate("UndoHistory", "修改 %1").arg(shown);
   }
 }
 

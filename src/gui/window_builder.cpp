@@ -11,6 +11,7 @@
 #include "gui/column_page.h"
 #include "gui/field_group.h"
 #include "gui/icons.h"
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 #include "gui/tcombobox_u.h"
 #include "gui/tedit_d.h"
@@ -26,6 +27,7 @@ constexpr int kGap = 6;
 constexpr int kButtonWidth = 18;
 constexpr int kMaxUnitWidth = 62;
 constexpr int kMaxUnitWidthRoomy = 140;
+constexpr int kMaxListWidth = 170;  // longer list items are elided (the open list shows them whole)
 constexpr int kPageWidth = 1010;  // what the 1024-pixel window leaves a page
 constexpr int kMemoMinHeight = 60;
 constexpr int kToolMemoRows = 8;
@@ -33,6 +35,7 @@ constexpr int kToolMemoRows = 8;
 // Widths a cell asks of its column.
 struct Wants {
   int label = 0, unit = 0, extra = 0;
+  int list = 0;  // a drop-down list spanning the value and unit cells
 };
 
 struct GroupBuild {
@@ -105,6 +108,9 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
         if (QWidget* u = MakeLabel(b, form, d.unit(), box)) box->addCell(u, blk, row, FieldGroup::Unit);
       } else {
         box->addCell(c, blk, row, FieldGroup::Value, 2);
+        // Its longest item shown whole (English names run longer).
+        for (int i = 0; i < c->count(); ++i)
+          want.list = std::max(want.list, TextWidth(c->font(), c->itemText(i)) + TComboBoxU::kChrome + 1);
       }
       ++row;
       break;
@@ -150,8 +156,8 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
       s->setIcon(PropertyDatabaseIcon());
       s->setAutoRaise(true);
       s->setFocusPolicy(Qt::NoFocus);
-      s->setToolTip(Qs(d.hint));
-      s->setStatusTip(Qs(d.hint));
+      s->setToolTip(ControlText(d.hint));
+      s->setStatusTip(ControlText(d.hint));
       Control& c = form.At(d.name);
       s->setEnabled(c.enabled());
       auto* bound = new BoundAction(b, c, new QAction(s));
@@ -173,7 +179,7 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
 
 int UnitSelectorWidth(const Control& u) {
   int w = 0;
-  for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), Qs(GetUnit(item))));
+  for (const auto& item : u.items()) w = std::max(w, TextWidth(ValueFont(), ShownUnit(GetUnit(item))));
   return w + TComboBoxU::kChrome + 1;
 }
 
@@ -187,7 +193,7 @@ ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks&
     if (d.entry == Entry::Group && d.parent == tabName) {
       GroupBuild g;
       g.def = &d;
-      g.box = new FieldGroup(Qs(d.caption), page);
+      g.box = new FieldGroup(ControlText(d.caption), page);
       g.box->setObjectName(Qs(d.name));
       g.box->setFont(UiFont());
       byName[d.name] = groups.size();
@@ -207,6 +213,7 @@ ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks&
       w.label = std::max(w.label, g.wants[blk].label);
       w.unit = std::max(w.unit, g.wants[blk].unit);
       w.extra = std::max(w.extra, g.wants[blk].extra);
+      w.list = std::max(w.list, g.wants[blk].list);
     }
   // Unit selectors show their longest name in full where the page has room;
   // on a page that would not fit the window, long names are elided (the
@@ -216,7 +223,9 @@ ColumnPage* BuildPage(Binder& b, std::string_view tabName, const PageBuildHooks&
     int total = kGap;
     metrics.clear();
     for (const auto& [col, w] : columns) {
-      BlockMetrics m{w.label, kValueWidth, std::clamp(w.unit, 24, unitCap), w.extra, 0};
+      const int list = std::min(w.list, kMaxListWidth);
+      const int unit = std::max(std::clamp(w.unit, 24, unitCap), list - kValueWidth - FieldGroup::kSpacing);
+      BlockMetrics m{w.label, kValueWidth, unit, w.extra, 0};
       m.pageWidth = FieldGroup::ContentWidth(m) + 2 * FieldGroup::kMarginX;
       metrics[col] = m;
       total += m.pageWidth + kGap;

@@ -1,5 +1,6 @@
 #include "gui/window_services.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/app/export_commands.h"
 #include "core/app/paths.h"
 #include "core/app/project_session.h"
 #include "core/app/recent_files.h"
@@ -16,13 +18,13 @@
 #include "core/fields/i18n.h"
 #include "core/help/about.h"
 #include "core/help/manual_index.h"
-#include "core/app/export_commands.h"
 #include "core/output/report.h"
 #include "core/props/prop_library.h"
 #include "gui/bound_widgets.h"
 #include "gui/dialogs.h"
 #include "gui/field_hint.h"
 #include "gui/help/help_window.h"
+#include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/props/prop_window.h"
 #include "gui/qt_bridge.h"
@@ -38,7 +40,8 @@ class QtSessionUi : public SessionUi {
  public:
   explicit QtSessionUi(QWidget* owner) : owner_(owner) {}
   bool AskYesNo(const std::string& text, const std::string& caption) override {
-    QMessageBox box(QMessageBox::Warning, Qs(caption), Qs(text), QMessageBox::Yes | QMessageBox::No, owner_);
+    QMessageBox box(QMessageBox::Warning, MessageText(caption), MessageText(text), QMessageBox::Yes | QMessageBox::No,
+                    owner_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
   }
@@ -46,7 +49,7 @@ class QtSessionUi : public SessionUi {
     return RunFileDialog(owner_, dialog);
   }
   void Inform(const std::string& text, const std::string& caption) override {
-    QMessageBox::information(owner_, Qs(caption), Qs(text));
+    QMessageBox::information(owner_, MessageText(caption), MessageText(text));
   }
 
  private:
@@ -171,10 +174,10 @@ QWidget* WindowServices::reportPage(QWidget* parent) {
   auto* edit = new ReportEdit(window_.binder(), window_.model().form().At("ReReport"), parent);
   d_->report = edit;
   if (!d_->previewAction) {
-    d_->previewAction = new QAction(QStringLiteral("打印预览"), &window_);
+    d_->previewAction = new QAction(QCoreApplication::translate("WindowServices", "打印预览"), &window_);
     d_->previewAction->setObjectName(QStringLiteral("MOPreview"));
     QObject::connect(d_->previewAction, &QAction::triggered, &window_, [this] { previewReport(); });
-    d_->pdfAction = new QAction(QStringLiteral("导出为 PDF"), &window_);
+    d_->pdfAction = new QAction(QCoreApplication::translate("WindowServices", "导出为 PDF"), &window_);
     d_->pdfAction->setObjectName(QStringLiteral("MOPdf"));
     QObject::connect(d_->pdfAction, &QAction::triggered, &window_, [this] { exportReportPdf(); });
   }
@@ -231,14 +234,17 @@ void WindowServices::saveReport() {
 void WindowServices::printReport() {
   MessageSink& messages = window_.model().form().messages();
   if (!PrinterAvailable()) {
-    const Message ask{"没有可用的打印机，报表无法打印。\n要把报表导出为 PDF 文件吗？", "打印报表",
-                      MessageIcon::Question, MessageButtons::YesNo};
+    const Message ask{Ss(QCoreApplication::translate("WindowServices",
+                                                     "没有可用的打印机，报表无法打印。\n要把报表导出为 PDF 文件吗？")),
+                      Ss(QCoreApplication::translate("WindowServices", "打印报表")), MessageIcon::Question,
+                      MessageButtons::YesNo};
     if (messages.Show(ask) == MessageAnswer::Yes) exportReportPdf();
     return;
   }
   QString error;
   if (!PrintReport(d_->reportDocument(), &error))
-    messages.Show(Message{Ss(error), "打印报表", MessageIcon::Error, MessageButtons::Ok});
+    messages.Show(Message{Ss(error), Ss(QCoreApplication::translate("WindowServices", "打印报表")), MessageIcon::Error,
+                          MessageButtons::Ok});
 }
 
 void WindowServices::previewReport() {
@@ -251,7 +257,8 @@ bool WindowServices::exportReportPdf() {
   if (!file) return false;
   QString error;
   if (ExportReportPdf(d_->reportDocument(), Qs(*file), &error)) return true;
-  model.form().messages().Show(Message{Ss(error), "导出为 PDF", MessageIcon::Error, MessageButtons::Ok});
+  model.form().messages().Show(Message{Ss(error), Ss(QCoreApplication::translate("WindowServices", "导出为 PDF")),
+                                       MessageIcon::Error, MessageButtons::Ok});
   return false;
 }
 
@@ -285,8 +292,10 @@ void WindowServices::helpDocument(const QString& keyword) {
     }
     if (!text) {
       window_.model().form().messages().Show(
-          Message{"找不到用户手册 " + std::string(help::ManualFile(i18n::Language())) + "。", "Tharvex 帮助",
-                  MessageIcon::Error, MessageButtons::Ok});
+          Message{Ss(QCoreApplication::translate("WindowServices", "找不到用户手册 %1。")
+                         .arg(Qs(help::ManualFile(i18n::Language())))),
+                  Ss(QCoreApplication::translate("WindowServices", "Tharvex 帮助")), MessageIcon::Error,
+                  MessageButtons::Ok});
       return;
     }
     if (!d_->help) {

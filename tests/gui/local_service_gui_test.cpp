@@ -327,6 +327,7 @@ TEST(RuntimeFolder, AnotherUsersLockInTheSharedFolderNoLongerStopsTheProgram) {
   ASSERT_EQ(chown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
   refused.env().remove("XDG_RUNTIME_DIR");
   refused.env().insert("TMPDIR", tmp2.path());
+  refused.env().insert("LANG", "zh_CN.UTF-8");  // a first start in a Chinese locale speaks Chinese
   QProcess& r = refused.start({});
   QByteArray err;
   t.restart();

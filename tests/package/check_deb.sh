@@ -18,7 +18,9 @@ for path in ./usr/bin/tharvex ./usr/bin/tharvex-cli ./usr/share/tharvex/data/Pro
   ./usr/share/tharvex/data/manual/manual.md ./usr/share/tharvex/data/manual/manual_en.md \
   ./usr/share/tharvex/data/templates/Default.zrt \
   ./usr/share/applications/tharvex.desktop ./usr/share/icons/hicolor/scalable/apps/tharvex.svg \
-  ./usr/share/mime/packages/tharvex.xml ./usr/share/man/man1/tharvex-cli.1.gz; do
+  ./usr/share/mime/packages/tharvex.xml ./usr/share/man/man1/tharvex-cli.1.gz \
+  ./usr/share/tharvex/data/i18n/tharvex_gui_en.qm ./usr/share/tharvex/data/i18n/tharvex_core_en.qm \
+  ./usr/share/tharvex/data/i18n/tharvex_core_en.ts; do
   if ! grep -q " $path\$" "$work/contents"; then
     echo "missing in the package: $path"
     missing=1

@@ -1,6 +1,7 @@
 #include "gui/help/help_window.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,7 +37,7 @@ QString ShownTitle(const std::string& title) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Tharvex 帮助"));
+  setWindowTitle(QCoreApplication::translate("HelpWindow", "Tharvex 帮助"));
   // The help is a viewer beside the program: it does not keep the program
   // running once the main window has closed.
   setAttribute(Qt::WA_QuitOnClose, false);

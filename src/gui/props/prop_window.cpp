@@ -1,5 +1,6 @@
 #include "gui/props/prop_window.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 
 #include "gui/bound_widgets.h"
 #include "gui/icons.h"
+#include "gui/language.h"
 #include "gui/props/record_text_edit.h"
 #include "gui/props/values_grid.h"
 #include "gui/qt_bridge.h"
@@ -35,19 +37,21 @@ constexpr int kPageBrowse = 370, kPageMaintain = 670;
 constexpr int kWindowBrowse = 645, kWindowMaintain = 945;
 constexpr int kMargin = 6;
 constexpr int kListWidth = kWindowBrowse - kPageBrowse - 3 * kMargin;
-constexpr int kButtonWidth = 68;
+constexpr int kButtonWidth = 60;
 
 constexpr PropField kPropertyTexts[] = {PropField::CP, PropField::MD, PropField::VI,
                                         PropField::TC, PropField::ST, PropField::HV};
 
-QString Caption(PropField f) { return Qs(props::DefOf(f).caption); }
+QString Caption(PropField f) { return ControlText(props::DefOf(f).caption); }
 QString Name(PropField f) { return Qs(props::DefOf(f).name); }
 
 QPushButton* Button(const char* name, const char* text, QWidget* parent) {
-  auto* b = new QPushButton(QString::fromUtf8(text), parent);
+  auto* b = new QPushButton(QCoreApplication::translate("PropWindow", text), parent);
   b->setObjectName(QLatin1String(name));
   b->setAutoDefault(false);
-  b->setMinimumWidth(kButtonWidth);
+  // Room for the whole caption, however long the language makes it.
+  b->setMinimumWidth(
+      std::max(kButtonWidth, b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 14));
   return b;
 }
 
@@ -66,16 +70,16 @@ QLabel* CaptionLabel(const QString& text, int width, QWidget* parent) {
 }
 
 // What a property text may hold, for the tips of the maintenance page.
-const char* kTextTip =
-    "常数：4187；温度表：t1,值1;t2,值2;…；状态方程：PRV:/VRV: Pc,Tc,Vc,Zc,w,M；"
-    "或 t(℃)、p(kPa) 的公式。? < { 之后为注释，= 之前为标签";
+const char* kTextTip = QT_TRANSLATE_NOOP("PropWindow",
+                                         "常数：4187；温度表：t1,值1;t2,值2;…；状态方程：PRV:/VRV: Pc,Tc,Vc,Zc,w,M；"
+                                         "或 t(℃)、p(kPa) 的公式。? < { 之后为注释，= 之前为标签");
 
 }  // namespace
 
 TFormSimpPL::TFormSimpPL(QWidget* parent)
     : QDialog(parent), sink_(this), model_(sink_), binder_(std::make_unique<Binder>(model_.form())) {
   setObjectName(QStringLiteral("FormSimpPL"));
-  setWindowTitle(Qs(model_.form().title()));
+  setWindowTitle(ControlText(model_.form().title()));
   setWindowIcon(PropertyDatabaseIcon());
   setFont(UiFont());
   binder_->showError = [this](const QString& text) {
@@ -92,8 +96,8 @@ TFormSimpPL::TFormSimpPL(QWidget* parent)
   root->addWidget(buildList());
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("PageControlP"));
-  pages_->addTab(buildDataPage(), QStringLiteral("物性数据"));
-  pages_->addTab(buildMaintenancePage(), QStringLiteral("数据库维护"));
+  pages_->addTab(buildDataPage(), QCoreApplication::translate("PropWindow", "物性数据"));
+  pages_->addTab(buildMaintenancePage(), QCoreApplication::translate("PropWindow", "数据库维护"));
   pages_->widget(0)->setObjectName(QStringLiteral("TStGetP"));
   pages_->widget(1)->setObjectName(QStringLiteral("TSManP"));
   root->addWidget(pages_);
@@ -117,14 +121,15 @@ QWidget* TFormSimpPL::buildList() {
 
   search_ = new QLineEdit(box);
   search_->setObjectName(QStringLiteral("EditSearch"));
-  search_->setPlaceholderText(QStringLiteral("查找：流水号、中文名或英文名"));
+  search_->setPlaceholderText(QCoreApplication::translate("PropWindow", "查找：流水号、中文名或英文名"));
   search_->setClearButtonEnabled(true);
   connect(search_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
   col->addWidget(search_);
 
   list_ = new QTableWidget(0, 2, box);
   list_->setObjectName(QStringLiteral("DBGrid1"));
-  list_->setHorizontalHeaderLabels({QStringLiteral("流水号"), QStringLiteral("中文名称")});
+  list_->setHorizontalHeaderLabels(
+      {QCoreApplication::translate("PropWindow", "流水号"), QCoreApplication::translate("PropWindow", "中文名称")});
   list_->verticalHeader()->hide();
   list_->verticalHeader()->setDefaultSectionSize(20);
   list_->horizontalHeader()->setStretchLastSection(true);
@@ -153,10 +158,10 @@ QWidget* TFormSimpPL::buildDataPage() {
   // One caption width for both groups, so their fields line up.
   int captionWidth = 0;
   for (const auto& def : props::PropFieldDefs())
-    captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(Qs(def.caption)));
+    captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(ControlText(def.caption)));
   captionWidth += 6;
 
-  auto* record = new QGroupBox(QStringLiteral("物质"), page);
+  auto* record = new QGroupBox(QCoreApplication::translate("PropWindow", "物质"), page);
   auto* rg = new QGridLayout(record);
   rg->setHorizontalSpacing(4);
   rg->setVerticalSpacing(3);
@@ -194,7 +199,7 @@ QWidget* TFormSimpPL::buildDataPage() {
   grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() + 3 * 20 + 4);
   col->addWidget(grid_, 1);
 
-  auto* results = new QGroupBox(QStringLiteral("计算结果"), page);
+  auto* results = new QGroupBox(QCoreApplication::translate("PropWindow", "计算结果"), page);
   auto* g = new QGridLayout(results);
   g->setHorizontalSpacing(4);
   g->setVerticalSpacing(3);
@@ -228,17 +233,16 @@ QWidget* TFormSimpPL::buildDataPage() {
   password_->setEchoMode(QLineEdit::Password);
   password_->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));  // echoes '*'
   password_->setFixedWidth(72);
-  password_->setPlaceholderText(QStringLiteral("密码"));
+  password_->setPlaceholderText(QCoreApplication::translate("PropWindow", "密码"));
   connect(password_, &QLineEdit::textChanged, this, [this](const QString& t) { model_.password = Ss(t); });
   connect(password_, &QLineEdit::returnPressed, this, &TFormSimpPL::unlock);
-  auto* maintain = Button("BitBtn1", "&E 维护", page);
-  maintain->setMinimumWidth(60);
+  auto* maintain = Button("BitBtn1", QT_TRANSLATE_NOOP("PropWindow", "&E 维护"), page);
   connect(maintain, &QPushButton::clicked, this, &TFormSimpPL::unlock);
-  auto* cal = Button("BBCal", "&C 计算", page);
+  auto* cal = Button("BBCal", QT_TRANSLATE_NOOP("PropWindow", "&C 计算"), page);
   connect(cal, &QPushButton::clicked, this, &TFormSimpPL::calculate);
-  auto* ok = Button("BBOK", "&O 确定", page);
+  auto* ok = Button("BBOK", QT_TRANSLATE_NOOP("PropWindow", "&O 确定"), page);
   connect(ok, &QPushButton::clicked, this, &TFormSimpPL::confirm);
-  auto* close = Button("BBCancle", "&C 关闭", page);
+  auto* close = Button("BBCancle", QT_TRANSLATE_NOOP("PropWindow", "&C 关闭"), page);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(password_);
   buttons->addWidget(maintain);
@@ -255,7 +259,7 @@ QWidget* TFormSimpPL::buildMaintenancePage() {
   auto* col = new QVBoxLayout(page);
   col->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
   col->setSpacing(kMargin);
-  auto* box = new QGroupBox(QStringLiteral("记录"), page);
+  auto* box = new QGroupBox(QCoreApplication::translate("PropWindow", "记录"), page);
   auto* form = new QFormLayout(box);
   form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -278,7 +282,7 @@ QWidget* TFormSimpPL::buildMaintenancePage() {
   for (PropField f : kPropertyTexts) {
     // A table of twenty points fills three rows.
     auto* e = new RecordTextEdit(props::DefOf(f).maxLength, 3, box);
-    e->setToolTip(QString::fromUtf8(kTextTip));
+    e->setToolTip(QCoreApplication::translate("PropWindow", kTextTip));
     connect(e, &RecordTextEdit::textEdited, this, [this, f](const QString& t) { maintenanceEdited(f, t); });
     add(f, e);
   }
@@ -288,10 +292,10 @@ QWidget* TFormSimpPL::buildMaintenancePage() {
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  auto* save = Button("BBSaveSys", "&S 保存系统库", page);
+  auto* save = Button("BBSaveSys", QT_TRANSLATE_NOOP("PropWindow", "&S 保存系统库"), page);
   save->setDefault(true);
   connect(save, &QPushButton::clicked, this, &TFormSimpPL::saveLibrary);
-  auto* close = Button("BBClose", "&C 关闭", page);
+  auto* close = Button("BBClose", QT_TRANSLATE_NOOP("PropWindow", "&C 关闭"), page);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(save);
   buttons->addWidget(close);
@@ -302,7 +306,7 @@ QWidget* TFormSimpPL::buildMaintenancePage() {
 void TFormSimpPL::loadLibrary(const std::string& path, const std::string& fallback) {
   binder_->run([&] { model_.LoadLibrary(path, fallback); });
   if (auto* save = findChild<QPushButton*>(QStringLiteral("BBSaveSys")))
-    save->setToolTip(QStringLiteral("写入 ") + Qs(model_.libraryPath()));
+    save->setToolTip(QCoreApplication::translate("PropWindow", "写入 %1").arg(Qs(model_.libraryPath())));
   applyFilter();
 }
 

@@ -1,11 +1,13 @@
 // The record side of the property window: the list with its search box,
 // the navigator, the maintenance edits and saving the library.
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
 
+#include "core/fields/i18n.h"
 #include "gui/props/prop_window.h"
 #include "gui/props/record_text_edit.h"
 #include "gui/qt_bridge.h"
@@ -79,7 +81,8 @@ void TFormSimpPL::navigate(RecordNavigator::Button b) {
         return;
       }
       if (!model_.CurrentRecord()) return;
-      const Message ask{"删除当前记录吗？", "", MessageIcon::Question, MessageButtons::YesNo};
+      const Message ask{Ss(QCoreApplication::translate("PropWindow", "删除当前记录吗？")), "", MessageIcon::Question,
+                        MessageButtons::YesNo};
       if (model_.messages().Show(ask) != MessageAnswer::Yes) return;
       model_.Delete();
       fillList();
@@ -145,14 +148,18 @@ void TFormSimpPL::fillRows() {
   for (int r = 0; r < static_cast<int>(listed_.size()); ++r) {
     const props::PropRecord& rec = model_.records()[static_cast<size_t>(listed_[static_cast<size_t>(r)])];
     for (int c = 0; c < 2; ++c) {
-      const PropField f = c == 0 ? PropField::NO : PropField::CN;
+      // In English the list names substances by their English names (the
+      // Chinese one when a record has none); in Chinese the tip gives the
+      // English name.
+      const bool english = i18n::Language() == "en" && !rec.Text(PropField::EN).empty();
+      const PropField f = c == 0 ? PropField::NO : english ? PropField::EN : PropField::CN;
       QTableWidgetItem* it = list_->item(r, c);
       if (!it) {
         it = new QTableWidgetItem;
         list_->setItem(r, c, it);
       }
       it->setText(Qs(rec.Text(f)));
-      it->setToolTip(Qs(rec.Text(PropField::EN)));
+      it->setToolTip(english ? QString() : Qs(rec.Text(PropField::EN)));
     }
   }
   filling_ = false;

@@ -1,5 +1,6 @@
 #include "gui/props/record_navigator.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,7 +10,11 @@ namespace tharvex::gui {
 namespace {
 
 constexpr const char* kHints[RecordNavigator::kButtons] = {
-    "开头", "上一个", "下一个", "最后", "插入", "删除", "编辑", "确认", "取消", "刷新",
+    QT_TRANSLATE_NOOP("RecordNavigator", "开头"),   QT_TRANSLATE_NOOP("RecordNavigator", "上一个"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "下一个"), QT_TRANSLATE_NOOP("RecordNavigator", "最后"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "插入"),   QT_TRANSLATE_NOOP("RecordNavigator", "删除"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "编辑"),   QT_TRANSLATE_NOOP("RecordNavigator", "确认"),
+    QT_TRANSLATE_NOOP("RecordNavigator", "取消"),   QT_TRANSLATE_NOOP("RecordNavigator", "刷新"),
 };
 constexpr const char* kNames[RecordNavigator::kButtons] = {
     "nbFirst", "nbPrior", "nbNext", "nbLast", "nbInsert", "nbDelete", "nbEdit", "nbPost", "nbCancel", "nbRefresh",
@@ -87,7 +92,7 @@ RecordNavigator::RecordNavigator(QWidget* parent) : QWidget(parent) {
     tb->setIconSize(QSize(16, 16));
     tb->setAutoRaise(false);
     tb->setFixedSize(25, 23);
-    tb->setToolTip(QString::fromUtf8(kHints[i]));
+    tb->setToolTip(QCoreApplication::translate("RecordNavigator", kHints[i]));
     tb->setStatusTip(tb->toolTip());
     tb->setFocusPolicy(Qt::NoFocus);  // a click must not take the focus from the field being edited
     connect(tb, &QToolButton::clicked, this, [this, which] { emit clicked(which); });

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "gui/language.h"
 #include "gui/qt_bridge.h"
 
 namespace tharvex::gui {
@@ -28,7 +29,7 @@ void ValuesGrid::refresh() {
   seen_ = values_.revision();
   filling_ = true;
   QStringList titles;
-  for (const auto& t : values_.Titles()) titles << Qs(t);
+  for (const auto& t : values_.Titles()) titles << ControlText(t);
   setHorizontalHeaderLabels(titles);
   const int rows = std::max(0, values_.RowCount() - 1);
   setRowCount(rows);
@@ -39,9 +40,13 @@ void ValuesGrid::refresh() {
         it = new QTableWidgetItem;
         setItem(r, c, it);
       }
-      it->setText(Qs(values_.Cell(c, r + 1)));
+      const bool typed = props::TMyValues::AcceptsTyping(c, r + 1);
+      // What the user types stays as typed; the grid's own unit and note
+      // texts are shown in the interface's language.
+      const std::string cell = values_.Cell(c, r + 1);
+      it->setText(typed ? Qs(cell) : c == 2 ? ShownUnit(cell) : ControlText(cell));
       Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-      if (props::TMyValues::AcceptsTyping(c, r + 1)) flags |= Qt::ItemIsEditable;
+      if (typed) flags |= Qt::ItemIsEditable;
       it->setFlags(flags);
       // The name column reads as the grid's fixed column; unit and note are
       // there to be read, not typed into.

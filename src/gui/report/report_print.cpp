@@ -1,5 +1,6 @@
 #include "gui/report/report_print.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -21,7 +22,7 @@ bool PrinterAvailable() {
 
 void SetupReportPrinter(QPrinter& printer) {
   printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setDocName(QString::fromUtf8(kReportJobTitle));
+  printer.setDocName(QCoreApplication::translate("ReportPrint", kReportJobTitle));
   printer.setCreator(QStringLiteral("Tharvex"));
 }
 
@@ -29,14 +30,15 @@ bool PrintReport(const QTextDocument& shown, QString* error) {
   QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
   SetupReportPrinter(printer);
   if (!printer.isValid()) {
-    if (error) *error = QStringLiteral("打印机 %1 不可用。").arg(printer.printerName());
+    if (error) *error = QCoreApplication::translate("ReportPrint", "打印机 %1 不可用。").arg(printer.printerName());
     return false;
   }
   // Without a page size of its own the document is laid out anew on the
   // printer's pages (QTextDocument::print gives them 2 cm margins).
   shown.print(&printer);
   if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
-    if (error) *error = QStringLiteral("打印机 %1 没有接受打印任务。").arg(printer.printerName());
+    if (error)
+      *error = QCoreApplication::translate("ReportPrint", "打印机 %1 没有接受打印任务。").arg(printer.printerName());
     return false;
   }
   return true;
@@ -47,7 +49,7 @@ void PreviewReport(QWidget* owner, const QTextDocument& shown) {
   if (!PrinterAvailable()) printer.setPageSize(QPageSize(QPageSize::A4));
   SetupReportPrinter(printer);
   QPrintPreviewDialog dialog(&printer, owner);
-  dialog.setWindowTitle(QStringLiteral("打印预览 - 计算报表"));
+  dialog.setWindowTitle(QCoreApplication::translate("ReportPrint", "打印预览 - 计算报表"));
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&shown](QPrinter* p) { shown.print(p); });
   dialog.exec();
@@ -55,7 +57,7 @@ void PreviewReport(QWidget* owner, const QTextDocument& shown) {
 
 bool ExportReportPdf(const QTextDocument& shown, const QString& file, QString* error) {
   auto fail = [&](const QString& why) {
-    if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(file, why);
+    if (error) *error = QCoreApplication::translate("ReportPrint", "无法写入文件 %1：%2").arg(file, why);
     return false;
   };
   // The printer writes to a file name of its own choosing; it gets one in a
@@ -80,7 +82,7 @@ bool ExportReportPdf(const QTextDocument& shown, const QString& file, QString* e
   QFile pdf(temp);
   if (!pdf.open(QIODevice::ReadOnly)) return fail(pdf.errorString());
   const QByteArray bytes = pdf.readAll();
-  if (bytes.isEmpty()) return fail(QStringLiteral("PDF 没有写成"));
+  if (bytes.isEmpty()) return fail(QCoreApplication::translate("ReportPrint", "PDF 没有写成"));
   try {
     SafeWriteFile(QFile::encodeName(file).toStdString(),
                   std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));

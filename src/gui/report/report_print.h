@@ -12,7 +12,7 @@ class QWidget;
 namespace tharvex::gui {
 
 // The job title of every print of the report.
-inline constexpr const char* kReportJobTitle = "计算报表";
+inline constexpr const char* kReportJobTitle = QT_TRANSLATE_NOOP("ReportPrint", "计算报表");
 
 // True when the system has a default printer to print on.
 bool PrinterAvailable();
