@@ -29,6 +29,8 @@
 #include "gui/tube_drawing.h"
 #include "gui/undo_history.h"
 #include "gui/window_builder.h"
+#include "gui/project_files.h"
+#include "gui/report/report_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -79,7 +81,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   binder_->showError = [this](const QString& t) { showError(t); };
   services_ = std::make_unique<WindowServices>(*this, sink_);
   undo_ = std::make_unique<UndoHistory>(model_, *binder_);
-  services_->session().onLoaded = [this](const std::string& file, bool newProject) {
+  services_->files().session().onLoaded = [this](const std::string& file, bool newProject) {
     undo_->projectLoaded(file, newProject);
   };
   connect(undo_.get(), &UndoHistory::changed, this, &TFormTharvex::historyChanged);
@@ -89,7 +91,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
   buildOptionsMenu();
   buildToolBar();
   buildPages();
-  services_->addReportCommands();  // print preview and PDF export after "打印报表"
+  services_->report().addReportCommands();  // print preview and PDF export after "打印报表"
 
   auto* bar = new QStatusBar(this);
   bar->setObjectName(QStringLiteral("StatusBarMain"));
@@ -113,7 +115,7 @@ TFormTharvex::TFormTharvex(MainModel& model, QtMessageSink& sink, QWidget* paren
 
 TFormTharvex::~TFormTharvex() {
   qApp->removeEventFilter(this);
-  services_->session().onLoaded = nullptr;
+  services_->files().session().onLoaded = nullptr;
   DeleteChildrenBeforeBinder(this);
   undo_.reset();
   services_.reset();
@@ -159,7 +161,7 @@ void TFormTharvex::buildMenus() {
     connect(a, &QAction::triggered, this, [this, name] { command(name); });
     actions_[name] = a;
   }
-  if (fileMenu_) services_->rebuildRecentMenu(fileMenu_);
+  if (fileMenu_) services_->files().rebuildRecentMenu(fileMenu_);
 }
 
 void TFormTharvex::buildToolBar() {
@@ -202,10 +204,10 @@ void TFormTharvex::buildPages() {
     if (d.name == "TabSheet2") {
       drawing_ = new TubeDrawing;
       drawing_->setSource([this] { return services_->drawing(); });
-      drawingPage_ = new DrawingPage(drawing_, services_->paths().settingsFile());
+      drawingPage_ = new DrawingPage(drawing_, services_->files().paths().settingsFile());
       page = drawingPage_;
     } else if (d.name == "TabSheetReport") {
-      page = services_->reportPage(pages_);
+      page = services_->report().reportPage(pages_);
     } else if (d.name == "TabTools") {
       // The tools of the table, then the parametric study below them.
       auto* tools = new QWidget;

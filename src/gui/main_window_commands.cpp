@@ -12,6 +12,10 @@
 #include "gui/tedit_d.h"
 #include "gui/tube_drawing.h"
 #include "gui/undo_history.h"
+#include "gui/project_files.h"
+#include "gui/report/report_service.h"
+#include "gui/help/help_service.h"
+#include "gui/props/property_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -81,22 +85,22 @@ void TFormTharvex::command(const std::string& name) {
     binder_->run([&] { target->onClick(target); });
     return;
   }
-  if (menu == "MFNew") services_->newProject();
-  else if (menu == "MFOpen") services_->openProject();
-  else if (menu == "MFSave") services_->saveProject();
-  else if (menu == "MFAs") services_->saveProjectAs();
-  else if (menu == "MFTemp") services_->saveTemplate();
+  if (menu == "MFNew") services_->files().newProject();
+  else if (menu == "MFOpen") services_->files().openProject();
+  else if (menu == "MFSave") services_->files().saveProject();
+  else if (menu == "MFAs") services_->files().saveProjectAs();
+  else if (menu == "MFTemp") services_->files().saveTemplate();
   else if (menu == "MFExit") close();
-  else if (menu == "MOReport") services_->buildReport();
-  else if (menu == "MOSave") services_->saveReport();
-  else if (menu == "MOPrint") services_->printReport();
-  else if (menu == "MOSheet") services_->exportSheet();
-  else if (menu == "MFExport") services_->exportData();
-  else if (menu == "MHDoc") services_->helpDocument(QString());
-  else if (menu == "MHAbout") services_->about();
+  else if (menu == "MOReport") services_->report().buildReport();
+  else if (menu == "MOSave") services_->report().saveReport();
+  else if (menu == "MOPrint") services_->report().printReport();
+  else if (menu == "MOSheet") services_->report().exportSheet();
+  else if (menu == "MFExport") services_->report().exportData();
+  else if (menu == "MHDoc") services_->help().helpDocument(QString());
+  else if (menu == "MHAbout") services_->help().about();
   else if (name.rfind("SBP", 0) == 0)
     // The values the property window sends are one step of the history.
-    binder_->run([&] { services_->propertyWindow(name); },
+    binder_->run([&] { services_->properties().propertyWindow(name); },
                  QCoreApplication::translate("MainWindowCommands", "物性数据"));
   binder_->refresh();
 }
@@ -139,14 +143,14 @@ void TFormTharvex::pageChanged(int index) {
     drawing_->update();
   } else if (index == TabIndex("TabSheetReport")) {
     commitFocusedField();
-    services_->buildReport();
+    services_->report().buildReport();
   }
   binder_->refresh();
 }
 
 void TFormTharvex::closeEvent(QCloseEvent* e) {
   commitFocusedField();
-  if (services_->closeQuery()) {
+  if (services_->files().closeQuery()) {
     savePlacement();
     e->accept();
   } else

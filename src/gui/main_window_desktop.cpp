@@ -27,6 +27,8 @@
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"
 #include "gui/undo_history.h"
+#include "gui/project_files.h"
+#include "gui/report/report_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -56,7 +58,7 @@ bool TFormTharvex::undoKeyForWindow(QWidget* focus, QKeyEvent* e) const {
 }
 
 void TFormTharvex::restorePlacement() {
-  const auto p = LoadPlacement(services_->paths().settingsFile());
+  const auto p = LoadPlacement(services_->files().paths().settingsFile());
   if (!p) return;
   const QRect r(p->left, p->top, p->width, p->height);
   // A place on a screen that is gone is not restored.
@@ -73,7 +75,7 @@ void TFormTharvex::restorePlacement() {
     QSignalBlocker block(pages_);
     pages_->setCurrentIndex(p->tab);
     model_.form().At("PageControl1").setItemIndex(p->tab);
-    if (pages_->widget(p->tab)->objectName() == QStringLiteral("TabSheetReport")) services_->buildReport();
+    if (pages_->widget(p->tab)->objectName() == QStringLiteral("TabSheetReport")) services_->report().buildReport();
   }
 }
 
@@ -86,7 +88,7 @@ void TFormTharvex::savePlacement() const {
   p.height = g.height();
   p.maximized = isMaximized();
   p.tab = pages_->currentIndex();
-  SavePlacement(services_->paths().settingsFile(), p);
+  SavePlacement(services_->files().paths().settingsFile(), p);
 }
 
 void TFormTharvex::buildLegend(QStatusBar* bar) {
@@ -156,9 +158,9 @@ bool TFormTharvex::showFieldTooltip(QWidget* w, QHelpEvent* e) {
 }
 
 void TFormTharvex::loadGlossary() const {
-  const std::string dataDir = FindDataDir(services_->paths().programDir);
+  const std::string dataDir = FindDataDir(services_->files().paths().programDir);
   std::optional<std::string> text = help::ReadManual(dataDir);
-  if (!text) text = help::ReadManual(services_->paths().supportsDir);
+  if (!text) text = help::ReadManual(services_->files().paths().supportsDir);
   glossary_ = text ? help::Glossary::FromManual(*text) : help::Glossary();
   glossaryLanguage_ = i18n::Language();
 }
@@ -175,7 +177,7 @@ void TFormTharvex::openFromOutside(const QString& file) {
     return;
   }
   commitFocusedField();
-  services_->openFile(Ss(info.absoluteFilePath()));
+  services_->files().openFile(Ss(info.absoluteFilePath()));
 }
 
 void TFormTharvex::bringToFront() {

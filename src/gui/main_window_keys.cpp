@@ -11,6 +11,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"
+#include "gui/help/help_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -97,7 +98,7 @@ void TFormTharvex::fieldHelp(QWidget* w) {
   helpKeyword_.clear();
   if (b) helpKeyword_ = Qs(help::HelpKeywordFor(model_.form(), b->control().name()));
   if (!helpKeyword_.isEmpty())
-    services_->helpDocument(helpKeyword_);
+    services_->help().helpDocument(helpKeyword_);
   else
     hint_.show(w, b ? Qs(b->control().hint()) : w->toolTip());
 }

@@ -12,6 +12,7 @@
 #include "gui/language.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
+#include "gui/project_files.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -52,7 +53,7 @@ void TFormTharvex::buildOptionsMenu() {
 }
 
 void TFormTharvex::chooseLanguage(const std::string& code) {
-  const std::string settings = services_->paths().settingsFile();
+  const std::string settings = services_->files().paths().settingsFile();
   if (!SaveLanguage(settings, code)) {
     sink_.Show(Message{Ss(QCoreApplication::translate("MainWindowLanguage", "无法写入设置文件 %1。").arg(Qs(settings))),
                        "Tharvex", MessageIcon::Error, MessageButtons::Ok});
@@ -72,7 +73,7 @@ void TFormTharvex::setUnitSymbols(bool on) {
   commitFocusedField();
   i18n::SetUnitSymbols(on);
   BumpDisplayGeneration();
-  SaveUnitSymbols(services_->paths().settingsFile(), on);
+  SaveUnitSymbols(services_->files().paths().settingsFile(), on);
   if (unitSymbols_ && unitSymbols_->isChecked() != on) unitSymbols_->setChecked(on);
   binder_->refreshAll();
 }

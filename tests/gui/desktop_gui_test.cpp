@@ -13,6 +13,7 @@
 #include "core/app/window_placement.h"
 #include "core/app/window_state.h"
 #include "gui/undo_history.h"
+#include "gui/project_files.h"
 #include "gui/window_services.h"
 #include "test_paths.h"
 #include "tests/gui/gui_fixture.h"
@@ -170,7 +171,7 @@ TEST_F(DesktopTest, OpeningAProjectClearsTheHistoryAndCtrlSWritesTheFile) {
   typeAndTab("Ts1D", "130");
   ASSERT_TRUE(window->action("MEUndo")->isEnabled());
   model->project().modified = false;  // no question before the open
-  ASSERT_TRUE(window->services().openFile(file.toStdString()));
+  ASSERT_TRUE(window->services().files().openFile(file.toStdString()));
   QApplication::processEvents();
   EXPECT_FALSE(window->action("MEUndo")->isEnabled());
   EXPECT_FALSE(window->isWindowModified());
@@ -220,7 +221,7 @@ TEST_F(DesktopTest, TooltipsGiveTheGlossaryEntryAndTheFieldsState) {
 }
 
 TEST_F(DesktopTest, TheWindowComesBackWhereItWasOnTheTabItWasOn) {
-  const std::string settings = window->services().paths().settingsFile();
+  const std::string settings = window->services().files().paths().settingsFile();
   window->move(40, 30);
   window->resize(900, 650);
   window->pages()->setCurrentIndex(3);  // 工具

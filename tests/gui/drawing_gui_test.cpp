@@ -16,6 +16,7 @@
 #include "gui/study_panel.h"
 #include "gui/sweep_map.h"
 #include "gui/tube_drawing.h"
+#include "gui/project_files.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -63,7 +64,7 @@ TEST_F(DrawingTest, SectionViewShowsTheLayoutToScaleAndTheChoiceIsKept) {
   Shot(window.get(), "section_4_passes");
 
   // The choice is written to the settings file, and a new window starts with it.
-  const std::string settings = window->services().paths().settingsFile();
+  const std::string settings = window->services().files().paths().settingsFile();
   EXPECT_EQ(IniFile::Load(settings).Read("Drawing", "View"), "section");
 
   // Keyboard zoom and fit.

@@ -9,6 +9,8 @@
 #include "core/app/paths.h"
 #include "core/app/session_ui.h"
 #include "gui/qt_bridge.h"
+#include "gui/project_files.h"
+#include "gui/report/report_service.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -42,14 +44,14 @@ class ExportGui : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     ASSERT_TRUE(dir.isValid());
-    window->services().setReportUi(&ui);
-    const std::string data = FindDataDir(window->services().paths().programDir);
+    window->services().report().setReportUi(&ui);
+    const std::string data = FindDataDir(window->services().files().paths().programDir);
     ASSERT_FALSE(data.empty());
-    ASSERT_TRUE(window->services().openFile(data + "/examples/AirCooler-Example.zrf"));
+    ASSERT_TRUE(window->services().files().openFile(data + "/examples/AirCooler-Example.zrf"));
     sink.shown.clear();
   }
   void TearDown() override {
-    window->services().setReportUi(nullptr);
+    window->services().report().setReportUi(nullptr);
     MainWindowTest::TearDown();
   }
   QAction* inMenu(const char* menu, const char* action) {

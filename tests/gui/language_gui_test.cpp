@@ -32,6 +32,8 @@
 #include "gui/qt_bridge.h"
 #include "gui/report/report_edit.h"
 #include "gui/tcombobox_u.h"
+#include "gui/project_files.h"
+#include "gui/report/report_service.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -147,9 +149,9 @@ class LanguageGui : public MainWindowTest {
       ASSERT_EQ(i18n::Tr("Controls", "&F 文件"), "&File") << "the core's catalogue was not found";
     }
     MainWindowTest::SetUp();
-    data = FindDataDir(window->services().paths().programDir);
+    data = FindDataDir(window->services().files().paths().programDir);
     ASSERT_FALSE(data.empty());
-    ASSERT_TRUE(window->services().openFile(data + "/examples/AirCooler-Example.zrf"));
+    ASSERT_TRUE(window->services().files().openFile(data + "/examples/AirCooler-Example.zrf"));
     sink.shown.clear();
   }
   void SetUp() override {}
@@ -225,7 +227,7 @@ TEST_F(LanguageGui, EnglishShowsNoChineseInAnyWindow) {
   window->pages()->setCurrentWidget(window->pages()->findChild<QWidget*>(QStringLiteral("TabSheetReport")));
   window->command("MOReport");
   QApplication::processEvents();
-  EXPECT_TRUE(WithModal<QPrintPreviewDialog>([&] { window->services().previewReport(); },
+  EXPECT_TRUE(WithModal<QPrintPreviewDialog>([&] { window->services().report().previewReport(); },
                                              [&](QPrintPreviewDialog& d) {
                                                walk.widget(&d);
                                                d.reject();
@@ -264,7 +266,7 @@ TEST_F(LanguageGui, ChoosingLanguageAndUnitSymbolsKeepsTheProject) {
   start(kLanguageChinese);
   const nlohmann::json before = cli::DumpForm(form(), {});
   const bool modified = model->project().modified;
-  const std::string settings = window->services().paths().settingsFile();
+  const std::string settings = window->services().files().paths().settingsFile();
 
   auto* lang = window->menuBar()->findChild<QMenu*>(QStringLiteral("MHLanguage"));
   ASSERT_NE(lang, nullptr);

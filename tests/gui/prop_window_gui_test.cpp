@@ -18,6 +18,7 @@
 #include "gui/props/record_text_edit.h"
 #include "gui/props/values_grid.h"
 #include "gui/qt_bridge.h"
+#include "gui/project_files.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 
@@ -237,7 +238,7 @@ TEST_F(PropWindowGui, MaintenanceEditsPostIntoTheLibraryAndItsList) {
 TEST_F(PropWindowGui, UnreadableLibraryIsReportedAndTheWindowOpensEmpty) {
   // The support folder is shared by the tests of this program: its library
   // is put back afterwards.
-  const std::string lib = window->services().paths().supportFile("PropLib.cds");
+  const std::string lib = window->services().files().paths().supportFile("PropLib.cds");
   std::string saved;
   {
     std::ifstream in(lib, std::ios::binary);

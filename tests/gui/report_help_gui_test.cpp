@@ -39,6 +39,8 @@
 #include "gui/qt_bridge.h"
 #include "gui/report/report_edit.h"
 #include "gui/report/report_print.h"
+#include "gui/project_files.h"
+#include "gui/report/report_service.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/pdf_words.h"
@@ -103,16 +105,16 @@ class ReportHelpGui : public MainWindowTest {
   void SetUp() override {
     MainWindowTest::SetUp();
     ASSERT_TRUE(dir.isValid());
-    window->services().setReportUi(&ui);
-    const std::string data = FindDataDir(window->services().paths().programDir);
+    window->services().report().setReportUi(&ui);
+    const std::string data = FindDataDir(window->services().files().paths().programDir);
     ASSERT_FALSE(data.empty());
-    ASSERT_TRUE(window->services().openFile(data + "/examples/AirCooler-Example.zrf"));
+    ASSERT_TRUE(window->services().files().openFile(data + "/examples/AirCooler-Example.zrf"));
     sink.shown.clear();
     report = window->findChild<ReportEdit*>();
     ASSERT_NE(report, nullptr);
   }
   void TearDown() override {
-    window->services().setReportUi(nullptr);
+    window->services().report().setReportUi(nullptr);
     MainWindowTest::TearDown();
   }
 
