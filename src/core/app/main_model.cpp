@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/files/file_error.h"
+#include "core/files/form_record.h"
 #include "core/mainwin/main_window_table.h"
 #include "core/tools/install.h"
 
@@ -48,13 +50,29 @@ MainModel::MainModel(MessageSink& sink) : form_(sink) {
 void MainModel::SetModified(bool modified) {
   project_.modified = modified;
   if (Control* save = form_.Find("MFSave")) save->setEnabled(modified);
+  if (!modified) unmodifiedRecords_ = Records();
+}
+
+std::optional<std::string> MainModel::Records() const {
+  try {
+    return FormRecordText(form_, mainwin::kExcludedFromFile, false);
+  } catch (const FileError&) {
+    return std::nullopt;  // a value the file cannot hold: compared as a change
+  }
 }
 
 template <typename Step>
 void MainModel::Calculating(Step&& step) {
   const uint64_t runs = engine_->runs();
   step();
-  if (engine_->runs() != runs) SetModified(true);
+  if (engine_->runs() == runs) return;
+  if (!project_.modified && unmodifiedRecords_) {
+    // Showing the drawing tab reruns the calculation: on a project just
+    // opened it writes the same results back, which is no change to save.
+    const std::optional<std::string> now = Records();
+    if (now && *now == *unmodifiedRecords_) return;
+  }
+  SetModified(true);
 }
 
 void MainModel::Calculate(Control* sender) {

@@ -92,7 +92,9 @@ void ReportEdit::pull() {
   if (c.lines() != shownLines() && !(hasFocus() && document()->isModified()))
     render(report::ReportContent(c, built_));
   setEnabled(c.enabled());
-  setVisible(c.visible());
+  // No setVisible: the edit is a page of the tab widget, which shows and
+  // hides it. Shown here while another tab is current, it would sit over
+  // that page at its default size.
 }
 
 void ReportEdit::render(const std::vector<report::StyledLine>& lines) {

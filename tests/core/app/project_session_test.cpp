@@ -11,6 +11,7 @@
 #include "core/app/recent_files.h"
 #include "core/files/form_record.h"
 #include "core/mainwin/main_window_table.h"
+#include "test_paths.h"
 #include "tests/strict_message_sink.h"
 
 namespace tharvex {
@@ -125,6 +126,39 @@ TEST_F(SessionTest, OpenLoadsWithoutUnsavedChanges) {
   EXPECT_FALSE(session.Modified());  // loading calculated, the title update cleared it
   EXPECT_FALSE(SaveEnabled());
   EXPECT_EQ(session.ProjectFileName(), P("b.zrf"));
+}
+
+// The drawing tab reruns the calculation whenever it is shown: on a project
+// just opened that writes the same results back, which is nothing to save.
+// A run counts as a change only when it leaves other records than the file's.
+TEST_F(SessionTest, RerunOfAnOpenedProjectIsNoChangeButAnEditIs) {
+  for (const auto& entry : fs::directory_iterator(fs::path(THARVEX_SOURCE_DIR) / "data/examples")) {
+    if (entry.path().extension() != ".zrf") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    ASSERT_TRUE(session.OpenFile(entry.path().string(), false));
+    const uint64_t runs = model.engine().runs();
+    model.Calculate(nullptr);
+    model.Calculate(nullptr);
+    EXPECT_GT(model.engine().runs(), runs);
+    EXPECT_FALSE(session.Modified());
+    EXPECT_FALSE(SaveEnabled());
+  }
+  ASSERT_TRUE(session.OpenFile(THARVEX_SOURCE_DIR "/data/examples/AirCooled-WaterCooler.zrf", false));
+  // A comment changed without leaving its box, then a run: the run's results
+  // are the file's, the comment is not.
+  form().At("CmtsD").setLines({"改过"});
+  model.Calculate(nullptr);
+  EXPECT_TRUE(session.Modified());
+  EXPECT_TRUE(SaveEnabled());
+
+  // Saved, then an input changed: the run that follows is a change.
+  ui.files = {P("e.zrf")};
+  ASSERT_TRUE(session.SaveAs());
+  model.Calculate(nullptr);
+  EXPECT_FALSE(session.Modified());
+  ASSERT_EQ(form().At("Ts1D").text(), "30");
+  form().EnterText(form().At("Ts1D"), "31");
+  EXPECT_TRUE(session.Modified());
 }
 
 TEST_F(SessionTest, AnsweringNoDiscardsAndDoesNotAskAgain) {
