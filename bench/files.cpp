@@ -2,9 +2,9 @@
 // written as a compressed project file and read back into a fresh window.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <memory>
-#include <unistd.h>
 
 #include "core/app/main_model.h"
 #include "core/app/project_session.h"
@@ -33,7 +33,9 @@ void TypeCase(MainModel& m) {
   f.EnterText(f.At("Tt2D"), "35");
 }
 
-std::string BenchFile() { return (fs::temp_directory_path() / ("tharvex_bench_" + std::to_string(::getpid()) + ".zrf")).string(); }
+std::string BenchFile() {
+  return (fs::temp_directory_path() / ("tharvex_bench_" + std::to_string(::getpid()) + ".zrf")).string();
+}
 
 void BM_SaveProject(benchmark::State& state) {
   RecordingMessageSink sink;

@@ -77,7 +77,8 @@ BENCHMARK(BM_FormulaText_IdealGasDensity);
 void BM_EvaluateWithGrid(benchmark::State& state) {
   TFormulaParser parser(1);
   TMyValues grid = TMyValues::PropertyWindowGrid();
-  for (auto _ : state) benchmark::DoNotOptimize(parser.EvaluateWithGrid("918600*((1-(t+273.15)/513.9)/0.41983)^0.38", grid));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(parser.EvaluateWithGrid("918600*((1-(t+273.15)/513.9)/0.41983)^0.38", grid));
 }
 BENCHMARK(BM_EvaluateWithGrid);
 

@@ -4,12 +4,12 @@
 
 #include <optional>
 
-#include "core/help/build_info.h"
 #include "core/app/date_time_format.h"
 #include "core/app/main_model.h"
 #include "core/app/paths.h"
 #include "core/app/project_session.h"
 #include "core/app/session_ui.h"
+#include "core/help/build_info.h"
 #include "core/output/export_data.h"
 #include "core/output/sheet.h"
 

@@ -22,9 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
   std::string bytes;
   switch (data[0] % 3) {
-    case 0: bytes = std::string(rest); break;
-    case 1: bytes = std::string(kFormRecordHeader) + "\r\n" + std::string(rest); break;
-    default: bytes = CompressToBytes(std::string(kFormRecordHeader) + "\r\n" + std::string(rest)); break;
+    case 0:
+      bytes = std::string(rest);
+      break;
+    case 1:
+      bytes = std::string(kFormRecordHeader) + "\r\n" + std::string(rest);
+      break;
+    default:
+      bytes = CompressToBytes(std::string(kFormRecordHeader) + "\r\n" + std::string(rest));
+      break;
   }
   // A fresh window per input keeps every run reproducible.
   RecordingMessageSink sink;

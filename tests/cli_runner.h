@@ -1,10 +1,10 @@
 #pragma once
 // Runs tharvex-cli as a user would and captures what it prints: the one
 // runner of the driver for every test program.
-#include "test_paths.h"
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include "test_paths.h"
 
 #include <array>
 #include <cstdio>

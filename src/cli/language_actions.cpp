@@ -21,16 +21,21 @@ std::string DataDir() {
 }  // namespace
 
 void RegisterLanguageActions(ActionTable& t) {
-  t["--lang"] = {1, [](Context&, const std::string& lang) {
-    if (lang != "zh" && lang != "en") throw UsageError("--lang expects zh or en, got '" + lang + "'");
-    std::string error;
-    if (!InstallLanguage(DataDir(), lang, &error)) throw ActionFailed(error);
-  }, "zh|en  the language of what follows: report, sheet, exports and the dump's *Shown texts"};
+  t["--lang"] = {1,
+                 [](Context&, const std::string& lang) {
+                   if (lang != "zh" && lang != "en") throw UsageError("--lang expects zh or en, got '" + lang + "'");
+                   std::string error;
+                   if (!InstallLanguage(DataDir(), lang, &error)) throw ActionFailed(error);
+                 },
+                 "zh|en  the language of what follows: report, sheet, exports and the dump's *Shown texts"};
 
-  t["--unit-symbols"] = {1, [](Context&, const std::string& v) {
-    if (v != "on" && v != "off") throw UsageError("--unit-symbols expects on or off, got '" + v + "'");
-    i18n::SetUnitSymbols(v == "on");
-  }, "on|off  unit names with their symbols (\"°C\", \"W/(m²·K)\"; on) or as stored (\"C\", \"W/(m2.K)\")"};
+  t["--unit-symbols"] = {
+      1,
+      [](Context&, const std::string& v) {
+        if (v != "on" && v != "off") throw UsageError("--unit-symbols expects on or off, got '" + v + "'");
+        i18n::SetUnitSymbols(v == "on");
+      },
+      "on|off  unit names with their symbols (\"°C\", \"W/(m²·K)\"; on) or as stored (\"C\", \"W/(m2.K)\")"};
 }
 
 }  // namespace tharvex::cli

@@ -62,22 +62,35 @@ std::string Joined(const std::vector<std::string>& parts) {
 }  // namespace
 
 void RegisterInfoActions(ActionTable& t) {
-  t["--list-controls"] = {0, [](Context& ctx, const std::string&) {
-    // Tab-separated: one line per control, the header first.
-    ctx.out << "name\tkind\tcaption\tgroup\tenabled\ttypeable\tunit selector\tunits (index 0, 1, ...)\titems\n";
-    for (const auto& r : Rows(ctx.model.form()))
-      ctx.out << r.name << '\t' << r.kind << '\t' << r.caption << '\t' << r.group << '\t' << (r.enabled ? "yes" : "no") << '\t' << (r.typeable ? "yes" : "no")
-              << '\t' << r.unitSelector << '\t' << Joined(r.units) << '\t' << Joined(r.items) << "\n";
-  }, "list the controls a user acts on: name, kind, caption, group, whether it is enabled and takes typing now, units, items"};
+  t["--list-controls"] = {
+      0,
+      [](Context& ctx, const std::string&) {
+        // Tab-separated: one line per control, the header first.
+        ctx.out << "name\tkind\tcaption\tgroup\tenabled\ttypeable\tunit selector\tunits (index 0, 1, ...)\titems\n";
+        for (const auto& r : Rows(ctx.model.form()))
+          ctx.out << r.name << '\t' << r.kind << '\t' << r.caption << '\t' << r.group << '\t'
+                  << (r.enabled ? "yes" : "no") << '\t' << (r.typeable ? "yes" : "no") << '\t' << r.unitSelector << '\t'
+                  << Joined(r.units) << '\t' << Joined(r.items) << "\n";
+      },
+      "list the controls a user acts on: name, kind, caption, group, whether it is enabled and takes typing now, "
+      "units, items"};
 
-  t["--list-controls-json"] = {0, [](Context& ctx, const std::string&) {
-    nlohmann::json list = nlohmann::json::array();
-    for (const auto& r : Rows(ctx.model.form()))
-      list.push_back({{"name", r.name}, {"kind", r.kind}, {"caption", r.caption}, {"group", r.group},
-                      {"enabled", r.enabled}, {"typeable", r.typeable}, {"unitSelector", r.unitSelector}, {"units", r.units},
-                      {"items", r.items}});
-    ctx.out << list.dump(2) << "\n";
-  }, "the same list as JSON"};
+  t["--list-controls-json"] = {0,
+                               [](Context& ctx, const std::string&) {
+                                 nlohmann::json list = nlohmann::json::array();
+                                 for (const auto& r : Rows(ctx.model.form()))
+                                   list.push_back({{"name", r.name},
+                                                   {"kind", r.kind},
+                                                   {"caption", r.caption},
+                                                   {"group", r.group},
+                                                   {"enabled", r.enabled},
+                                                   {"typeable", r.typeable},
+                                                   {"unitSelector", r.unitSelector},
+                                                   {"units", r.units},
+                                                   {"items", r.items}});
+                                 ctx.out << list.dump(2) << "\n";
+                               },
+                               "the same list as JSON"};
 }
 
 }  // namespace tharvex::cli

@@ -75,13 +75,16 @@ int Formula(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 // window clears the field) and its message. Returns false when it failed.
 bool PrintOutcome(std::ostream& out, std::ostream& err, std::string_view property, const std::string& prefix,
                   const PropOutcome& o) {
-  if (o.kind == PropOutcome::NoTemperature) out << kNoTemperature << "\n";
-  else if (o.kind == PropOutcome::Clear) out << prefix << "\n";
+  if (o.kind == PropOutcome::NoTemperature)
+    out << kNoTemperature << "\n";
+  else if (o.kind == PropOutcome::Clear)
+    out << prefix << "\n";
   else if (o.Failed()) {
     out << prefix << "\n";
     err << "tharvex-cli: " << OutcomeFailure(property, o) << "\n";
     return false;
-  } else out << prefix << Digits17(o.value) << "\n";
+  } else
+    out << prefix << Digits17(o.value) << "\n";
   return true;
 }
 
@@ -91,14 +94,22 @@ int Property(const std::vector<std::string>& args, std::ostream& out, std::ostre
   bool liquid = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--text") text = NeedValue(args, i);
-    else if (a == "--prop") prop = NeedValue(args, i);
-    else if (a == "--t") t = NeedValue(args, i);
-    else if (a == "--p") p = NeedValue(args, i);
-    else if (a == "--liquid") liquid = true;
-    else if (a == "--substance") substance = NeedValue(args, i);
-    else if (a == "--lib") lib = NeedValue(args, i);
-    else throw UsageError("property: unknown argument '" + a + "'");
+    if (a == "--text")
+      text = NeedValue(args, i);
+    else if (a == "--prop")
+      prop = NeedValue(args, i);
+    else if (a == "--t")
+      t = NeedValue(args, i);
+    else if (a == "--p")
+      p = NeedValue(args, i);
+    else if (a == "--liquid")
+      liquid = true;
+    else if (a == "--substance")
+      substance = NeedValue(args, i);
+    else if (a == "--lib")
+      lib = NeedValue(args, i);
+    else
+      throw UsageError("property: unknown argument '" + a + "'");
   }
   if (text.has_value() == substance.has_value())
     throw UsageError("property --text TEXT [--prop NAME] --t T --p P [--liquid] | --substance NO --t T --p P");
@@ -122,7 +133,8 @@ int Property(const std::vector<std::string>& args, std::ostream& out, std::ostre
       bool ok = true;
       for (const char* name : {"CP", "MD", "VI", "TC", "ST", "HV"})
         ok = PrintOutcome(out, err, name, std::string(name) + "=",
-                          EvaluatePropertyText(name, r.Get(*FindPropField(name)), r.IsLiquid(), grid)) && ok;
+                          EvaluatePropertyText(name, r.Get(*FindPropField(name)), r.IsLiquid(), grid)) &&
+             ok;
       return ok ? 0 : 1;
     }
     err << "tharvex-cli: no record with NO '" << *substance << "' in " << lib << "\n";
@@ -179,8 +191,9 @@ int ProplibList(const std::vector<std::string>& args, std::ostream& out, std::os
 
 void RegisterPropertySubcommands(SubcommandTable& t) {
   t["formula"] = {Formula, "TEXT [--var NAME=VALUE ...]  evaluate a formula"};
-  t["property"] = {Property, "--text TEXT [--prop NAME] --t T --p P [--liquid] | --substance NO --t T --p P  "
-                             "evaluate a library property"};
+  t["property"] = {Property,
+                   "--text TEXT [--prop NAME] --t T --p P [--liquid] | --substance NO --t T --p P  "
+                   "evaluate a library property"};
   t["proplib-build"] = {ProplibBuild, "SOURCE.json OUT.cds  build the property library from its source"};
   t["proplib-list"] = {ProplibList, "[PATH]  list the records of a property library"};
 }

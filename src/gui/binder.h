@@ -23,7 +23,7 @@ class Bound {
   explicit Bound(Control& control) : control_(control) {}
   virtual ~Bound() = default;
   Control& control() const { return control_; }
-  virtual void pull() = 0;           // model -> widget
+  virtual void pull() = 0;  // model -> widget
   virtual QWidget* widget() { return nullptr; }
   // What the user typed and the model does not have yet.
   virtual bool hasPendingEdit() const { return false; }

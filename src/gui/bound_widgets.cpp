@@ -74,7 +74,8 @@ void BoundText::pull() {
     t = LinesToText(c.lines());  // the user's own comment
   } else {
     // The message pane and the tools' output: lines the core wrote.
-    for (size_t i = 0; i < c.lines().size(); ++i) t += (i ? QStringLiteral("\n") : QString()) + MessageText(c.lines()[i]);
+    for (size_t i = 0; i < c.lines().size(); ++i)
+      t += (i ? QStringLiteral("\n") : QString()) + MessageText(c.lines()[i]);
   }
   if (t != toPlainText() && !(hasFocus() && document()->isModified())) {
     setPlainText(t);
@@ -94,10 +95,12 @@ void BoundText::commitPendingEdit() {
   document()->setModified(false);
   Control& c = control();
   auto lines = TextToLines(toPlainText());
-  binder_.run([&] {
-    c.setLines(std::move(lines));
-    binder_.form().Leave(c);
-  }, EditName(binder_.form(), c));
+  binder_.run(
+      [&] {
+        c.setLines(std::move(lines));
+        binder_.form().Leave(c);
+      },
+      EditName(binder_.form(), c));
 }
 
 BoundAction::BoundAction(Binder& binder, Control& control, QAction* action)

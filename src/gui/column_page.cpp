@@ -33,7 +33,8 @@ void ColumnPage::place(int width, int height, bool apply, int* neededHeight) con
   const int gap = kGap;
   std::vector<int> x(static_cast<size_t>(n) + 1, 0);
   x[0] = gap + spare / 2;
-  for (int i = 0; i < n; ++i) x[static_cast<size_t>(i) + 1] = x[static_cast<size_t>(i)] + widths_[static_cast<size_t>(i)] + gap;
+  for (int i = 0; i < n; ++i)
+    x[static_cast<size_t>(i) + 1] = x[static_cast<size_t>(i)] + widths_[static_cast<size_t>(i)] + gap;
   std::vector<int> bottom(static_cast<size_t>(n), kGap / 2);
   int needed = 0;
   for (const Item& it : items_) {

@@ -1,5 +1,9 @@
 #include "gui/copydata_service.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QFile>
 #include <QLocalSocket>
 #include <QPointer>
@@ -7,10 +11,6 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include "core/app/split_numbers.h"
 
@@ -78,8 +78,7 @@ CopyDataService::Client* CopyDataService::find(QLocalSocket* s) {
 bool CopyDataService::makeRoom() {
   Client* oldest = nullptr;
   for (Client& c : clients_)
-    if (c.idle() && c.socket->bytesToWrite() == 0 && (!oldest || c.lastActive < oldest->lastActive))
-      oldest = &c;
+    if (c.idle() && c.socket->bytesToWrite() == 0 && (!oldest || c.lastActive < oldest->lastActive)) oldest = &c;
   if (!oldest) return false;
   drop(oldest->socket);
   return true;

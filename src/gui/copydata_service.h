@@ -67,8 +67,8 @@ class CopyDataService : public QObject {
  private:
   struct Client {
     QLocalSocket* socket = nullptr;
-    RequestBuffer buffer;            // the unfinished request
-    std::deque<std::string> queue;   // whole requests not answered yet
+    RequestBuffer buffer;           // the unfinished request
+    std::deque<std::string> queue;  // whole requests not answered yet
     qint64 queuedBytes = 0;
     qint64 lastActive = 0;
     bool scheduled = false;

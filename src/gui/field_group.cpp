@@ -39,7 +39,8 @@ int FieldGroup::titleHeight() const { return fontMetrics().height() + 3; }
 
 int FieldGroup::columnX(int block, int col) const {
   int x = kMarginX;
-  for (int b = 0; b < block && b < static_cast<int>(blocks_.size()); ++b) x += blocks_[static_cast<size_t>(b)].pageWidth + gap_;
+  for (int b = 0; b < block && b < static_cast<int>(blocks_.size()); ++b)
+    x += blocks_[static_cast<size_t>(b)].pageWidth + gap_;
   if (block >= static_cast<int>(blocks_.size())) return x;
   const BlockMetrics& m = blocks_[static_cast<size_t>(block)];
   const int widths[] = {m.labelWidth, m.valueWidth, m.unitWidth, m.extraWidth};

@@ -23,14 +23,14 @@
 #include "gui/drawing_page.h"
 #include "gui/icons.h"
 #include "gui/language.h"
+#include "gui/project_files.h"
 #include "gui/qt_bridge.h"
+#include "gui/report/report_service.h"
 #include "gui/shortcuts.h"
 #include "gui/study_panel.h"
 #include "gui/tube_drawing.h"
 #include "gui/undo_history.h"
 #include "gui/window_builder.h"
-#include "gui/project_files.h"
-#include "gui/report/report_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {

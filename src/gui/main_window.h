@@ -108,7 +108,6 @@ class TFormTharvex : public QMainWindow {
   QString fieldTooltip(const Control& c) const;
 
  private:
-
   MainModel& model_;
   QtMessageSink& sink_;
   std::unique_ptr<Binder> binder_;

@@ -7,15 +7,15 @@
 #include <QTabWidget>
 
 #include "core/mainwin/main_window_table.h"
+#include "gui/help/help_service.h"
 #include "gui/main_window.h"
+#include "gui/project_files.h"
+#include "gui/props/property_service.h"
 #include "gui/qt_bridge.h"
+#include "gui/report/report_service.h"
 #include "gui/tedit_d.h"
 #include "gui/tube_drawing.h"
 #include "gui/undo_history.h"
-#include "gui/project_files.h"
-#include "gui/report/report_service.h"
-#include "gui/help/help_service.h"
-#include "gui/props/property_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -24,9 +24,9 @@ namespace {
 
 // Tool buttons that do what a menu item does.
 const std::map<std::string, std::string, std::less<>> kToolToMenu{
-    {"tbNew", "MFNew"},       {"tbOpen", "MFOpen"},     {"tbSave", "MFSave"}, {"tbAs", "MFAs"},
-    {"tbTemp", "MFTemp"},     {"tbExit", "MFExit"},     {"tbOpt1", "MROpt1"}, {"btReport", "MOReport"},
-    {"tbSaveRep", "MOSave"},  {"tbPrint", "MOPrint"},   {"tbTools", "MTools"},    {"tbCalc", "MRCalc"},
+    {"tbNew", "MFNew"},      {"tbOpen", "MFOpen"},   {"tbSave", "MFSave"},  {"tbAs", "MFAs"},
+    {"tbTemp", "MFTemp"},    {"tbExit", "MFExit"},   {"tbOpt1", "MROpt1"},  {"btReport", "MOReport"},
+    {"tbSaveRep", "MOSave"}, {"tbPrint", "MOPrint"}, {"tbTools", "MTools"}, {"tbCalc", "MRCalc"},
 };
 
 int TabIndex(std::string_view name) {
@@ -85,19 +85,32 @@ void TFormTharvex::command(const std::string& name) {
     binder_->run([&] { target->onClick(target); });
     return;
   }
-  if (menu == "MFNew") services_->files().newProject();
-  else if (menu == "MFOpen") services_->files().openProject();
-  else if (menu == "MFSave") services_->files().saveProject();
-  else if (menu == "MFAs") services_->files().saveProjectAs();
-  else if (menu == "MFTemp") services_->files().saveTemplate();
-  else if (menu == "MFExit") close();
-  else if (menu == "MOReport") services_->report().buildReport();
-  else if (menu == "MOSave") services_->report().saveReport();
-  else if (menu == "MOPrint") services_->report().printReport();
-  else if (menu == "MOSheet") services_->report().exportSheet();
-  else if (menu == "MFExport") services_->report().exportData();
-  else if (menu == "MHDoc") services_->help().helpDocument(QString());
-  else if (menu == "MHAbout") services_->help().about();
+  if (menu == "MFNew")
+    services_->files().newProject();
+  else if (menu == "MFOpen")
+    services_->files().openProject();
+  else if (menu == "MFSave")
+    services_->files().saveProject();
+  else if (menu == "MFAs")
+    services_->files().saveProjectAs();
+  else if (menu == "MFTemp")
+    services_->files().saveTemplate();
+  else if (menu == "MFExit")
+    close();
+  else if (menu == "MOReport")
+    services_->report().buildReport();
+  else if (menu == "MOSave")
+    services_->report().saveReport();
+  else if (menu == "MOPrint")
+    services_->report().printReport();
+  else if (menu == "MOSheet")
+    services_->report().exportSheet();
+  else if (menu == "MFExport")
+    services_->report().exportData();
+  else if (menu == "MHDoc")
+    services_->help().helpDocument(QString());
+  else if (menu == "MHAbout")
+    services_->help().about();
   else if (name.rfind("SBP", 0) == 0)
     // The values the property window sends are one step of the history.
     binder_->run([&] { services_->properties().propertyWindow(name); },

@@ -24,11 +24,11 @@
 #include "core/mainwin/main_window_table.h"
 #include "gui/language.h"
 #include "gui/main_window.h"
+#include "gui/project_files.h"
 #include "gui/qt_bridge.h"
+#include "gui/report/report_service.h"
 #include "gui/tedit_d.h"
 #include "gui/undo_history.h"
-#include "gui/project_files.h"
-#include "gui/report/report_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {

@@ -8,10 +8,10 @@
 #include "core/help/help_keyword.h"
 #include "gui/author_window.h"
 #include "gui/bound_widgets.h"
+#include "gui/help/help_service.h"
 #include "gui/main_window.h"
 #include "gui/qt_bridge.h"
 #include "gui/tedit_d.h"
-#include "gui/help/help_service.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {
@@ -20,10 +20,14 @@ namespace {
 
 Qt::KeyboardModifier ModifierOfKey(int key) {
   switch (key) {
-    case Qt::Key_Shift: return Qt::ShiftModifier;
-    case Qt::Key_Control: return Qt::ControlModifier;
-    case Qt::Key_Alt: return Qt::AltModifier;
-    default: return Qt::NoModifier;
+    case Qt::Key_Shift:
+      return Qt::ShiftModifier;
+    case Qt::Key_Control:
+      return Qt::ControlModifier;
+    case Qt::Key_Alt:
+      return Qt::AltModifier;
+    default:
+      return Qt::NoModifier;
   }
 }
 
@@ -89,7 +93,8 @@ bool TFormTharvex::previewKey(QWidget* focus, QKeyEvent* e) {
     case Qt::Key_Enter:
       focusNextPrevChild(true);
       return true;
-    default: return false;
+    default:
+      return false;
   }
 }
 

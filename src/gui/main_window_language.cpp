@@ -11,8 +11,8 @@
 #include "core/fields/i18n.h"
 #include "gui/language.h"
 #include "gui/main_window.h"
-#include "gui/qt_bridge.h"
 #include "gui/project_files.h"
+#include "gui/qt_bridge.h"
 #include "gui/window_services.h"
 
 namespace tharvex::gui {

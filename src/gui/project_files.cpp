@@ -46,9 +46,7 @@ ProjectFiles::ProjectFiles(TFormTharvex& window, MessageSink& sink)
   recent_.setMenuPosition(6);
   recent_.setFileExt("zrf");
   recent_.setIniFile(paths_.settingsFile());
-  recent_.onMenuClick = [this](const std::string& file) {
-    window_.binder().run([&] { session_.OpenRecent(file); });
-  };
+  recent_.onMenuClick = [this](const std::string& file) { window_.binder().run([&] { session_.OpenRecent(file); }); };
   recent_.onChanged = [this] {
     // The menu is rebuilt after the click that changed it has finished.
     QTimer::singleShot(0, &window_, [this] { rebuildRecentMenu(fileMenu_); });

@@ -12,10 +12,14 @@ QColor WindowColour(int32_t colour) {
   if (static_cast<uint32_t>(colour) >> 24 == 0xFF) {
     const QPalette p = QApplication::palette();
     switch (colour) {
-      case colors::Window: return p.color(QPalette::Active, QPalette::Base);
-      case colors::BtnFace: return p.color(QPalette::Active, QPalette::Button);
-      case colors::WindowText: return p.color(QPalette::Active, QPalette::Text);
-      default: return p.color(QPalette::Active, QPalette::Base);
+      case colors::Window:
+        return p.color(QPalette::Active, QPalette::Base);
+      case colors::BtnFace:
+        return p.color(QPalette::Active, QPalette::Button);
+      case colors::WindowText:
+        return p.color(QPalette::Active, QPalette::Text);
+      default:
+        return p.color(QPalette::Active, QPalette::Base);
     }
   }
   const auto c = static_cast<uint32_t>(colour);

@@ -58,8 +58,7 @@ class TubeBankItem : public QGraphicsItem {
     // What is exposed and on the device at all (a render into an image is
     // told the whole item is exposed).
     const QRectF device = p->worldTransform().inverted().mapRect(QRectF(p->viewport()));
-    const QRectF exposed =
-        option->exposedRect.intersected(device).adjusted(-radius_, -radius_, radius_, radius_);
+    const QRectF exposed = option->exposedRect.intersected(device).adjusted(-radius_, -radius_, radius_, radius_);
     const double lod = QStyleOptionGraphicsItem::levelOfDetailFromTransform(p->worldTransform());
     const double pixels = lod * 2 * radius_;  // one tube across, on screen
     const QColor fill(219, 228, 240), edge(32, 48, 80), fin(122, 138, 160);
@@ -148,7 +147,8 @@ void SectionView::setScene(const SectionScene& sc) {
   const double t = s.textHeight;
   graphics_->addRect(QRectF(S({s.casingX0, s.casingY1}), S({s.casingX1, s.casingY0})), Cosmetic(Qt::black, 2));
   graphics_->addItem(new TubeBankItem(scene_));
-  for (const auto& b : s.passBoundaries) graphics_->addLine(QLineF(S(b.a), S(b.b)), Cosmetic(QColor(176, 48, 48), 1.5, Qt::DashLine));
+  for (const auto& b : s.passBoundaries)
+    graphics_->addLine(QLineF(S(b.a), S(b.b)), Cosmetic(QColor(176, 48, 48), 1.5, Qt::DashLine));
   for (const auto& l : s.leaders) graphics_->addLine(QLineF(S(l.a), S(l.b)), Cosmetic(Qt::gray, 1));
   const QPen dimPen = Cosmetic(Qt::black, 1);
   for (const auto& d : s.dimensions) {
@@ -201,11 +201,18 @@ void SectionView::wheelEvent(QWheelEvent* e) {
 void SectionView::keyPressEvent(QKeyEvent* e) {
   switch (e->key()) {
     case Qt::Key_Plus:
-    case Qt::Key_Equal: zoomBy(1.25); return;
-    case Qt::Key_Minus: zoomBy(0.8); return;
+    case Qt::Key_Equal:
+      zoomBy(1.25);
+      return;
+    case Qt::Key_Minus:
+      zoomBy(0.8);
+      return;
     case Qt::Key_0:
-    case Qt::Key_Home: fit(); return;
-    default: QGraphicsView::keyPressEvent(e);  // arrows scroll
+    case Qt::Key_Home:
+      fit();
+      return;
+    default:
+      QGraphicsView::keyPressEvent(e);  // arrows scroll
   }
 }
 

@@ -21,8 +21,6 @@ QList<QKeySequence> ShortcutsOf(std::string_view name) {
   return it == keys.end() ? QList<QKeySequence>{} : it->second;
 }
 
-QString ShownKeyOf(std::string_view name) {
-  return name == "MHDoc" ? QStringLiteral("F1") : QString();
-}
+QString ShownKeyOf(std::string_view name) { return name == "MHDoc" ? QStringLiteral("F1") : QString(); }
 
 }  // namespace tharvex::gui

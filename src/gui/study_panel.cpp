@@ -163,7 +163,8 @@ bool StudyPanel::run() {
   spec.to = *to;
   spec.steps = steps_->value();
   for (int i = 0; i < outputs_->count(); ++i)
-    if (outputs_->item(i)->checkState() == Qt::Checked) spec.outputs.push_back(Ss(outputs_->item(i)->data(Qt::UserRole).toString()));
+    if (outputs_->item(i)->checkState() == Qt::Checked)
+      spec.outputs.push_back(Ss(outputs_->item(i)->data(Qt::UserRole).toString()));
   const std::string why = study::CheckSpec(model_, spec);
   if (!why.empty()) {
     message_->setText(QCoreApplication::translate("StudyPanel", "无法计算：%1").arg(MessageText(why)));

@@ -92,12 +92,14 @@ void TComboBoxU::focusOutEvent(QFocusEvent* e) {
 
 void TComboBoxU::picked(int index) {
   Control& c = control();
-  binder_.run([&] {
-    if (isUnitSelector())
-      binder_.form().PickUnit(c, index);
-    else
-      binder_.form().SelectItem(c, index);
-  }, EditName(binder_.form(), c));
+  binder_.run(
+      [&] {
+        if (isUnitSelector())
+          binder_.form().PickUnit(c, index);
+        else
+          binder_.form().SelectItem(c, index);
+      },
+      EditName(binder_.form(), c));
 }
 
 }  // namespace tharvex::gui

@@ -82,12 +82,14 @@ void TEditD::commitAndLeave() {
   setModified(false);
   const bool change = !c.readOnly() && c.enabled() && typed != c.text();
   // Only a change is a step of the history; leaving alone recalculates.
-  binder_.run([&] {
-    if (change)
-      binder_.form().EnterText(c, std::move(typed));
-    else
-      binder_.form().Leave(c);
-  }, change ? EditName(binder_.form(), c) : QString());
+  binder_.run(
+      [&] {
+        if (change)
+          binder_.form().EnterText(c, std::move(typed));
+        else
+          binder_.form().Leave(c);
+      },
+      change ? EditName(binder_.form(), c) : QString());
 }
 
 void TEditD::focusInEvent(QFocusEvent* e) {

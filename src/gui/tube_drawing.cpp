@@ -87,7 +87,9 @@ void TubeDrawing::Paint(QPainter& p, const layout::DisplayList& list, const QRec
         }
         break;
       case DrawItem::Kind::Line:
-      case DrawItem::Kind::Polyline: p.drawPolyline(points(it)); break;
+      case DrawItem::Kind::Polyline:
+        p.drawPolyline(points(it));
+        break;
       case DrawItem::Kind::Text:
         if (it.canvas.size() >= 2) {
           const QRectF box(it.canvas[0], it.canvas[1], 1000, 100);

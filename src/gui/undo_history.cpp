@@ -70,8 +70,8 @@ void UndoHistory::after(const QString& name) {
   if (SameWindow(model_, *before, *after)) return;
   last_ = after;
   const QString text = !loadedName_.isEmpty() ? loadedName_ : name;
-  stack_.push(new WindowCommand(text, std::move(before), std::move(after),
-                                [this](const WindowState& s) { restore(s); }));
+  stack_.push(
+      new WindowCommand(text, std::move(before), std::move(after), [this](const WindowState& s) { restore(s); }));
 }
 
 void UndoHistory::restore(const WindowState& s) {

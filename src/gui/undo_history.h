@@ -44,8 +44,8 @@ class UndoHistory : public QObject {
   QUndoStack stack_;
   std::shared_ptr<const WindowState> before_;
   std::shared_ptr<const WindowState> last_;  // the state after the newest step
-  QString loadedName_;    // a template read into the window during this action
-  bool restart_ = false;  // a project was taken during this action
+  QString loadedName_;                       // a template read into the window during this action
+  bool restart_ = false;                     // a project was taken during this action
 };
 
 // The edit menu's name of an action on `c`: "修改 质量流量", "单位 质量流量",

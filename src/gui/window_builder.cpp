@@ -28,7 +28,7 @@ constexpr int kButtonWidth = 18;
 constexpr int kMaxUnitWidth = 62;
 constexpr int kMaxUnitWidthRoomy = 140;
 constexpr int kMaxListWidth = 170;  // longer list items are elided (the open list shows them whole)
-constexpr int kPageWidth = 1010;  // what the 1024-pixel window leaves a page
+constexpr int kPageWidth = 1010;    // what the 1024-pixel window leaves a page
 constexpr int kMemoMinHeight = 60;
 constexpr int kToolMemoRows = 8;
 
@@ -41,8 +41,8 @@ struct Wants {
 struct GroupBuild {
   const ControlDef* def = nullptr;
   FieldGroup* box = nullptr;
-  std::vector<int> nextRow;  // per block
-  std::vector<Wants> wants;  // per block
+  std::vector<int> nextRow;         // per block
+  std::vector<Wants> wants;         // per block
   std::vector<QWidget*> lastLabel;  // per block: the label of the last row
   void ensure(int block) {
     if (static_cast<int>(nextRow.size()) <= block) {
@@ -54,7 +54,6 @@ struct GroupBuild {
 };
 
 int TextWidth(const QFont& f, const QString& s) { return QFontMetrics(f).horizontalAdvance(s); }
-
 
 QWidget* MakeLabel(Binder& b, Form& form, const std::string& name, QWidget* parent) {
   Control* c = form.Find(name);
@@ -171,7 +170,8 @@ void AddRows(Binder& b, GroupBuild& g, const ControlDef& d, const PageBuildHooks
       if (hooks.speedButton) hooks.speedButton(s, c);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 

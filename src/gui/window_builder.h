@@ -21,8 +21,7 @@ struct PageBuildHooks {
 };
 
 // The page of tab `tabName`: its groups and panes, every control bound.
-ColumnPage* BuildPage(Binder& binder, std::string_view tabName, const PageBuildHooks& hooks,
-                      QWidget* parent = nullptr);
+ColumnPage* BuildPage(Binder& binder, std::string_view tabName, const PageBuildHooks& hooks, QWidget* parent = nullptr);
 
 // Width a unit selector needs to show its longest unit name in full.
 int UnitSelectorWidth(const Control& unitSelector);

@@ -5,6 +5,8 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <dlfcn.h>
+#include <unistd.h>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -12,8 +14,6 @@
 #include <memory>
 #include <sstream>
 #include <string>
-#include <dlfcn.h>
-#include <unistd.h>
 #include <vector>
 
 #include "cli/dump.h"
@@ -362,9 +362,8 @@ PYBIND11_MODULE(tharvex, m) {
                              "The value in SI units, or None when the text is empty or not a number.")
       .def_property_readonly(
           "text", [](const FieldView& f) { return f.control().text(); }, "The text as shown, in the selected unit.")
-      .def_property_readonly(
-          "unit", &FieldView::unit,
-          "The name of the selected unit (empty for a control without one).")
+      .def_property_readonly("unit", &FieldView::unit,
+                             "The name of the selected unit (empty for a control without one).")
       .def_property_readonly(
           "state", [](const FieldView& f) { return StateOf(f.control()); },
           "'input', 'solved' (by the balance), 'result' or 'disabled'.")

@@ -15,9 +15,10 @@ using testing::RunCli;
 TEST(CliHelp, ListsEveryActionOnOneLineAndTheVersion) {
   auto r = RunCli({"--help"});
   ASSERT_EQ(r.status, 0) << r.err;
-  for (const char* a : {"--set", "--unit", "--select", "--check", "--clear", "--dump", "--calc", "--optimise",
-                        "--layout-svg", "--open", "--save", "--report", "--report-rtf", "--undo", "--redo",
-                        "--help", "--version", "formula", "property", "proplib-build", "proplib-list"}) {
+  for (const char* a :
+       {"--set",      "--unit",       "--select",  "--check", "--clear",  "--dump",        "--calc",
+        "--optimise", "--layout-svg", "--open",    "--save",  "--report", "--report-rtf",  "--undo",
+        "--redo",     "--help",       "--version", "formula", "property", "proplib-build", "proplib-list"}) {
     // One line each: the name, then what it does.
     const std::string line = std::string("\n  ") + a + " ";
     const size_t at = r.out.find(line);
@@ -45,8 +46,8 @@ json Dump(std::vector<std::string> args) {
 }
 
 TEST(CliUndo, GivesBackTheDumpBeforeAndRedoTheDumpAfter) {
-  const std::vector<std::string> typed{"--set", "WsD=5", "--set", "Ts1D=120", "--set", "Ts2D=60",
-                                       "--set", "Tt1D=20", "--set", "Tt2D=40"};
+  const std::vector<std::string> typed{"--set",   "WsD=5", "--set",   "Ts1D=120", "--set",
+                                       "Ts2D=60", "--set", "Tt1D=20", "--set",    "Tt2D=40"};
   struct Case {
     std::vector<std::string> action;
   } cases[] = {{{"--optimise"}}, {{"--clear", "KaD"}}, {{"--set", "Ts1D=130"}}, {{"--check", "CBWater=1"}}};

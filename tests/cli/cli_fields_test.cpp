@@ -9,8 +9,8 @@
 namespace tharvex {
 namespace {
 
-using testing::RunCli;
 using nlohmann::json;
+using testing::RunCli;
 
 json Dump(const std::vector<std::string>& actions) {
   auto args = actions;
@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{{"--set", "QsD=1"}, "read-only"}, Refusal{{"--set", "PwD=1"}, "disabled"},
                       Refusal{{"--set", "WsD"}, "NAME=VALUE"}, Refusal{{"--set"}, "needs an argument"},
                       Refusal{{"--unit", "WsU=9"}, "out of range"}, Refusal{{"--unit", "WsD=0"}, "not a unit"},
-                      Refusal{{"--select", "PhsD=x"}, "not an item index"},
-                      Refusal{{"--check", "CBWater=2"}, "0 or 1"}, Refusal{{"--clear", "PhsD"}, "not an edit"}));
+                      Refusal{{"--select", "PhsD=x"}, "not an item index"}, Refusal{{"--check", "CBWater=2"}, "0 or 1"},
+                      Refusal{{"--clear", "PhsD"}, "not an edit"}));
 
 }  // namespace
 }  // namespace tharvex

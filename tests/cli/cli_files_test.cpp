@@ -26,9 +26,9 @@ fs::path Dir() {
 // An air cooler: air 90 -> 45 °C across finned tubes, cooling water from
 // 20 to 35 °C, square tube arrangement, nozzle pressure drop in kPa.
 std::vector<std::string> TypedCase() {
-  std::vector<std::string> a{"--set", "WsD=12",   "--set", "Ts1D=90",      "--set",    "Ts2D=45",
-                             "--set", "Tt1D=20",  "--unit", "DppSU=3",     "--set",    "CmtsD=空气侧 注释 m²",
-                             "--select", "CBTubArr=1", "--set", "Tt2D=35"};
+  std::vector<std::string> a{"--set",    "WsD=12",     "--set",  "Ts1D=90", "--set", "Ts2D=45",
+                             "--set",    "Tt1D=20",    "--unit", "DppSU=3", "--set", "CmtsD=空气侧 注释 m²",
+                             "--select", "CBTubArr=1", "--set",  "Tt2D=35"};
   // The casing heat loss of one calculation enters the balance of the next:
   // recalculate until the case has settled, as a user leaving fields does.
   for (int i = 0; i < 3; ++i) a.insert(a.end(), {"--set", "Tt2D=35"});

@@ -23,8 +23,8 @@ json Dump(std::vector<std::string> args) {
 double Value(const json& d, const char* name) { return std::stod(d["controls"][name]["text"].get<std::string>()); }
 
 TEST(CliMisleading, WetAirWithTheShellFlowUnknown) {
-  json d = Dump({"--check", "CBWater=1", "--set", "rh1D=95", "--set", "Ts1D=27", "--set", "Ts2D=18", "--set",
-                 "Tt1D=7", "--set", "Tt2D=12", "--set", "WtD=8"});
+  json d = Dump({"--check", "CBWater=1", "--set", "rh1D=95", "--set", "Ts1D=27", "--set", "Ts2D=18", "--set", "Tt1D=7",
+                 "--set", "Tt2D=12", "--set", "WtD=8"});
   // 168 kW of water against 9.045 kJ/kg sensible and 20.5 kJ/kg latent heat
   // per kg of air (steam-table saturation pressures): 5.68 kg/s.
   EXPECT_NEAR(Value(d, "WsD"), 5.68, 0.06);
@@ -35,12 +35,12 @@ TEST(CliMisleading, WetAirWithTheShellFlowUnknown) {
 }
 
 const std::vector<std::string> kSteamCase = {
-    "--set", "dod=0.025",  "--set", "diD=0.02",     "--set",    "hfD=0.012",    "--set", "PfD=0.003",
-    "--set", "TfD=0.0004", "--set", "PtD=0.055",    "--set",    "Ts1D=15",      "--set", "Ts2D=75",
-    "--select", "PhtD=2",  "--set", "DentvD=1.1",   "--set",    "MtvD=1.3E-5",  "--set", "CptD=4220",
-    "--set", "MtD=0.00026", "--set", "LdtD=0.68",   "--set",    "DentD=945",    "--set", "WtD=0.3",
-    "--set", "Tt1D=120",   "--set", "Tt2D=120",     "--set",    "DHtD=2200000", "--select", "OMD=1",
-    "--set", "Us2D=4",     "--set", "LsmD=8"};
+    "--set",    "dod=0.025",   "--set", "diD=0.02",   "--set", "hfD=0.012",    "--set",    "PfD=0.003",
+    "--set",    "TfD=0.0004",  "--set", "PtD=0.055",  "--set", "Ts1D=15",      "--set",    "Ts2D=75",
+    "--select", "PhtD=2",      "--set", "DentvD=1.1", "--set", "MtvD=1.3E-5",  "--set",    "CptD=4220",
+    "--set",    "MtD=0.00026", "--set", "LdtD=0.68",  "--set", "DentD=945",    "--set",    "WtD=0.3",
+    "--set",    "Tt1D=120",    "--set", "Tt2D=120",   "--set", "DHtD=2200000", "--select", "OMD=1",
+    "--set",    "Us2D=4",      "--set", "LsmD=8"};
 
 std::vector<std::string> With(std::vector<std::string> a, const std::vector<std::string>& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -71,8 +71,8 @@ TEST(CliMisleading, OptimiserFailureGivesTheWindowBack) {
 }
 
 TEST(CliMisleading, StaleResultsAndAnUnreadableInputAreMarked) {
-  const std::vector<std::string> airWater = {"--set", "WsD=5",   "--set", "Ts1D=120", "--set",
-                                             "Ts2D=60", "--set", "Tt1D=20", "--set", "Tt2D=40"};
+  const std::vector<std::string> airWater = {"--set",   "WsD=5", "--set",   "Ts1D=120", "--set",
+                                             "Ts2D=60", "--set", "Tt1D=20", "--set",    "Tt2D=40"};
   json d = Dump(airWater);
   EXPECT_FALSE(d["resultsStale"].get<bool>());
   EXPECT_FALSE(d["controls"]["KaD"].contains("stale"));

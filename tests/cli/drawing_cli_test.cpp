@@ -18,8 +18,8 @@ namespace {
 using nlohmann::json;
 using testing::RunCli;
 
-const std::vector<std::string> kCase = {"--set", "WsD=5",  "--set", "Ts1D=120", "--set",    "Ts2D=60",
-                                        "--set", "Tt1D=20", "--set", "Tt2D=40", "--select", "PnD=1"};
+const std::vector<std::string> kCase = {"--set", "WsD=5",   "--set", "Ts1D=120", "--set",    "Ts2D=60",
+                                        "--set", "Tt1D=20", "--set", "Tt2D=40",  "--select", "PnD=1"};
 
 std::vector<std::string> With(std::vector<std::string> a, const std::vector<std::string>& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -57,8 +57,8 @@ TEST(CliSweep, CsvHasEveryGridPointAndTheAcceptedOneIsWhatTheWindowShows) {
   for (int type : {0, 1}) {  // "最快", "最优"
     SCOPED_TRACE(type ? "best" : "fastest");
     const std::string file = Temp("sweep.csv");
-    auto r = RunCli(With(kCase, {"--select", "OMD=" + std::to_string(type), "--optimise", "--sweep-csv", file,
-                                 "--dump"}));
+    auto r =
+        RunCli(With(kCase, {"--select", "OMD=" + std::to_string(type), "--optimise", "--sweep-csv", file, "--dump"}));
     ASSERT_EQ(r.status, 0) << r.err;
     const json d = json::parse(r.out);
     const auto rows = Csv(ReadAll(file));
@@ -121,10 +121,9 @@ TEST(CliStudy, PrintsOneRowPerStep) {
 }
 
 TEST(CliStudy, RefusesWhatCannotRun) {
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--study", "WsD=4:6", "--study-out", "CsD"},
-           {"--study", "KaD=1:2:3", "--study-out", "CsD"},
-           {"--study", "WsD=1:2:3", "--study-out", "Nope"}}) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{"--study", "WsD=4:6", "--study-out", "CsD"},
+                                                                {"--study", "KaD=1:2:3", "--study-out", "CsD"},
+                                                                {"--study", "WsD=1:2:3", "--study-out", "Nope"}}) {
     auto r = RunCli(With(kCase, args));
     EXPECT_EQ(r.status, 2) << args[1];
     EXPECT_NE(r.err.find("--study"), std::string::npos) << r.err;

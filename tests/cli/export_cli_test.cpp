@@ -37,9 +37,12 @@ std::vector<std::vector<std::string>> ParseCsv(std::string text) {
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
     if (quoted) {
-      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
-      else if (c == '"') quoted = false;
-      else field += c;
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+        field += text[++i];
+      else if (c == '"')
+        quoted = false;
+      else
+        field += c;
     } else if (c == '"') {
       quoted = true;
     } else if (c == ',') {
@@ -131,9 +134,10 @@ TEST_F(ExportCli, CsvHoldsTheJsonRows) {
 TEST_F(ExportCli, XlsxOpensInLibreOfficeWithTheJsonNumbers) {
   if (std::system("command -v soffice >/dev/null 2>&1") != 0) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
   // Values exported unformatted, so that the full precision comes out.
-  const std::string cmd = "cd " + ShellQuote(dir_) + " && HOME=" + ShellQuote(dir_) +
-                          " soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false' "
-                          "--outdir out d.xlsx >/dev/null 2>&1";
+  const std::string cmd =
+      "cd " + ShellQuote(dir_) + " && HOME=" + ShellQuote(dir_) +
+      " soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false' "
+      "--outdir out d.xlsx >/dev/null 2>&1";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   const auto rows = ParseCsv(ReadAll(path("out/d.csv")));
   const auto& q = json_["quantities"];

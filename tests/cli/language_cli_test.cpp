@@ -103,8 +103,8 @@ TEST_F(LanguageCli, EnglishOutputsOfTheExamplesHoldNoChinese) {
     EXPECT_NE(report.out.find("Calculation Report"), std::string::npos);
     EXPECT_NE(report.out.find("Overall heat transfer coefficient"), std::string::npos);
 
-    auto r = RunCli({"--lang", "en", "--open", ex, "--calc", "--report-rtf", rtf, "--sheet-pdf", sheet,
-                     "--export-json", json, "--export-csv", csv, "--dump"});
+    auto r = RunCli({"--lang", "en", "--open", ex, "--calc", "--report-rtf", rtf, "--sheet-pdf", sheet, "--export-json",
+                     json, "--export-csv", csv, "--dump"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(ReadAll(rtf).find("Calculation Report"), std::string::npos);
     EXPECT_EQ(FirstCjk(RtfUnicode(ReadAll(rtf))), "");

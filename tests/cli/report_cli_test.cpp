@@ -31,8 +31,7 @@ TEST(CliReport, PrintsOneLinePerReportLine) {
   EXPECT_EQ(lines[1], std::string(14, ' ') + " 计算报告" + std::string(11, ' '));
   EXPECT_EQ(lines[3], "      1.设计规定          ");
   bool found = false;
-  for (const auto& l : lines)
-    found = found || l == "        质量流量            1.2500          kg/s                ";
+  for (const auto& l : lines) found = found || l == "        质量流量            1.2500          kg/s                ";
   EXPECT_TRUE(found);
   // The report ends with the last nozzle row: no blank line after section 10.
   EXPECT_EQ(lines.back().rfind("        管口内径", 0), 0u);

@@ -13,9 +13,9 @@
 #include <optional>
 #include <sstream>
 
-#include "tests/cli_runner.h"
 #include "core/fields/number_format.h"
 #include "core/mainwin/main_window_table.h"
+#include "tests/cli_runner.h"
 
 namespace tharvex {
 namespace {
@@ -112,7 +112,8 @@ void ExpectTitleBlockOnEveryPage(const std::string& text, const std::string& pro
     pages.push_back(text.substr(start, ff - start));
     start = ff + 1;
   }
-  if (start < text.size() && text.find_first_not_of(" \n", start) != std::string::npos) pages.push_back(text.substr(start));
+  if (start < text.size() && text.find_first_not_of(" \n", start) != std::string::npos)
+    pages.push_back(text.substr(start));
   ASSERT_GE(pages.size(), 2u);
   const std::string n = std::to_string(pages.size());
   for (size_t i = 0; i < pages.size(); ++i) {
@@ -133,8 +134,8 @@ TEST_F(SheetCli, ShippedExample) {
   ExpectEveryValueWithItsCaption(text, dump);
   ExpectNoKangxiRadicals(text);
   ExpectTitleBlockOnEveryPage(text, "AirCooler-Example");
-  for (const char* s : {"高度H", "转角30°", "翅片高度", "输入数据", "计算结果", "计算方法：标准方法", "设计校核", "警告与提示",
-                        "布管图", "注释", "壳程注释", "管程注释"})
+  for (const char* s : {"高度H", "转角30°", "翅片高度", "输入数据", "计算结果", "计算方法：标准方法", "设计校核",
+                        "警告与提示", "布管图", "注释", "壳程注释", "管程注释"})
     EXPECT_NE(text.find(s), std::string::npos) << s;
   // Fins 16 mm high on 38 mm tubes: tip diameter 70 mm, D/do = 1.84 ≥ 1.7.
   EXPECT_NE(text.find("高翅片管束换热关联式"), std::string::npos);
@@ -153,10 +154,10 @@ TEST_F(SheetCli, ShippedExample) {
 // Steam condensing in the tubes heats air from 20 to 60 °C; the balance
 // finds the steam flow.
 const std::vector<std::string> kCondensing{
-    "--select", "PhtD=2",       "--set", "WsD=5",          "--set", "Ts1D=20",      "--set",
-    "Ts2D=60",  "--set",        "Tt1D=120", "--set",       "Tt2D=120", "--set",     "DHtD=2200000",
-    "--set",    "DentvD=1.12",  "--set", "MtvD=0.000013",  "--set", "DentD=943",    "--set",
-    "MtD=0.00023", "--set",     "LdtD=0.68", "--set",      "CptD=4250", "--set",    "CmttD=饱和蒸汽 0.2 MPa",
+    "--select",    "PhtD=2",      "--set",     "WsD=5",         "--set",     "Ts1D=20",   "--set",
+    "Ts2D=60",     "--set",       "Tt1D=120",  "--set",         "Tt2D=120",  "--set",     "DHtD=2200000",
+    "--set",       "DentvD=1.12", "--set",     "MtvD=0.000013", "--set",     "DentD=943", "--set",
+    "MtD=0.00023", "--set",       "LdtD=0.68", "--set",         "CptD=4250", "--set",     "CmttD=饱和蒸汽 0.2 MPa",
     "--calc"};
 
 TEST_F(SheetCli, CondensingCase) {
@@ -228,8 +229,8 @@ TEST_F(SheetCli, EngineeringMethodPrintsEachEquationAndItsValues) {
   EXPECT_NE(text.find("计算方法：工程方法"), std::string::npos);
   // Equations, in pieces short enough not to be wrapped in their cell.
   for (const char* s : {"0.134 Re^0.681 Pr^(1/3) (s/l)^0.2 (s/t)^0.1134", "K1(m r1) I1(m r2c)", "m = √(2h/(λf·t))",
-                        "f = 9.465 Re^−0.316 (St/d)^−0.927 (St/Sd)^0.515", "Δp = 2 f N G²/ρ",
-                        "γ = (Re − 2300)/7700", "F = NTU_逆流 / NTU"})
+                        "f = 9.465 Re^−0.316 (St/d)^−0.927 (St/Sd)^0.515", "Δp = 2 f N G²/ρ", "γ = (Re − 2300)/7700",
+                        "F = NTU_逆流 / NTU"})
     EXPECT_NE(text.find(s), std::string::npos) << s;
   const auto lines = Lines(text);
   // Values from the geometry: gap 6 mm over fins 16 mm high and 1 mm thick,

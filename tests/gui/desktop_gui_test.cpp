@@ -12,8 +12,8 @@
 #include "core/app/paths.h"
 #include "core/app/window_placement.h"
 #include "core/app/window_state.h"
-#include "gui/undo_history.h"
 #include "gui/project_files.h"
+#include "gui/undo_history.h"
 #include "gui/window_services.h"
 #include "test_paths.h"
 #include "tests/gui/gui_fixture.h"
@@ -68,11 +68,10 @@ TEST_F(DesktopTest, MenusShowTheirKeys) {
   struct Case {
     const char* item;
     QKeySequence key;
-  } cases[] = {{"MFNew", QKeySequence("Ctrl+N")},   {"MFOpen", QKeySequence("Ctrl+O")},
-               {"MFSave", QKeySequence("Ctrl+S")},  {"MFAs", QKeySequence("Ctrl+Shift+S")},
-               {"MOPrint", QKeySequence("Ctrl+P")}, {"MFExit", QKeySequence("Ctrl+Q")},
-               {"MRCalc", QKeySequence("F9")},      {"MEUndo", QKeySequence("Ctrl+Z")},
-               {"MERedo", QKeySequence("Ctrl+Y")}};
+  } cases[] = {
+      {"MFNew", QKeySequence("Ctrl+N")},      {"MFOpen", QKeySequence("Ctrl+O")},  {"MFSave", QKeySequence("Ctrl+S")},
+      {"MFAs", QKeySequence("Ctrl+Shift+S")}, {"MOPrint", QKeySequence("Ctrl+P")}, {"MFExit", QKeySequence("Ctrl+Q")},
+      {"MRCalc", QKeySequence("F9")},         {"MEUndo", QKeySequence("Ctrl+Z")},  {"MERedo", QKeySequence("Ctrl+Y")}};
   for (const Case& c : cases) EXPECT_EQ(window->action(c.item)->shortcut(), c.key) << c.item;
   EXPECT_TRUE(window->action("MRCalc")->shortcuts().contains(QKeySequence("Ctrl+R")));
   EXPECT_TRUE(menuText("MHDoc").endsWith("\tF1"));
@@ -216,7 +215,8 @@ TEST_F(DesktopTest, TooltipsGiveTheGlossaryEntryAndTheFieldsState) {
   // The water flow left empty is solved by the balance.
   C("WtD").setText("");
   form().EnterText(C("WsD"), "5");
-  EXPECT_TRUE(window->fieldTooltip(C("WtD")).contains("当前：由热量平衡求出")) << window->fieldTooltip(C("WtD")).toStdString();
+  EXPECT_TRUE(window->fieldTooltip(C("WtD")).contains("当前：由热量平衡求出"))
+      << window->fieldTooltip(C("WtD")).toStdString();
   EXPECT_NE(window->findChild<QWidget*>("ColourLegend"), nullptr);
 }
 
@@ -239,7 +239,7 @@ TEST_F(DesktopTest, TheWindowComesBackWhereItWasOnTheTabItWasOn) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
   EXPECT_EQ(again.size(), QSize(900, 650));
   EXPECT_EQ(again.pages()->currentIndex(), 3);
-  EXPECT_FALSE(model->project().modified);  // coming back is not a calculation
+  EXPECT_FALSE(model->project().modified);     // coming back is not a calculation
   SavePlacement(settings, WindowPlacement{});  // the next tests start as designed
 }
 

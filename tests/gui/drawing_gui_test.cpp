@@ -12,11 +12,11 @@
 #include "core/app/ini_file.h"
 #include "core/app/paths.h"
 #include "gui/drawing_page.h"
+#include "gui/project_files.h"
 #include "gui/section_view.h"
 #include "gui/study_panel.h"
 #include "gui/sweep_map.h"
 #include "gui/tube_drawing.h"
-#include "gui/project_files.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 

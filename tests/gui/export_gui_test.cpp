@@ -8,8 +8,8 @@
 
 #include "core/app/paths.h"
 #include "core/app/session_ui.h"
-#include "gui/qt_bridge.h"
 #include "gui/project_files.h"
+#include "gui/qt_bridge.h"
 #include "gui/report/report_service.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"

@@ -1,10 +1,10 @@
 #pragma once
 // The main window on a fresh model, with the core's messages recorded
 // instead of shown as modal boxes, for tests that drive the real widgets.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>

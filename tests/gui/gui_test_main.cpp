@@ -2,11 +2,11 @@
 // application object serves every test. The program's data and runtime
 // folders go to a fresh temporary folder, so the tests never touch the
 // user's own projects, settings or a running instance.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -2,7 +2,10 @@
 // line, a second start handing its file over, and the local service under
 // abuse (floods, idle connections, no file descriptors left, other users,
 // a shared temporary folder).
-#include "test_paths.h"
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
@@ -12,11 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <memory>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "test_paths.h"
 
 #include "gui/copydata_service.h"
 #include "gui/single_instance.h"
@@ -246,11 +246,11 @@ TEST(LocalService, AnotherUsersConnectionIsClosedUnanswered) {
     if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
   });
   other.start("/usr/bin/python3", {"-c",
-                          "import socket,sys\n"
-                          "s=socket.socket(socket.AF_UNIX)\n"
-                          "s.connect(sys.argv[1]); s.sendall(b'77;1;2;3.5\\0'); s.settimeout(3)\n"
-                          "try:\n  print(repr(s.recv(100)))\nexcept Exception as e:\n  print('closed', e)\n",
-                          service.path()});
+                                   "import socket,sys\n"
+                                   "s=socket.socket(socket.AF_UNIX)\n"
+                                   "s.connect(sys.argv[1]); s.sendall(b'77;1;2;3.5\\0'); s.settimeout(3)\n"
+                                   "try:\n  print(repr(s.recv(100)))\nexcept Exception as e:\n  print('closed', e)\n",
+                                   service.path()});
   ASSERT_TRUE(other.waitForStarted(5000));
   QElapsedTimer t;
   t.start();
@@ -295,7 +295,10 @@ TEST(RuntimeFolder, WithoutXdgRuntimeDirAPrivateFolderOfOurOwnIsUsed) {
     EXPECT_TRUE(why.contains("属于另一个用户"));
   }
   qputenv("XDG_RUNTIME_DIR", savedRuntime);
-  if (savedTmp.isNull()) qunsetenv("TMPDIR"); else qputenv("TMPDIR", savedTmp);
+  if (savedTmp.isNull())
+    qunsetenv("TMPDIR");
+  else
+    qputenv("TMPDIR", savedTmp);
 }
 
 TEST(RuntimeFolder, AnotherUsersLockInTheSharedFolderNoLongerStopsTheProgram) {

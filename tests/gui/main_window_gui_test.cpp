@@ -7,8 +7,8 @@
 
 #include "core/fields/colors.h"
 #include "gui/bound_widgets.h"
-#include "gui/qt_bridge.h"
 #include "gui/drawing_page.h"
+#include "gui/qt_bridge.h"
 #include "gui/tube_drawing.h"
 #include "tests/gui/gui_fixture.h"
 

@@ -1,13 +1,13 @@
 // The program as other processes see it: one instance per user, and the
 // local socket service that adds three numbers.
-#include "test_paths.h"
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include "gui/copydata_service.h"
 #include "gui/single_instance.h"
@@ -55,8 +55,8 @@ TEST(CopyDataServiceTest, ReachableBySameUserOnly) {
   CopyDataService service;
   ASSERT_TRUE(service.listen(dir.filePath("Tharvex")));
   const auto perms = QFile::permissions(service.path());
-  EXPECT_FALSE(perms & (QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ReadGroup |
-                        QFileDevice::WriteGroup));
+  EXPECT_FALSE(perms &
+               (QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ReadGroup | QFileDevice::WriteGroup));
 }
 
 TEST(SingleInstanceTest, ASecondStartEndsAtOnceWithoutAWindow) {

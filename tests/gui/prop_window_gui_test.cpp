@@ -14,11 +14,11 @@
 #include <functional>
 
 #include "core/app/paths.h"
+#include "gui/project_files.h"
 #include "gui/props/prop_window.h"
 #include "gui/props/record_text_edit.h"
 #include "gui/props/values_grid.h"
 #include "gui/qt_bridge.h"
-#include "gui/project_files.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
 

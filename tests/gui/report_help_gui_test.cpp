@@ -30,16 +30,16 @@
 
 #include "test_paths.h"
 
-#include "core/fields/i18n.h"
 #include "core/app/paths.h"
 #include "core/app/session_ui.h"
+#include "core/fields/i18n.h"
 #include "core/output/report.h"
 #include "core/output/rtf_writer.h"
 #include "gui/help/help_window.h"
+#include "gui/project_files.h"
 #include "gui/qt_bridge.h"
 #include "gui/report/report_edit.h"
 #include "gui/report/report_print.h"
-#include "gui/project_files.h"
 #include "gui/report/report_service.h"
 #include "gui/window_services.h"
 #include "tests/gui/gui_fixture.h"
@@ -188,7 +188,8 @@ TEST_F(ReportHelpGui, ReportTabShowsTheBuiltLinesInTheirFormatsWithAlignedColumn
   }
   EXPECT_TRUE(rotationRow);
   ASSERT_EQ(xAtColumn.size(), 2u);
-  for (const auto& [col, xs] : xAtColumn) EXPECT_EQ(xs.size(), 1u) << "column " << col << " starts at " << xs.size() << " places";
+  for (const auto& [col, xs] : xAtColumn)
+    EXPECT_EQ(xs.size(), 1u) << "column " << col << " starts at " << xs.size() << " places";
 }
 
 TEST_F(ReportHelpGui, AHandEditSurvivesIntoTheSavedRtfUntilTheNextBuild) {
@@ -266,7 +267,8 @@ TEST_F(ReportHelpGui, PdfExportPreviewAndPrintingWithoutAPrinter) {
   int pages = 0;
   EXPECT_TRUE(WithModal<QPrintPreviewDialog>([&] { acts[print + 1]->trigger(); },
                                              [&](QPrintPreviewDialog& d) {
-                                               if (auto* w = d.findChild<QPrintPreviewWidget*>()) pages = w->pageCount();
+                                               if (auto* w = d.findChild<QPrintPreviewWidget*>())
+                                                 pages = w->pageCount();
                                                d.reject();
                                              }));
   EXPECT_GE(pages, 2);  // about 110 lines do not fit one portrait page

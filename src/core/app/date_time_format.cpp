@@ -38,23 +38,43 @@ std::string FormatDateTime(std::string_view p, const std::tm& t, const DateTimeF
     }
     switch (lc) {
       case 'y':
-        if (n >= 3) Number(out, t.tm_year + 1900, 4);
-        else Number(out, (t.tm_year + 1900) % 100, 2);
+        if (n >= 3)
+          Number(out, t.tm_year + 1900, 4);
+        else
+          Number(out, (t.tm_year + 1900) % 100, 2);
         break;
       case 'm':
-        if (afterHour) Number(out, t.tm_min, n >= 2 ? 2 : 1);
-        else Number(out, t.tm_mon + 1, n >= 2 ? 2 : 1);
+        if (afterHour)
+          Number(out, t.tm_min, n >= 2 ? 2 : 1);
+        else
+          Number(out, t.tm_mon + 1, n >= 2 ? 2 : 1);
         break;
-      case 'd': Number(out, t.tm_mday, n >= 2 ? 2 : 1); break;
-      case 'h': Number(out, t.tm_hour, n >= 2 ? 2 : 1); break;
-      case 'n': Number(out, t.tm_min, n >= 2 ? 2 : 1); break;
-      case 's': Number(out, t.tm_sec, n >= 2 ? 2 : 1); break;
-      case '/': out.append(n, f.dateSeparator); break;
-      case ':': out.append(n, f.timeSeparator); break;
-      default: out.append(p.substr(i, n)); break;
+      case 'd':
+        Number(out, t.tm_mday, n >= 2 ? 2 : 1);
+        break;
+      case 'h':
+        Number(out, t.tm_hour, n >= 2 ? 2 : 1);
+        break;
+      case 'n':
+        Number(out, t.tm_min, n >= 2 ? 2 : 1);
+        break;
+      case 's':
+        Number(out, t.tm_sec, n >= 2 ? 2 : 1);
+        break;
+      case '/':
+        out.append(n, f.dateSeparator);
+        break;
+      case ':':
+        out.append(n, f.timeSeparator);
+        break;
+      default:
+        out.append(p.substr(i, n));
+        break;
     }
-    if (lc == 'h') afterHour = true;
-    else if (lc != ':' && lc != ' ') afterHour = false;
+    if (lc == 'h')
+      afterHour = true;
+    else if (lc != ':' && lc != ' ')
+      afterHour = false;
     i += n;
   }
   return out;

@@ -21,12 +21,18 @@ FieldRole RoleOf(const Control& c) {
 
 std::string_view RoleText(FieldRole role) {
   switch (role) {
-    case FieldRole::Input: return THX_TR_NOOP("Controls", "输入");
-    case FieldRole::MustInput: return THX_TR_NOOP("Controls", "必须输入");
-    case FieldRole::Balanced: return THX_TR_NOOP("Controls", "由热量平衡求出");
-    case FieldRole::NozzleSolved: return THX_TR_NOOP("Controls", "由管口计算求出");
-    case FieldRole::Result: return THX_TR_NOOP("Controls", "计算结果");
-    case FieldRole::NotApplicable: return THX_TR_NOOP("Controls", "不适用");
+    case FieldRole::Input:
+      return THX_TR_NOOP("Controls", "输入");
+    case FieldRole::MustInput:
+      return THX_TR_NOOP("Controls", "必须输入");
+    case FieldRole::Balanced:
+      return THX_TR_NOOP("Controls", "由热量平衡求出");
+    case FieldRole::NozzleSolved:
+      return THX_TR_NOOP("Controls", "由管口计算求出");
+    case FieldRole::Result:
+      return THX_TR_NOOP("Controls", "计算结果");
+    case FieldRole::NotApplicable:
+      return THX_TR_NOOP("Controls", "不适用");
   }
   return "";
 }

@@ -20,7 +20,7 @@ constexpr std::string_view kCaseGroups[] = {
 
 // Result fields and optimiser limits whose exit does not recalculate.
 constexpr std::string_view kNoRecalcOnExit[] = {
-    "asD", "afD", "UempD", "UmaxD", "atD", "UtD", "QaD", "AdtD",
+    "asD", "afD", "UempD", "UmaxD", "atD",  "UtD",  "QaD",   "AdtD",
     "AcD", "ArD", "KaD",   "AwrD",  "Us2D", "Ut2D", "dipSD", "DipTD",
 };
 

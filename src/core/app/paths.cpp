@@ -26,8 +26,7 @@ PathEnvironment PathEnvironment::FromProcess() {
   return env;
 }
 
-AppPaths SetupPaths(std::string_view product, std::string_view appName, bool forceShared,
-                    const PathEnvironment& env) {
+AppPaths SetupPaths(std::string_view product, std::string_view appName, bool forceShared, const PathEnvironment& env) {
   AppPaths p;
   p.appName = std::string(appName);
   fs::path program(env.programFile);
@@ -110,7 +109,8 @@ std::vector<std::string> PrepareFolders(const AppPaths& paths, const std::string
     std::error_code e2;
     if (fs::exists(dest, e2)) continue;
     fs::copy_file(it->path(), dest, fs::copy_options::skip_existing, e2);
-    if (e2) problems.push_back("Cannot copy \"" + it->path().string() + "\" to \"" + dest.string() + "\". " + e2.message());
+    if (e2)
+      problems.push_back("Cannot copy \"" + it->path().string() + "\" to \"" + dest.string() + "\". " + e2.message());
   }
   if (ec) problems.push_back("Cannot read folder \"" + dataDir + "\". " + ec.message());
   return problems;

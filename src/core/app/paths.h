@@ -34,8 +34,7 @@ struct PathEnvironment {
 // tested in that order, and forceShared is false. Otherwise the per-user
 // data folder: $XDG_DATA_HOME (default ~/.local/share) + "/<product>/<app>/
 // Supports" and ".../Projects". Creates nothing.
-AppPaths SetupPaths(std::string_view product, std::string_view appName, bool forceShared,
-                    const PathEnvironment& env);
+AppPaths SetupPaths(std::string_view product, std::string_view appName, bool forceShared, const PathEnvironment& env);
 
 // The shipped data folder (templates, example project, property library):
 // "data" beside the program, "../share/tharvex/data" of an installed

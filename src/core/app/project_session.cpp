@@ -24,7 +24,12 @@ ProjectSession::ProjectSession(MainModel& model, SessionUi& ui, const AppPaths& 
     : model_(model), ui_(ui), paths_(paths), recent_(recent) {}
 
 FileDialogSpec ProjectSession::OpenDataDialog() const {
-  return {i18n::Tr("Messages", "打开项目文件"), DataFilter() + "|" + TemplateFilter(), "zrf", paths_.projectsDir, {}, false};
+  return {i18n::Tr("Messages", "打开项目文件"),
+          DataFilter() + "|" + TemplateFilter(),
+          "zrf",
+          paths_.projectsDir,
+          {},
+          false};
 }
 FileDialogSpec ProjectSession::SaveDataDialog() const {
   return {i18n::Tr("Messages", "保存项目文件"), DataFilter(), "zrf", paths_.projectsDir, {}, true};

@@ -17,8 +17,8 @@ class MostRecentFiles;
 inline constexpr const char* kSavePrompt = THX_TR_NOOP("Messages", "数据没有保存，保存吗？");
 inline constexpr const char* kSavePromptCaption = THX_TR_NOOP("Messages", "警告：");
 // Told once per session when a comment's "△" or "▲" is written as its look-alike.
-inline constexpr const char* kLineMarksNote =
-    THX_TR_NOOP("Messages", "注释中的“△”和“▲”在项目文件中用作分行标记，保存时已分别写成外形相近的“∆”和“▴”，其余内容不变。");
+inline constexpr const char* kLineMarksNote = THX_TR_NOOP(
+    "Messages", "注释中的“△”和“▲”在项目文件中用作分行标记，保存时已分别写成外形相近的“∆”和“▴”，其余内容不变。");
 inline constexpr const char* kLineMarksCaption = THX_TR_NOOP("Messages", "保存项目文件");
 
 class ProjectSession {

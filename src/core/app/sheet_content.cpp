@@ -5,11 +5,11 @@
 
 #include "core/app/date_time_format.h"
 #include "core/app/main_model.h"
-#include "core/fields/i18n.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/engine/method/method.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/help/about.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/output/export_data.h"
 #include "core/output/report_format.h"
 #include "core/output/sheet.h"
@@ -52,8 +52,8 @@ const std::vector<Topic>& Topics() {
 
 // The captions inside the trace entries above, for the catalogue.
 [[maybe_unused]] constexpr const char* kTraceCaptions[] = {
-    THX_TR_NOOP("Sheet", "壳程雷诺数"), THX_TR_NOOP("Sheet", "壳程普朗特数"),
-    THX_TR_NOOP("Sheet", "管程雷诺数"), THX_TR_NOOP("Sheet", "管程普朗特数")};
+    THX_TR_NOOP("Sheet", "壳程雷诺数"), THX_TR_NOOP("Sheet", "壳程普朗特数"), THX_TR_NOOP("Sheet", "管程雷诺数"),
+    THX_TR_NOOP("Sheet", "管程普朗特数")};
 
 const std::vector<const char*> kFieldHeader{THX_TR_NOOP("Sheet", "名称"), THX_TR_NOOP("Sheet", "代号"),
                                             THX_TR_NOOP("Sheet", "数值"), THX_TR_NOOP("Sheet", "单位"),
@@ -199,12 +199,14 @@ void Method(const method::MethodDescription& m, std::vector<Block>& out) {
 void Check(const std::vector<exportdata::CheckRow>& rows, std::vector<Block>& out) {
   out.push_back(Heading(i18n::Tr("Sheet", "4  设计校核")));
   Table t;
-  t.header = {i18n::Tr("Sheet", "项目"), i18n::Tr("Sheet", "限值"), i18n::Tr("Sheet", "实际值"), i18n::Tr("Sheet", "结论")};
+  t.header = {i18n::Tr("Sheet", "项目"), i18n::Tr("Sheet", "限值"), i18n::Tr("Sheet", "实际值"),
+              i18n::Tr("Sheet", "结论")};
   t.widths = {2.6, 2.4, 2.4, 2.4};
   for (const auto& r : rows) {
     const bool fail = r.pass && !*r.pass;
-    AddRow(t, {r.caption, r.limitText.empty() ? "—" : r.limitText, r.actualText.empty() ? "—" : r.actualText,
-               std::string(exportdata::PassText(r.pass, r.limitDisabled))},
+    AddRow(t,
+           {r.caption, r.limitText.empty() ? "—" : r.limitText, r.actualText.empty() ? "—" : r.actualText,
+            std::string(exportdata::PassText(r.pass, r.limitDisabled))},
            fail);
   }
   out.push_back(TableBlock(std::move(t)));
@@ -232,8 +234,8 @@ void Warnings(const Form& form, const method::MethodDescription& m, const std::v
       add(c.quantity + "：" + c.name + " " + i18n::Tr("Sheet", "超出适用范围") + "（" + c.rangeText() + "）");
   for (const auto& r : check)
     if (r.pass && !*r.pass)
-      add(i18n::Tr("Sheet", "设计校核不合格") + "：" + r.caption + " " + r.limitText + "，" + i18n::Tr("Sheet", "实际") +
-          " " + r.actualText);
+      add(i18n::Tr("Sheet", "设计校核不合格") + "：" + r.caption + " " + r.limitText + "，" +
+          i18n::Tr("Sheet", "实际") + " " + r.actualText);
   if (lines.empty()) {
     out.push_back(Paragraph(i18n::Tr("Sheet", "无。")));
     return;
@@ -350,7 +352,7 @@ Document BuildSheet(const MainModel& model, const std::tm& when) {
   const auto check = exportdata::DesignCheck(form);
   const auto& log = model.engine().state().correlations;
   const auto m = log.method == engine::method::Kind::Standard ? method::DescribeMethod(form)
-                                                               : FromUseLog(log, method::MethodName(form));
+                                                              : FromUseLog(log, method::MethodName(form));
   Inputs(form, rows, doc.blocks);
   Results(form, rows, doc.blocks);
   Method(m, doc.blocks);

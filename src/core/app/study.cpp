@@ -160,9 +160,9 @@ StudyResult RunStudy(const MainModel& source, const StudySpec& spec) {
   for (int k = 0; k < steps; ++k) {
     if (k > 0) CopyState(source, model, false);  // each step starts from the case as it is
     const double v = !spec.values.empty() ? spec.values[static_cast<size_t>(k)]
-                     : steps == 1          ? spec.from
-                     : k == steps - 1      ? spec.to
-                                           : spec.from + (spec.to - spec.from) * k / (steps - 1);
+                     : steps == 1         ? spec.from
+                     : k == steps - 1     ? spec.to
+                                          : spec.from + (spec.to - spec.from) * k / (steps - 1);
     StudyRow row;
     row.input = v;
     row.inputText = FormatGeneral(v);

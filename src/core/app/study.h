@@ -24,17 +24,17 @@ struct StudySpec {
 };
 
 struct StudyRow {
-  std::string inputText;             // what was typed into the input field
+  std::string inputText;  // what was typed into the input field
   double input = 0;
-  bool ok = false;                   // the calculation ended with a successful attempt
-  std::vector<std::string> texts;    // outputs as the fields show them (empty for a failed step)
-  std::vector<double> values;        // their numbers; NaN where there is none
-  std::string warning;               // status panel 1 after the step
+  bool ok = false;                 // the calculation ended with a successful attempt
+  std::vector<std::string> texts;  // outputs as the fields show them (empty for a failed step)
+  std::vector<double> values;      // their numbers; NaN where there is none
+  std::string warning;             // status panel 1 after the step
 };
 
 struct StudyResult {
   StudySpec spec;
-  std::string inputUnit;             // unit names as the fields show them ("" for plain numbers)
+  std::string inputUnit;  // unit names as the fields show them ("" for plain numbers)
   std::vector<std::string> outputUnits;
   std::vector<StudyRow> rows;
 };

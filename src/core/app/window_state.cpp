@@ -5,8 +5,7 @@
 namespace tharvex {
 
 bool IsOutsideUndo(std::string_view name) {
-  static constexpr std::array<std::string_view, 5> kOutside{"PageControl1", "ReReport", "MFSave", "MEUndo",
-                                                            "MERedo"};
+  static constexpr std::array<std::string_view, 5> kOutside{"PageControl1", "ReReport", "MFSave", "MEUndo", "MERedo"};
   for (std::string_view n : kOutside)
     if (n == name) return true;
   return false;

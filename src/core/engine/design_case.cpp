@@ -33,17 +33,17 @@ CaseFields::CaseFields(Form& form) {
   balance9 = {WsD, CpsD, Ts1D, Ts2D, WtD, CptD, Tt1D, Tt2D, DHtD};
   heatLoss = {asD, RsD, SbD, PbD, HbxD, LsD, WbxD, Ts1D, Ts2D, TaD};
   wetAir = {WsD, Ts1D, Ts2D, rh1D, PwD};
-  resultCandidates = {HTsD, QsD, QeD, btaD, ytaD, NtD, HbxD, WbxD, NhD,  NwD,  afaD, asD,  afD,   DpsD,
-                      UempD, UmaxD, QtD, HTtD, atD, DptD, UtD,  QaD, AdtD, CdtD, AcD,  ArD,  CsD,  KaD,
-                      AwrD, WsD,   Ts1D, Ts2D, WtD, Tt1D, Tt2D, DHtD, DppSD, UpSD, dipSD, DppTD, UpTD, DipTD};
+  resultCandidates = {HTsD,  QsD,   QeD,  btaD, ytaD, NtD,  HbxD, WbxD, NhD,   NwD,  afaD,  asD,   afD,  DpsD,
+                      UempD, UmaxD, QtD,  HTtD, atD,  DptD, UtD,  QaD,  AdtD,  CdtD, AcD,   ArD,   CsD,  KaD,
+                      AwrD,  WsD,   Ts1D, Ts2D, WtD,  Tt1D, Tt2D, DHtD, DppSD, UpSD, dipSD, DppTD, UpTD, DipTD};
 }
 
 bool CaseFields::IsResult(const Control* c) const {
   if (c == HbxD || c == NhD || c == NwD) return c->readOnly();
   return c == HTsD || c == QsD || c == QeD || c == btaD || c == ytaD || c == NtD || c == WbxD || c == afaD ||
          c == asD || c == afD || c == DpsD || c == UempD || c == UmaxD || c == QtD || c == HTtD || c == atD ||
-         c == DptD || c == UtD || c == QaD || c == AdtD || c == CdtD || c == AcD || c == ArD || c == CsD ||
-         c == KaD || c == AwrD;
+         c == DptD || c == UtD || c == QaD || c == AdtD || c == CdtD || c == AcD || c == ArD || c == CsD || c == KaD ||
+         c == AwrD;
 }
 
 }  // namespace tharvex::engine

@@ -47,7 +47,7 @@ enum Phase { kLiquid = 0, kGas = 1, kCondensing = 2, kEvaporating = 3 };
 
 // Every control of the main window the engine touches.
 struct CaseFields {
-  explicit CaseFields(Form& form);
+  explicit CaseFields(Form &form);
 
   // Shell side: properties and heat balance.
   Control *WsD, *CpsD, *Ts1D, *Ts2D, *HTsD, *QsD, *PhsD, *MsD, *LdsD, *DensD, *DensvD;
@@ -77,27 +77,27 @@ struct CaseFields {
   Control *SLState, *SVState, *TLState, *TVState;
 
   // Field lists of the relations.
-  std::vector<Control*> balance8, balance9;  // heat balance, single phase / condensing tube side
-  std::vector<Control*> heatLoss;            // casing heat loss
-  std::vector<Control*> wetAir;              // wet-air condensation heat
+  std::vector<Control *> balance8, balance9;  // heat balance, single phase / condensing tube side
+  std::vector<Control *> heatLoss;            // casing heat loss
+  std::vector<Control *> wetAir;              // wet-air condensation heat
   // Fields a calculation writes: the results, and the members of the solver
   // lists, which are results while they show a solved value.
-  std::vector<Control*> resultCandidates;
+  std::vector<Control *> resultCandidates;
   // A field the calculation always writes (the casing size while it is
   // read-only, that is in design mode).
-  bool IsResult(const Control* c) const;
+  bool IsResult(const Control *c) const;
 };
 
 // Calculation state kept between runs.
 struct CalcState {
-  bool InteractiveOutput = true;  // trace lines and drawing; cleared while the optimiser sweeps
-  bool Optimising = false;        // length from OptFaceVelocity, mean difference from CachedLmtd
-  double OptFaceVelocity = 0;     // m/s, face velocity of the optimiser's grid point
-  double WetCondensationHeat = 0; // W, moisture condensing out of wet air
-  double CachedLmtd = 0;          // K, last logarithmic mean temperature difference
-  double x1 = 0, x2 = 0;          // humidity ratios of the last wet-air step (0 when not computed)
+  bool InteractiveOutput = true;   // trace lines and drawing; cleared while the optimiser sweeps
+  bool Optimising = false;         // length from OptFaceVelocity, mean difference from CachedLmtd
+  double OptFaceVelocity = 0;      // m/s, face velocity of the optimiser's grid point
+  double WetCondensationHeat = 0;  // W, moisture condensing out of wet air
+  double CachedLmtd = 0;           // K, last logarithmic mean temperature difference
+  double x1 = 0, x2 = 0;           // humidity ratios of the last wet-air step (0 when not computed)
   // Layout results.
-  int nh = 0, nw = 0;             // tubes facing the flow, columns
+  int nh = 0, nw = 0;  // tubes facing the flow, columns
   double heightMm = 0, widthMm = 0;
   long long tubes = 0;            // tubes placed
   double currentLength = 0;       // m, casing length of this run

@@ -57,19 +57,19 @@ class Engine {
 
   // --- pieces of one attempt, public for the tests ---
   void Attempt(Control* sender);
-  void BalanceStep();                   // step 3
-  void TubeHeatStep();                  // step 4
-  void CheckInput(Control* sender);     // step 5
-  HotSide LabelHotCold();               // step 5
-  void MeanTempDifference();            // step 5
-  void LayoutStep();                    // step 6
-  void OptimisingLengthStep();          // step 7
-  void ShellSideStep();                 // step 8
-  void TubeSideStep();                  // step 9
-  void AreasStep();                     // step 10
-  void NozzleStep();                    // step 11
+  void BalanceStep();                // step 3
+  void TubeHeatStep();               // step 4
+  void CheckInput(Control* sender);  // step 5
+  HotSide LabelHotCold();            // step 5
+  void MeanTempDifference();         // step 5
+  void LayoutStep();                 // step 6
+  void OptimisingLengthStep();       // step 7
+  void ShellSideStep();              // step 8
+  void TubeSideStep();               // step 9
+  void AreasStep();                  // step 10
+  void NozzleStep();                 // step 11
 
-  double WetCondensationHeat();         // and the humidity ratios x1, x2
+  double WetCondensationHeat();  // and the humidity ratios x1, x2
   double HeatBalanceResidual(const ValueArray& v, int last);
   // The balance residual with the wet-air condensation heat of the trial values.
   double WetBalanceResidual(const ValueArray& v, int last);
@@ -119,8 +119,8 @@ class Engine {
     int phaseS = 0, phaseT = 0;
   } g_;
   HotSide hot_ = HotSide::Unknown;  // hot fluid of this run, as HTsD and HTtD show it
-  double kso_ = 0;  // effective shell coefficient of this run
-  double at_ = 0;   // tube film coefficient of this run
+  double kso_ = 0;                  // effective shell coefficient of this run
+  double at_ = 0;                   // tube film coefficient of this run
   uint64_t runs_ = 0;
   // Last correction factors of the engineering method: the row-by-row model
   // runs once per distinct duty and bundle.

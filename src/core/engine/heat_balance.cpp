@@ -169,8 +169,8 @@ void Engine::BalanceStep() {
       // only a root counts.
       ValueArray v{};
       for (size_t i = 0; i < fields.size(); ++i) v[i] = fields[i]->GetSIValue();
-      const double scale = std::max({1.0, std::fabs(v[0] * v[1] * (v[2] - v[3])), std::fabs(TubeDuty(
-                                                                                    ValueArray{v[4], v[5], v[6], v[7], v[8]}, 4))});
+      const double scale = std::max({1.0, std::fabs(v[0] * v[1] * (v[2] - v[3])),
+                                     std::fabs(TubeDuty(ValueArray{v[4], v[5], v[6], v[7], v[8]}, 4))});
       if (!(std::fabs(WetBalanceResidual(v, 200)) <= 1e-6 * scale)) throw ArithmeticError("no root");
       st_.WetCondensationHeat = WetCondensationHeat();
     } catch (const std::exception&) {

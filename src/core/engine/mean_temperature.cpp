@@ -53,8 +53,7 @@ LmtdCorrectionResult LmtdCorrection(int n, int passes, double ta, double tb, dou
       f = Div(Div(1.414214 * p, 1 - p), Ln(Div(twoOverP - 0.58578, twoOverP - 3.41421)));
     } else {
       const double s = Sqrt(Fin(r * r + 1));
-      f = Div(Fin(Div(s, r - 1) * Ln(Div(1 - p, Fin(1 - r * p)))),
-              Ln(Div(twoOverP - 1 - r + s, twoOverP - 1 - r - s)));
+      f = Div(Fin(Div(s, r - 1) * Ln(Div(1 - p, Fin(1 - r * p)))), Ln(Div(twoOverP - 1 - r + s, twoOverP - 1 - r - s)));
     }
     // A single tube pass lies halfway between the formula and pure counterflow.
     if (passes == 1) f = (f + 1) * 0.5;
@@ -90,10 +89,12 @@ LmtdCorrectionResult Engine::RowByRowCorrection(int n, int passes, double ta, do
     hit->ok = method::CrossCounterflowF(p, r, rows, np, hit->f);
   }
   if (!hit->ok) {
-    Used(method::Role::Correction, {method::Corr::RowByRow, true, {p, r, static_cast<double>(rows), static_cast<double>(np)}});
+    Used(method::Role::Correction,
+         {method::Corr::RowByRow, true, {p, r, static_cast<double>(rows), static_cast<double>(np)}});
     return {0.5, false};
   }
-  Used(method::Role::Correction, {method::Corr::RowByRow, false, {p, r, static_cast<double>(rows), static_cast<double>(np)}});
+  Used(method::Role::Correction,
+       {method::Corr::RowByRow, false, {p, r, static_cast<double>(rows), static_cast<double>(np)}});
   return {hit->f, true};
 }
 
@@ -120,8 +121,8 @@ void Engine::MeanTempDifference() {
   const int n = static_cast<int>(std::clamp<long long>(bay, -1000000000, 1000000000));
   const int np = static_cast<int>(std::clamp<long long>(passes, -1000000000, 1000000000));
   const LmtdCorrectionResult correction = Method().kind() == method::Kind::Engineering
-                                               ? RowByRowCorrection(n, np, e[0], e[1], e[2], e[3], kind)
-                                               : LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
+                                              ? RowByRowCorrection(n, np, e[0], e[1], e[2], e[3], kind)
+                                              : LmtdCorrection(n, np, e[0], e[1], e[2], e[3], kind);
   if (correction.computed)
     DropWarning(msg::kCorrection);
   else

@@ -64,9 +64,7 @@ void Engine::PhsDChange(Control*) {
   }
 }
 
-void Engine::CBWaterClick(Control*) {
-  SetQuantitiesEnabled(form_, {f_.rh1D, f_.PwD}, f_.CBWater->checked());
-}
+void Engine::CBWaterClick(Control*) { SetQuantitiesEnabled(form_, {f_.rh1D, f_.PwD}, f_.CBWater->checked()); }
 
 void Engine::CBTTypeClick(Control*) {
   SetQuantitiesEnabled(form_, {f_.hfD, f_.PfD, f_.TfD, f_.FmD, f_.btaD, f_.ytaD}, !f_.CBTType->checked());

@@ -18,7 +18,9 @@ constexpr double kLowestVelocity = 0.01;  // m/s
 constexpr int kSettlePasses = 12;
 
 // Grid value k: from the limit down to the lowest velocity.
-double GridValue(double limit, int k) { return limit - (static_cast<double>(k) / kGridSteps) * (limit - kLowestVelocity); }
+double GridValue(double limit, int k) {
+  return limit - (static_cast<double>(k) / kGridSteps) * (limit - kLowestVelocity);
+}
 
 std::vector<std::string> Texts(const std::vector<Control*>& controls) {
   std::vector<std::string> t;

@@ -40,7 +40,7 @@ void Engine::ShellSideStep() {
   const int r = g.rotated ? 1 : 0;
   method::Bank bank;
   bank.d_o = g.d_o, bank.hf = g.hf, bank.tf = g.tf, bank.pf = g.pf, bank.pt = g.pt;
-  bank.st = Fin(layout::PitchFactors[g.arrangement][r] * g.pt);  // transverse pitch
+  bank.st = Fin(layout::PitchFactors[g.arrangement][r] * g.pt);      // transverse pitch
   bank.sl = Fin(layout::PitchFactors[g.arrangement][r + 2] * g.pt);  // longitudinal pitch
   bank.arrangement = g.arrangement, bank.rotated = g.rotated, bank.bare = g.bare;
   bank.rows = st_.nw;

@@ -68,8 +68,10 @@ std::string SweepCsv(const SweepGrid& g) {
     for (int j = 0; j < g.size; ++j) {
       const SweepPoint& p = g.at(i, j);
       out += std::to_string(i) + ',' + std::to_string(j) + ',' + num(p.faceVelocity) + ',' + num(p.tubeVelocity) + ',';
-      if (p.swept) out += num(p.length) + ',' + num(p.surplus) + ',' + num(p.k) + ',' + (p.feasible ? "1" : "0");
-      else out += ",,,";
+      if (p.swept)
+        out += num(p.length) + ',' + num(p.surplus) + ',' + num(p.k) + ',' + (p.feasible ? "1" : "0");
+      else
+        out += ",,,";
       out += ',';
       out += p.accepted ? "1" : "0";
       out += '\n';

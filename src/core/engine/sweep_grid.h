@@ -14,22 +14,22 @@ namespace tharvex::engine {
 
 struct SweepPoint {
   double faceVelocity = 0, tubeVelocity = 0;  // m/s
-  bool swept = false;      // the sweep reached this point ("最快" stops at the first acceptable one)
-  double length = 0;       // m, LsD after the calculation
-  double surplus = 0;      // %, CsD
-  double k = 0;            // W/(m2.K), KaD; NaN when the field could not be read
-  bool feasible = false;   // surplus and length within the limits
-  bool accepted = false;   // the point the optimiser kept
+  bool swept = false;     // the sweep reached this point ("最快" stops at the first acceptable one)
+  double length = 0;      // m, LsD after the calculation
+  double surplus = 0;     // %, CsD
+  double k = 0;           // W/(m2.K), KaD; NaN when the field could not be read
+  bool feasible = false;  // surplus and length within the limits
+  bool accepted = false;  // the point the optimiser kept
 };
 
 struct SweepGrid {
   using GridValueFn = double (*)(double limit, int k);
 
-  int size = 0;            // values per velocity
-  bool best = false;       // "最优": K is mapped; "最快": the surplus
+  int size = 0;                               // values per velocity
+  bool best = false;                          // "最优": K is mapped; "最快": the surplus
   double us2 = 0, ut2 = 0, lsm = 0, csr = 0;  // limits of the sweep
-  std::vector<SweepPoint> points;  // index i * size + j: face velocity i, tube velocity j
-  unsigned long long revision = 0; // changes with every new sweep
+  std::vector<SweepPoint> points;             // index i * size + j: face velocity i, tube velocity j
+  unsigned long long revision = 0;            // changes with every new sweep
 
   // Starts a new sweep of size x size points; velocity k of each axis is
   // gridValue(limit, k).

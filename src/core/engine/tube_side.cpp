@@ -32,8 +32,7 @@ double ColebrookFriction(double re, double di) {
   return Fin(y * y);
 }
 
-double SinglePhaseFilm(double ret, double prt, double ldt, double di, double mu, double ls, double psi,
-                       bool& laminar) {
+double SinglePhaseFilm(double ret, double prt, double ldt, double di, double mu, double ls, double psi, bool& laminar) {
   const double a = Div(ldt, di), r8 = Pow(ret, 0.8), p3 = Pow(prt, 0.3);
   const double turbulent = mu < 0.003 ? Fin(0.023 * a * r8 * p3) : Fin(0.027 * a * r8 * p3 * psi);
   laminar = ret < 2300;
@@ -58,8 +57,7 @@ double Engine::RequestedTubeCount() {
   form_.clearStatusIf(1, msg::kEvaporation);
   const double rho = phase == kCondensing ? g_.densTv : g_.densT;
   // Tubes per pass that carry the tube flow at the reference velocity.
-  return Round(Div(Fin(4 * g_.wt * static_cast<double>(g_.passes)),
-                   Fin(kPi * rho * Fin(g_.d_i * g_.d_i) * g_.utm)));
+  return Round(Div(Fin(4 * g_.wt * static_cast<double>(g_.passes)), Fin(kPi * rho * Fin(g_.d_i * g_.d_i) * g_.utm)));
 }
 
 void Engine::TubeSideStep() {
@@ -76,8 +74,8 @@ void Engine::TubeSideStep() {
 
   // The vapour Reynolds number needs no liquid viscosity: a condensing tube
   // side reads it only for the Prandtl number.
-  const double ret = condensing ? Div(Fin(g.d_i * ut * g.densTv), g.muTv)
-                                : Div(Fin(g.d_i * ut * g.densT), f_.MtD->GetSIValue());
+  const double ret =
+      condensing ? Div(Fin(g.d_i * ut * g.densTv), g.muTv) : Div(Fin(g.d_i * ut * g.densT), f_.MtD->GetSIValue());
   Trace("Ret=", ret);
   const double mu = f_.MtD->GetSIValue();
   const double cpt = f_.CptD->GetSIValue();

@@ -10,22 +10,38 @@ namespace tharvex {
 
 std::string_view KindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::TEdit: return "TEdit";
-    case ControlKind::TEditD: return "TEditD";
-    case ControlKind::TComboBox: return "TComboBox";
-    case ControlKind::TComboBoxU: return "TComboBoxU";
-    case ControlKind::TCheckBox: return "TCheckBox";
-    case ControlKind::TMemo: return "TMemo";
-    case ControlKind::TRichEdit: return "TRichEdit";
-    case ControlKind::TLabel: return "TLabel";
-    case ControlKind::TGroupBox: return "TGroupBox";
-    case ControlKind::TTabSheet: return "TTabSheet";
-    case ControlKind::TPageControl: return "TPageControl";
-    case ControlKind::TStatusBar: return "TStatusBar";
-    case ControlKind::TPaintBox: return "TPaintBox";
-    case ControlKind::TSpeedButton: return "TSpeedButton";
-    case ControlKind::TToolButton: return "TToolButton";
-    case ControlKind::TMenuItem: return "TMenuItem";
+    case ControlKind::TEdit:
+      return "TEdit";
+    case ControlKind::TEditD:
+      return "TEditD";
+    case ControlKind::TComboBox:
+      return "TComboBox";
+    case ControlKind::TComboBoxU:
+      return "TComboBoxU";
+    case ControlKind::TCheckBox:
+      return "TCheckBox";
+    case ControlKind::TMemo:
+      return "TMemo";
+    case ControlKind::TRichEdit:
+      return "TRichEdit";
+    case ControlKind::TLabel:
+      return "TLabel";
+    case ControlKind::TGroupBox:
+      return "TGroupBox";
+    case ControlKind::TTabSheet:
+      return "TTabSheet";
+    case ControlKind::TPageControl:
+      return "TPageControl";
+    case ControlKind::TStatusBar:
+      return "TStatusBar";
+    case ControlKind::TPaintBox:
+      return "TPaintBox";
+    case ControlKind::TSpeedButton:
+      return "TSpeedButton";
+    case ControlKind::TToolButton:
+      return "TToolButton";
+    case ControlKind::TMenuItem:
+      return "TMenuItem";
   }
   return "?";
 }
@@ -33,8 +49,7 @@ std::string_view KindName(ControlKind kind) {
 ConversionError::ConversionError(std::string text)
     : text_(std::move(text)), message_("'" + text_ + "' is not a valid floating point value") {}
 
-Control::Control(Form* owner, std::string name, ControlKind kind)
-    : owner_(owner), name_(std::move(name)), kind_(kind) {
+Control::Control(Form* owner, std::string name, ControlKind kind) : owner_(owner), name_(std::move(name)), kind_(kind) {
   if (kind_ == ControlKind::TEditD) {
     // Construction writes MyResolved true, which also makes the text blue.
     ctl3d_ = true;
@@ -49,16 +64,15 @@ void Control::touch() {
 }
 
 Control::State Control::state() const {
-  return State{text_,     caption_, hint_,  enabled_,  readOnly_, visible_, ctl3d_,    color_,      fontColor_,
-               cursor_,   items_,   itemIndex_, checked_, lines_,   exchange_, myResolved_, stale_, writeStamp_};
+  return State{text_,   caption_, hint_,      enabled_, readOnly_, visible_,  ctl3d_,      color_, fontColor_,
+               cursor_, items_,   itemIndex_, checked_, lines_,    exchange_, myResolved_, stale_, writeStamp_};
 }
 
 bool Control::State::operator==(const State& o) const {
-  return text == o.text && caption == o.caption && hint == o.hint && enabled == o.enabled &&
-         readOnly == o.readOnly && visible == o.visible && ctl3d == o.ctl3d && color == o.color &&
-         fontColor == o.fontColor && cursor == o.cursor && items == o.items && itemIndex == o.itemIndex &&
-         checked == o.checked && lines == o.lines && exchange == o.exchange && myResolved == o.myResolved &&
-         stale == o.stale;
+  return text == o.text && caption == o.caption && hint == o.hint && enabled == o.enabled && readOnly == o.readOnly &&
+         visible == o.visible && ctl3d == o.ctl3d && color == o.color && fontColor == o.fontColor &&
+         cursor == o.cursor && items == o.items && itemIndex == o.itemIndex && checked == o.checked &&
+         lines == o.lines && exchange == o.exchange && myResolved == o.myResolved && stale == o.stale;
 }
 
 void Control::restore(const State& s) {
@@ -96,9 +110,7 @@ void Control::setText(std::string v) {
 void Control::markCurrent() {
   if (owner_) writeStamp_ = owner_->writeEpoch();
 }
-void Control::checkReadable() {
-  unreadable_ = numeric_ && !isEmpty() && !ParseLenient(text_);
-}
+void Control::checkReadable() { unreadable_ = numeric_ && !isEmpty() && !ParseLenient(text_); }
 void Control::setNumeric(bool v) {
   if (v == numeric_) return;
   numeric_ = v;
@@ -160,7 +172,7 @@ void Control::setItemIndex(int v) {
 }
 std::string Control::selectedItem() const {
   return itemIndex_ >= 0 && itemIndex_ < static_cast<int>(items_.size()) ? items_[static_cast<size_t>(itemIndex_)]
-                                                                           : std::string();
+                                                                         : std::string();
 }
 void Control::setChecked(bool v) {
   if (v == checked_) return;

@@ -16,9 +16,22 @@ class Form;
 
 // Control kinds, named as the window's classes.
 enum class ControlKind {
-  TEdit, TEditD, TComboBox, TComboBoxU, TCheckBox, TMemo, TRichEdit, TLabel,
-  TGroupBox, TTabSheet, TPageControl, TStatusBar, TPaintBox, TSpeedButton,
-  TToolButton, TMenuItem,
+  TEdit,
+  TEditD,
+  TComboBox,
+  TComboBoxU,
+  TCheckBox,
+  TMemo,
+  TRichEdit,
+  TLabel,
+  TGroupBox,
+  TTabSheet,
+  TPageControl,
+  TStatusBar,
+  TPaintBox,
+  TSpeedButton,
+  TToolButton,
+  TMenuItem,
 };
 std::string_view KindName(ControlKind kind);
 
@@ -116,7 +129,7 @@ class Control {
   const std::string& myLabelName() const { return myLabel_; }
   void setMyLabelName(std::string v) { myLabel_ = std::move(v); }
   const Control* myLabel() const;  // the label control, when it exists on the owner
-  double GetSIValue() const;        // throws ConversionError
+  double GetSIValue() const;       // throws ConversionError
   void SetSIValue(double x);
   std::string FloatStr() const;
   std::string OverlayText() const;  // what PaintOverlay draws over the field

@@ -97,8 +97,10 @@ void Form::ShowUnreadableInput() {
            std::string(TrimBlanks(c->text()));
     break;
   }
-  if (!note.empty()) setStatus(1, std::move(note));
-  else if (status(1).starts_with(kUnreadableInput)) setStatus(1, "");
+  if (!note.empty())
+    setStatus(1, std::move(note));
+  else if (status(1).starts_with(kUnreadableInput))
+    setStatus(1, "");
 }
 
 void Form::EnterText(Control& c, std::string text) {

@@ -1,8 +1,8 @@
 #include "core/fields/i18n.h"
 
 #include <array>
-#include <vector>
 #include <utility>
+#include <vector>
 
 namespace tharvex::i18n {
 namespace {
@@ -222,8 +222,7 @@ bool HasCjk(std::string_view utf8) {
     const unsigned cp = ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
                         (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
     // CJK punctuation, ideographs (with extension A) and full-width forms.
-    if ((cp >= 0x3000 && cp <= 0x303F) || (cp >= 0x3400 && cp <= 0x9FFF) || (cp >= 0xFF00 && cp <= 0xFFEF))
-      return true;
+    if ((cp >= 0x3000 && cp <= 0x303F) || (cp >= 0x3400 && cp <= 0x9FFF) || (cp >= 0xFF00 && cp <= 0xFFEF)) return true;
   }
   return false;
 }

@@ -35,7 +35,7 @@ class RecordingMessageSink : public MessageSink {
       return a;
     }
     return message.buttons == MessageButtons::Ok || message.buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
-                                                                                              : MessageAnswer::Yes;
+                                                                                                : MessageAnswer::Yes;
   }
   std::vector<Message> shown;
   std::deque<MessageAnswer> answers;

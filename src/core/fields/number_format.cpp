@@ -94,8 +94,10 @@ std::optional<double> ParseCore(std::string_view s) {
   int leadingZeros = 0;
   bool seenNonZero = false;
   while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-    if (s[i] != '0') seenNonZero = true;
-    else if (!seenNonZero) ++leadingZeros;
+    if (s[i] != '0')
+      seenNonZero = true;
+    else if (!seenNonZero)
+      ++leadingZeros;
     ++i;
     ++intDigits;
   }
@@ -103,8 +105,10 @@ std::optional<double> ParseCore(std::string_view s) {
   if (i < s.size() && s[i] == '.') {
     ++i;
     while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-      if (s[i] != '0') seenNonZero = true;
-      else if (!seenNonZero) ++fracLeadingZeros;
+      if (s[i] != '0')
+        seenNonZero = true;
+      else if (!seenNonZero)
+        ++fracLeadingZeros;
       ++i;
       ++fracDigits;
     }
@@ -152,9 +156,7 @@ std::optional<double> ParseCore(std::string_view s) {
 
 }  // namespace
 
-std::optional<double> ParseLenient(std::string_view text) {
-  return ParseCore(TrimBlanks(text));
-}
+std::optional<double> ParseLenient(std::string_view text) { return ParseCore(TrimBlanks(text)); }
 
 std::optional<double> ParseStrict(std::string_view text) {
   size_t b = 0;

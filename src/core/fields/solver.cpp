@@ -143,8 +143,7 @@ Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour
     }
     if (lastSolved < 0) return nullptr;
     Control& solved = *fields[static_cast<size_t>(lastSolved)];
-    double x =
-        NewtonSolve(values, 200, lastSolved, residual, 0.0001, values[static_cast<size_t>(lastSolved)], domain);
+    double x = NewtonSolve(values, 200, lastSolved, residual, 0.0001, values[static_cast<size_t>(lastSolved)], domain);
     return StoreSolved(solved, markColour, 2e-6, x);
   } catch (...) {
     if (warn) ShowSolverWarning(fields);

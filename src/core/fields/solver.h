@@ -37,8 +37,7 @@ inline constexpr int kMaxStepBacks = 60;
 // the solver warning through the fields' form (unless `warn` is false, for a
 // caller that has a better way out) and rethrows.
 Control* SolveOneUnknown(const std::vector<Control*>& fields, int32_t markColour, double startValue,
-                         const ResidualFunction& residual, bool warn = true,
-                         TrialDomain domain = TrialDomain::Fail);
+                         const ResidualFunction& residual, bool warn = true, TrialDomain domain = TrialDomain::Fail);
 
 // Secant iteration with a relative perturbation. Throws SolveError on a
 // non-finite residual or trial value (after the step-backs `domain` allows),

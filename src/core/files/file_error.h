@@ -7,17 +7,17 @@
 namespace tharvex {
 
 enum class FileErrorCode {
-  CannotRead,      // the file could not be opened or read
-  CannotCreate,    // the file could not be written
-  TooShort,        // shorter than the header
-  TooLarge,        // beyond the size a project can have
-  BadLength,       // the stored length does not fit the data
-  DamagedStream,   // the compressed data cannot be inflated
-  BadEncoding,     // bytes that are no GB18030 text, or text that has no GB18030 form
-  BadValue,        // a record value that cannot be read for its property
-  BadLayout,       // a value that cannot be written as one line
-  NotRegular,      // not a regular file (a folder, a FIFO, a device)
-  TooMuch,         // more lines, records or bytes than a real project holds
+  CannotRead,     // the file could not be opened or read
+  CannotCreate,   // the file could not be written
+  TooShort,       // shorter than the header
+  TooLarge,       // beyond the size a project can have
+  BadLength,      // the stored length does not fit the data
+  DamagedStream,  // the compressed data cannot be inflated
+  BadEncoding,    // bytes that are no GB18030 text, or text that has no GB18030 form
+  BadValue,       // a record value that cannot be read for its property
+  BadLayout,      // a value that cannot be written as one line
+  NotRegular,     // not a regular file (a folder, a FIFO, a device)
+  TooMuch,        // more lines, records or bytes than a real project holds
 };
 
 class FileError : public std::runtime_error {

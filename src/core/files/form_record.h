@@ -13,8 +13,7 @@
 
 namespace tharvex {
 
-inline constexpr std::string_view kFormRecordHeader =
-    "CFR File Format(Compatible Form Record File),by Edmar Quillon.";
+inline constexpr std::string_view kFormRecordHeader = "CFR File Format(Compatible Form Record File),by Edmar Quillon.";
 inline constexpr std::string_view kFormRecordVersion = "Version 1.1,2012.04.10";
 // Line marks of multi-line texts (GBK A1 F7 and A1 F8).
 inline constexpr std::string_view kLineStart = "△";
@@ -81,10 +80,10 @@ struct RecordStep {
 };
 
 struct FormRecordPlan {
-  std::string version;           // line 2, kept but not checked
+  std::string version;            // line 2, kept but not checked
   std::vector<RecordStep> steps;  // in file order
-  size_t records = 0;            // records in the file
-  size_t skipped = 0;            // for controls or properties the window does not have
+  size_t records = 0;             // records in the file
+  size_t skipped = 0;             // for controls or properties the window does not have
 };
 
 enum class ReadStatus { Applied, Missing, WrongHeader };

@@ -77,9 +77,12 @@ struct Record {
 size_t MemoLineCount(std::string_view v) {
   size_t n = 1;
   for (size_t i = 0; i < v.size(); ++i) {
-    if (v[i] == '\n') ++n;
-    else if (v[i] == '\r' && !(i + 1 < v.size() && v[i + 1] == '\n')) ++n;
-    else if (v.compare(i, kLineEnd.size(), kLineEnd) == 0) ++n;
+    if (v[i] == '\n')
+      ++n;
+    else if (v[i] == '\r' && !(i + 1 < v.size() && v[i + 1] == '\n'))
+      ++n;
+    else if (v.compare(i, kLineEnd.size(), kLineEnd) == 0)
+      ++n;
   }
   return n;
 }
@@ -98,7 +101,9 @@ RecordStep Check(Control& c, Op op, const Record& r, const std::string& file) {
   std::string v(r.value);
   switch (op) {
     case Op::Text:
-    case Op::Caption: s.text = std::move(v); break;
+    case Op::Caption:
+      s.text = std::move(v);
+      break;
     case Op::Exchange: {
       auto x = ParseLenient(v);
       if (!x) BadValue(file, r, "'" + v + "' is not a valid floating point value");
@@ -122,9 +127,12 @@ RecordStep Check(Control& c, Op op, const Record& r, const std::string& file) {
     case Op::ReadOnly:
     case Op::Visible:
     case Op::Checked:
-      if (SameNoCase(v, "True")) s.flag = true;
-      else if (SameNoCase(v, "False")) s.flag = false;
-      else BadValue(file, r, "'" + v + "' is not a valid value of " + std::string(r.property));
+      if (SameNoCase(v, "True"))
+        s.flag = true;
+      else if (SameNoCase(v, "False"))
+        s.flag = false;
+      else
+        BadValue(file, r, "'" + v + "' is not a valid value of " + std::string(r.property));
       break;
     case Op::Lines:
       if (MemoLineCount(v) > kMaxMemoLines)
@@ -190,8 +198,10 @@ std::optional<FormRecordPlan> PlanFormRecord(Form& form, std::string_view bytes,
     throw FileError(FileErrorCode::TooShort, file, where + " is too short to be a project file.");
   }
   std::string plain;
-  if (bytes.substr(0, kFormRecordHeader.size()) == kFormRecordHeader) plain = std::string(bytes);
-  else plain = DecompressFromBytes(bytes, file);
+  if (bytes.substr(0, kFormRecordHeader.size()) == kFormRecordHeader)
+    plain = std::string(bytes);
+  else
+    plain = DecompressFromBytes(bytes, file);
 
   StreamReader in{plain};
   if (ReadStreamLine(in) != kFormRecordHeader) return std::nullopt;
@@ -211,8 +221,7 @@ std::optional<FormRecordPlan> PlanFormRecord(Form& form, std::string_view bytes,
     r.value = ReadStreamLine(in);
     SkipStreamLine(in);
     r.number = ++plan.records;
-    if (plan.records > kMaxRecords)
-      TooMuch(file, "it holds more than " + std::to_string(kMaxRecords) + " records");
+    if (plan.records > kMaxRecords) TooMuch(file, "it holds more than " + std::to_string(kMaxRecords) + " records");
     if (r.value.size() > kMaxValueBytes)
       TooMuch(file, "record " + std::to_string(r.number) + " (" + std::string(r.name) + ") holds a value of " +
                         std::to_string(r.value.size()) + " bytes");
@@ -233,16 +242,36 @@ namespace {
 void ApplyStep(const RecordStep& s) {
   Control& c = *s.control;
   switch (s.op) {
-    case Op::Text: c.setText(s.text); break;
-    case Op::Caption: c.setCaption(s.text); break;
-    case Op::Exchange: c.setExchange(s.number); break;  // re-expresses the current text
-    case Op::Enabled: c.setEnabled(s.flag); break;
-    case Op::ReadOnly: c.setReadOnly(s.flag); break;
-    case Op::Visible: c.setVisible(s.flag); break;
-    case Op::Checked: c.setChecked(s.flag); break;
-    case Op::Color: c.setColor(s.integer); break;
-    case Op::ItemIndex: c.setItemIndex(s.integer); break;  // no change notification
-    case Op::Lines: c.setLines(s.lines); break;
+    case Op::Text:
+      c.setText(s.text);
+      break;
+    case Op::Caption:
+      c.setCaption(s.text);
+      break;
+    case Op::Exchange:
+      c.setExchange(s.number);
+      break;  // re-expresses the current text
+    case Op::Enabled:
+      c.setEnabled(s.flag);
+      break;
+    case Op::ReadOnly:
+      c.setReadOnly(s.flag);
+      break;
+    case Op::Visible:
+      c.setVisible(s.flag);
+      break;
+    case Op::Checked:
+      c.setChecked(s.flag);
+      break;
+    case Op::Color:
+      c.setColor(s.integer);
+      break;
+    case Op::ItemIndex:
+      c.setItemIndex(s.integer);
+      break;  // no change notification
+    case Op::Lines:
+      c.setLines(s.lines);
+      break;
   }
 }
 

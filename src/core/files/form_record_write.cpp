@@ -4,9 +4,9 @@
 #include "core/fields/number_format.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
-#include "core/files/safe_write.h"
 #include "core/files/form_record.h"
 #include "core/files/gbk_text.h"
+#include "core/files/safe_write.h"
 #include "core/files/stream_tools.h"
 
 namespace tharvex {
@@ -105,13 +105,18 @@ void WriteControl(std::string& out, const Control& c, bool saveLabelCaptions) {
       if (saveLabelCaptions) w.Add("String", "Caption", c.caption());
       break;
     case ControlKind::TComboBox:
-    case ControlKind::TComboBoxU: w.Add("Ord", "ItemIndex", std::to_string(c.itemIndex())); break;
-    case ControlKind::TCheckBox: w.Add("Enum", "Checked", Bool(c.checked())); break;
+    case ControlKind::TComboBoxU:
+      w.Add("Ord", "ItemIndex", std::to_string(c.itemIndex()));
+      break;
+    case ControlKind::TCheckBox:
+      w.Add("Enum", "Checked", Bool(c.checked()));
+      break;
     case ControlKind::TMemo:
     case ControlKind::TRichEdit:
       w.Add(c.kind() == ControlKind::TMemo ? "Memo" : "Rich", "Lines", EncodeMemoValue(c.lines()));
       break;
-    default: break;  // other controls hold no input state
+    default:
+      break;  // other controls hold no input state
   }
   w.Finish();
 }

@@ -16,14 +16,13 @@ bool IsAscii(std::string_view s) {
   return true;
 }
 
-std::string Convert(std::string_view in, const char* to, const char* from, const std::string& file,
-                    const char* what) {
+std::string Convert(std::string_view in, const char* to, const char* from, const std::string& file, const char* what) {
   // ASCII is the same in both encodings; most project text is ASCII.
   if (IsAscii(in)) return std::string(in);
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1))
-    throw FileError(FileErrorCode::BadEncoding, file, std::string("The text conversion ") + from + " to " + to +
-                                                          " is not available on this system.");
+    throw FileError(FileErrorCode::BadEncoding, file,
+                    std::string("The text conversion ") + from + " to " + to + " is not available on this system.");
   std::string out;
   // A GB18030 character takes at most 4 bytes, a UTF-8 one at most 4; each
   // input byte yields at most 4 output bytes.
@@ -64,16 +63,22 @@ bool IsValidUtf8(std::string_view text, size_t* badAt) {
     const unsigned c = p[i];
     size_t len = 0;
     unsigned lo = 0x80, hi = 0xBF;  // range of the second byte
-    if (c < 0x80) len = 1;
-    else if (c >= 0xC2 && c <= 0xDF) len = 2;
+    if (c < 0x80)
+      len = 1;
+    else if (c >= 0xC2 && c <= 0xDF)
+      len = 2;
     else if (c >= 0xE0 && c <= 0xEF) {
       len = 3;
-      if (c == 0xE0) lo = 0xA0;       // no overlong forms
-      else if (c == 0xED) hi = 0x9F;  // no surrogates
+      if (c == 0xE0)
+        lo = 0xA0;  // no overlong forms
+      else if (c == 0xED)
+        hi = 0x9F;  // no surrogates
     } else if (c >= 0xF0 && c <= 0xF4) {
       len = 4;
-      if (c == 0xF0) lo = 0x90;
-      else if (c == 0xF4) hi = 0x8F;  // nothing beyond U+10FFFF
+      if (c == 0xF0)
+        lo = 0x90;
+      else if (c == 0xF4)
+        hi = 0x8F;  // nothing beyond U+10FFFF
     }
     bool ok = len > 0 && i + len <= n;
     for (size_t k = 1; ok && k < len; ++k) {

@@ -103,8 +103,7 @@ std::string CheckSaveTarget(const std::string& file) {
   if (S_ISLNK(st.st_mode)) {
     // Saved through: the file the link names is written, the link stays.
     std::unique_ptr<char, void (*)(void*)> real(::realpath(file.c_str(), nullptr), std::free);
-    if (!real || ::stat(real.get(), &st) != 0)
-      Refuse(file, "It is a symbolic link that names no existing file.");
+    if (!real || ::stat(real.get(), &st) != 0) Refuse(file, "It is a symbolic link that names no existing file.");
     target = real.get();
   }
   if (S_ISDIR(st.st_mode)) Refuse(file, "It is a folder.");

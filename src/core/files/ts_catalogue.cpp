@@ -63,10 +63,17 @@ void XMLCALL Chars(void* data, const XML_Char* text, int len) {
   auto& s = *static_cast<ParseState*>(data);
   const std::string_view t(text, static_cast<size_t>(len));
   switch (s.field) {
-    case Field::ContextName: s.context += t; break;
-    case Field::Source: s.source += t; break;
-    case Field::Translation: s.translation += t; break;
-    case Field::None: break;
+    case Field::ContextName:
+      s.context += t;
+      break;
+    case Field::Source:
+      s.source += t;
+      break;
+    case Field::Translation:
+      s.translation += t;
+      break;
+    case Field::None:
+      break;
   }
 }
 

@@ -16,26 +16,46 @@ using R = Role;
 // Shorthands for the rows below.
 ControlDef Q(std::string_view base, std::string_view caption, std::string_view parent, UnitList units,
              std::string_view text, Role role, unsigned flags = 0, int col = 0) {
-  return ControlDef{.entry = E::Quantity, .name = base, .caption = caption, .parent = parent, .units = units,
-                    .text = text, .role = role, .flags = flags, .col = col};
+  return ControlDef{.entry = E::Quantity,
+                    .name = base,
+                    .caption = caption,
+                    .parent = parent,
+                    .units = units,
+                    .text = text,
+                    .role = role,
+                    .flags = flags,
+                    .col = col};
 }
-ControlDef T(std::string_view base, std::string_view caption, std::string_view parent, std::string_view text,
-             Role role, unsigned flags = 0, std::string_view unitLabel = {}, int col = 0) {
-  return ControlDef{.entry = E::Text, .name = base, .caption = caption, .parent = parent, .text = text,
-                    .role = role, .flags = flags, .unitLabel = unitLabel, .col = col};
+ControlDef T(std::string_view base, std::string_view caption, std::string_view parent, std::string_view text, Role role,
+             unsigned flags = 0, std::string_view unitLabel = {}, int col = 0) {
+  return ControlDef{.entry = E::Text,
+                    .name = base,
+                    .caption = caption,
+                    .parent = parent,
+                    .text = text,
+                    .role = role,
+                    .flags = flags,
+                    .unitLabel = unitLabel,
+                    .col = col};
 }
 ControlDef C(std::string_view base, std::string_view caption, std::string_view parent, ItemList items,
              std::string_view text, int col = 0) {
-  return ControlDef{.entry = E::Combo, .name = base, .caption = caption, .parent = parent, .text = text,
-                    .role = R::In, .items = items, .col = col};
+  return ControlDef{.entry = E::Combo,
+                    .name = base,
+                    .caption = caption,
+                    .parent = parent,
+                    .text = text,
+                    .role = R::In,
+                    .items = items,
+                    .col = col};
 }
 ControlDef K(std::string_view name, std::string_view caption, std::string_view parent, std::string_view hint = {},
              int col = 0) {
-  return ControlDef{.entry = E::Check, .name = name, .caption = caption, .parent = parent, .role = R::In,
-                    .hint = hint, .col = col};
+  return ControlDef{
+      .entry = E::Check, .name = name, .caption = caption, .parent = parent, .role = R::In, .hint = hint, .col = col};
 }
-ControlDef G(E entry, std::string_view name, std::string_view caption, std::string_view parent,
-             unsigned flags = 0, std::string_view hint = {}) {
+ControlDef G(E entry, std::string_view name, std::string_view caption, std::string_view parent, unsigned flags = 0,
+             std::string_view hint = {}) {
   return ControlDef{.entry = entry, .name = name, .caption = caption, .parent = parent, .flags = flags, .hint = hint};
 }
 template <typename F>
@@ -106,7 +126,8 @@ std::vector<ControlDef> MakeTable() {
 
   // Shell side: properties and heat balance.
   const char* gs = "GBShellBlanace";
-  add(With(G(E::Group, gs, THX_TR_NOOP("Controls", "壳程物性及热量平衡"), "TabSheet1"), [](ControlDef& d) { d.col = 0; }));
+  add(With(G(E::Group, gs, THX_TR_NOOP("Controls", "壳程物性及热量平衡"), "TabSheet1"),
+           [](ControlDef& d) { d.col = 0; }));
   add(G(E::Label, "SLState", THX_TR_NOOP("Controls", "液体物性"), gs, Hidden));
   add(With(G(E::Label, "SVState", THX_TR_NOOP("Controls", "蒸汽物性"), gs, Hidden), [](ControlDef& d) { d.col = 1; }));
   add(Q("Ws", THX_TR_NOOP("Controls", "质量流量"), gs, U::MassFlow, "", R::Bal));
@@ -181,7 +202,9 @@ std::vector<ControlDef> MakeTable() {
   add(With(G(E::Group, gf, THX_TR_NOOP("Controls", "翅片几何"), "TabSheet1"), [](ControlDef& d) { d.col = 2; }));
   add(Q("hf", THX_TR_NOOP("Controls", "翅片高度"), gf, U::Length, "0.016", R::In, Fx));
   add(With(Q("Pf", THX_TR_NOOP("Controls", "翅片间隙"), gf, U::Length, "0.006", R::In, Fx), [](ControlDef& d) {
-    d.hint = THX_TR_NOOP("Controls", "翅片间隙：工程方法按两片翅片之间的净间隙读取（节距 = 间隙 + 翅片厚度）；标准方法按翅片节距读取（每米 1/间隙 片）");
+    d.hint = THX_TR_NOOP("Controls",
+                         "翅片间隙：工程方法按两片翅片之间的净间隙读取（节距 = 间隙 + "
+                         "翅片厚度）；标准方法按翅片节距读取（每米 1/间隙 片）");
   }));
   add(Q("Tf", THX_TR_NOOP("Controls", "翅片厚度"), gf, U::Length, "0.001", R::In, Fx));
   add(C("Fm", THX_TR_NOOP("Controls", "翅片材质"), gf, ItemList::Material, ""));
@@ -215,10 +238,11 @@ std::vector<ControlDef> MakeTable() {
   add(Q("Nh", THX_TR_NOOP("Controls", "迎风面管数"), gx, U::TubeCount, "", R::Mode, Rs));
   add(Q("Nw", THX_TR_NOOP("Controls", "管列数"), gx, U::ColumnCount, "", R::Mode, Rs));
   add(Q("afa", THX_TR_NOOP("Controls", "迎风面积"), gx, U::FaceArea, "", R::Out, Rs));
-  add(With(C("TubArr", THX_TR_NOOP("Controls", "排管方式"), gx, ItemList::Arrangement, "正三角形", 1), [](ControlDef& d) {
-    d.valueName = "CBTubArr";
-    d.labelName = "TatL";
-  }));
+  add(With(C("TubArr", THX_TR_NOOP("Controls", "排管方式"), gx, ItemList::Arrangement, "正三角形", 1),
+           [](ControlDef& d) {
+             d.valueName = "CBTubArr";
+             d.labelName = "TatL";
+           }));
   add(K("CBRoate", THX_TR_NOOP("Controls", "转角30°"), gx,
         THX_TR_NOOP("Controls", "顺排：正方形，三角形转角30°；叉排：正方形转角45°，正三角形"), 1));
   add(T("khw", THX_TR_NOOP("Controls", "高宽比(H/W)"), gx, "1.6", R::In, 0, {}, 1));
@@ -305,7 +329,8 @@ std::vector<ControlDef> MakeTable() {
   add(Q("t", THX_TR_NOOP("Controls", "露点温度"), gh, U::Temperature, "", R::In));
   add(Q("H", THX_TR_NOOP("Controls", "绝对湿度"), gh, U::Humidity, "", R::In));
   const char* g1 = "GroupBox1";
-  add(With(G(E::Group, g1, THX_TR_NOOP("Controls", "空气湿度/温度计算"), "TabTools"), [](ControlDef& d) { d.col = 1; }));
+  add(With(G(E::Group, g1, THX_TR_NOOP("Controls", "空气湿度/温度计算"), "TabTools"),
+           [](ControlDef& d) { d.col = 1; }));
   add(With(Q("Pa", THX_TR_NOOP("Controls", "总气压"), g1, U::Pressure, "100000", R::In, Fx),
            [](ControlDef& d) { d.unitName = "Pau"; }));
   add(Q("tr", THX_TR_NOOP("Controls", "空气温度"), g1, U::Temperature, "", R::In));
@@ -391,8 +416,13 @@ std::string Join(std::string_view a, std::string_view b) {
 std::string ControlDef::value() const {
   if (!valueName.empty()) return std::string(valueName);
   switch (entry) {
-    case E::Quantity: case E::Text: case E::Combo: case E::Rich: return Join(name, "D");
-    default: return std::string(name);
+    case E::Quantity:
+    case E::Text:
+    case E::Combo:
+    case E::Rich:
+      return Join(name, "D");
+    default:
+      return std::string(name);
   }
 }
 
@@ -406,8 +436,13 @@ std::string ControlDef::unit() const {
 std::string ControlDef::label() const {
   if (!labelName.empty()) return std::string(labelName);
   switch (entry) {
-    case E::Quantity: case E::Text: case E::Combo: case E::Rich: return Join(name, "L");
-    default: return {};
+    case E::Quantity:
+    case E::Text:
+    case E::Combo:
+    case E::Rich:
+      return Join(name, "L");
+    default:
+      return {};
   }
 }
 
@@ -434,14 +469,22 @@ std::vector<std::string> Items(ItemList list) {
     case ItemList::Phase:
       return {THX_TR_NOOP("Items", "单相液体"), THX_TR_NOOP("Items", "单相气体"), THX_TR_NOOP("Items", "蒸气冷凝"),
               THX_TR_NOOP("Items", "液体蒸发")};
-    case ItemList::Arrangement: return {THX_TR_NOOP("Items", "正三角形"), THX_TR_NOOP("Items", "正方形")};
-    case ItemList::Material: return MaterialItems(kMaterials);
-    case ItemList::Insulation: return MaterialItems(kInsulations);
-    case ItemList::CalcType: return {THX_TR_NOOP("Items", "设计型"), THX_TR_NOOP("Items", "校核型")};
-    case ItemList::OptType: return {THX_TR_NOOP("Items", "最快"), THX_TR_NOOP("Items", "最优")};
-    case ItemList::Passes: return {"1", "2", "3", "4", "5", "6"};
-    case ItemList::Method: return {THX_TR_NOOP("Items", "标准方法"), THX_TR_NOOP("Items", "工程方法")};
-    case ItemList::None: break;
+    case ItemList::Arrangement:
+      return {THX_TR_NOOP("Items", "正三角形"), THX_TR_NOOP("Items", "正方形")};
+    case ItemList::Material:
+      return MaterialItems(kMaterials);
+    case ItemList::Insulation:
+      return MaterialItems(kInsulations);
+    case ItemList::CalcType:
+      return {THX_TR_NOOP("Items", "设计型"), THX_TR_NOOP("Items", "校核型")};
+    case ItemList::OptType:
+      return {THX_TR_NOOP("Items", "最快"), THX_TR_NOOP("Items", "最优")};
+    case ItemList::Passes:
+      return {"1", "2", "3", "4", "5", "6"};
+    case ItemList::Method:
+      return {THX_TR_NOOP("Items", "标准方法"), THX_TR_NOOP("Items", "工程方法")};
+    case ItemList::None:
+      break;
   }
   return {};
 }
@@ -540,7 +583,9 @@ void Build(Form& form) {
         c.setReadOnly(d.name == "MemoTi");
         break;
       }
-      case E::Label: AddLabel(form, d, std::string(d.name), d.caption); break;
+      case E::Label:
+        AddLabel(form, d, std::string(d.name), d.caption);
+        break;
       case E::Group:
       case E::Tab:
       case E::PageControl:

@@ -13,22 +13,35 @@
 namespace tharvex::mainwin {
 
 enum class Entry {
-  PageControl, Tab, Group, Quantity, Text, Combo, Check, Rich, Memo, Label,
-  SpeedButton, PaintBox, StatusBar, Menu, ToolButton,
+  PageControl,
+  Tab,
+  Group,
+  Quantity,
+  Text,
+  Combo,
+  Check,
+  Rich,
+  Memo,
+  Label,
+  SpeedButton,
+  PaintBox,
+  StatusBar,
+  Menu,
+  ToolButton,
 };
 
 // Role of a quantity or text entry in the calculation.
 enum class Role { None, In, Out, Bal, Noz, Mode };
 
 enum Flag : unsigned {
-  Fixed = 1u << 0,         // MyResolved false: the solver never computes it
-  Result = 1u << 1,        // read-only, blue on button face
-  Disabled = 1u << 2,      // not applicable at start
-  Hidden = 1u << 3,        // not visible
-  FaceReadOnly = 1u << 4,  // read-only on button face (not a result)
-  Separator = 1u << 5,     // menu or tool-bar separator
+  Fixed = 1u << 0,           // MyResolved false: the solver never computes it
+  Result = 1u << 1,          // read-only, blue on button face
+  Disabled = 1u << 2,        // not applicable at start
+  Hidden = 1u << 3,          // not visible
+  FaceReadOnly = 1u << 4,    // read-only on button face (not a result)
+  Separator = 1u << 5,       // menu or tool-bar separator
   TopLevelAction = 1u << 6,  // a top-level menu item that acts itself
-  Later = 1u << 7,         // added after the first project files: a file without it opens at the default
+  Later = 1u << 7,           // added after the first project files: a file without it opens at the default
 };
 
 enum class ItemList { None, Phase, Arrangement, Material, Insulation, CalcType, OptType, Passes, Method };

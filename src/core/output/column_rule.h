@@ -23,9 +23,7 @@ struct ColumnRule {
     return rotated ? sw + df / 2.0 + (di + 1.0) * (std::sqrt(2.0) / 2.0) * pt : sw + df / 2.0 + di * pt;
   }
 
-  long long tubes(long long i, long long nh) const {
-    return (staggered() && i % 2 == 1) ? nh - 1 : nh;
-  }
+  long long tubes(long long i, long long nh) const { return (staggered() && i % 2 == 1) ? nh - 1 : nh; }
 
   // Distance of tube j's centre below the top reference, mm.
   double rowOffset(long long i, long long j) const {

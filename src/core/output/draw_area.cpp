@@ -16,8 +16,8 @@ int RoundToInt(double x) {
   return static_cast<int>(r);
 }
 
-bool SetDrawArea(DrawArea& area, DisplayList* canvas, int top, int bottom, int left, int right,
-                 double worldWidth, double worldHeight, bool centred, bool keepAspect) {
+bool SetDrawArea(DrawArea& area, DisplayList* canvas, int top, int bottom, int left, int right, double worldWidth,
+                 double worldHeight, bool centred, bool keepAspect) {
   area.top = top;
   area.bottom = bottom;
   area.left = left;
@@ -70,11 +70,12 @@ std::string CutUtf8(const std::string& s, size_t limit) {
 
 }  // namespace
 
-void TextAtWorld(const DrawArea& area, DisplayList* canvas, bool interactive, int dx, int dy,
-                 const std::string& text, double x, double y) {
+void TextAtWorld(const DrawArea& area, DisplayList* canvas, bool interactive, int dx, int dy, const std::string& text,
+                 double x, double y) {
   if (!interactive || !canvas) return;
   CanvasPoint p = WorldToCanvas(area, x, y);
-  DrawItem item{DrawItem::Kind::Text, {x, y},
+  DrawItem item{DrawItem::Kind::Text,
+                {x, y},
                 {RoundToInt(static_cast<double>(p.x) + dx), RoundToInt(static_cast<double>(p.y) - dy)},
                 CutUtf8(text, 255)};
   canvas->items.push_back(std::move(item));

@@ -23,8 +23,8 @@ struct DrawArea {
 // canvas is cleared (the paint box is refreshed); with no canvas the
 // drawable extent is 1000 x 613 pixels. Returns false when a world extent is
 // zero (the scale would divide by zero); the mapping is then left unusable.
-bool SetDrawArea(DrawArea& area, DisplayList* canvas, int top, int bottom, int left, int right,
-                 double worldWidth, double worldHeight, bool centred, bool keepAspect);
+bool SetDrawArea(DrawArea& area, DisplayList* canvas, int top, int bottom, int left, int right, double worldWidth,
+                 double worldHeight, bool centred, bool keepAspect);
 
 // Canvas pixel of a world point; coordinates beyond the int range are clamped.
 CanvasPoint WorldToCanvas(const DrawArea& area, double x, double y);
@@ -32,8 +32,8 @@ CanvasPoint WorldToCanvas(const DrawArea& area, double x, double y);
 // Writes text (at most 255 bytes) with its top-left corner dx pixels right of
 // and dy pixels above the canvas point of (x, y); nothing when the output is
 // not interactive or there is no canvas.
-void TextAtWorld(const DrawArea& area, DisplayList* canvas, bool interactive, int dx, int dy,
-                 const std::string& text, double x, double y);
+void TextAtWorld(const DrawArea& area, DisplayList* canvas, bool interactive, int dx, int dy, const std::string& text,
+                 double x, double y);
 
 // Nearest integer (halves to even) clamped into the int range; NaN gives 0.
 int RoundToInt(double x);

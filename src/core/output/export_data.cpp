@@ -5,12 +5,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "core/fields/i18n.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/fields/colors.h"
+#include "core/fields/i18n.h"
 #include "core/fields/number_format.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/output/export_file.h"
 
 namespace tharvex::exportdata {
@@ -73,11 +73,16 @@ std::optional<double> SiOf(const ControlDef& d, const Control& c) {
 
 std::string_view StateName(FieldState s) {
   switch (s) {
-    case FieldState::Input: return "input";
-    case FieldState::Solved: return "solved";
-    case FieldState::Result: return "result";
-    case FieldState::Disabled: return "disabled";
-    case FieldState::Stale: return "stale";
+    case FieldState::Input:
+      return "input";
+    case FieldState::Solved:
+      return "solved";
+    case FieldState::Result:
+      return "result";
+    case FieldState::Disabled:
+      return "disabled";
+    case FieldState::Stale:
+      return "stale";
   }
   return "input";
 }
@@ -85,11 +90,20 @@ std::string_view StateName(FieldState s) {
 std::string StateCaption(FieldState s) {
   const char* text = THX_TR_NOOP("Export", "输入");
   switch (s) {
-    case FieldState::Input: break;
-    case FieldState::Solved: text = THX_TR_NOOP("Export", "求解"); break;
-    case FieldState::Result: text = THX_TR_NOOP("Export", "结果"); break;
-    case FieldState::Disabled: text = THX_TR_NOOP("Export", "停用"); break;
-    case FieldState::Stale: text = THX_TR_NOOP("Export", "过期"); break;
+    case FieldState::Input:
+      break;
+    case FieldState::Solved:
+      text = THX_TR_NOOP("Export", "求解");
+      break;
+    case FieldState::Result:
+      text = THX_TR_NOOP("Export", "结果");
+      break;
+    case FieldState::Disabled:
+      text = THX_TR_NOOP("Export", "停用");
+      break;
+    case FieldState::Stale:
+      text = THX_TR_NOOP("Export", "过期");
+      break;
   }
   return i18n::Tr(i18n::kExport, text);
 }
@@ -114,11 +128,14 @@ FieldState StateOf(const Form&, const Control& c) {
 
 std::string ShownText(const Control& c) {
   switch (c.kind()) {
-    case ControlKind::TEditD: return c.FloatStr();
-    case ControlKind::TComboBox: return i18n::Tr(i18n::kItems, MaterialName(c.text()));
+    case ControlKind::TEditD:
+      return c.FloatStr();
+    case ControlKind::TComboBox:
+      return i18n::Tr(i18n::kItems, MaterialName(c.text()));
     case ControlKind::TCheckBox:
       return i18n::Tr(i18n::kExport, c.checked() ? THX_TR_NOOP("Export", "是") : THX_TR_NOOP("Export", "否"));
-    default: return i18n::Tr(i18n::kItems, TrimBlanks(c.text()));
+    default:
+      return i18n::Tr(i18n::kItems, TrimBlanks(c.text()));
   }
 }
 
@@ -154,8 +171,8 @@ struct Limit {
 };
 
 constexpr Limit kLimits[] = {
-    {"CsrD", "CsD", true, "1"},      {"LsmD", "LsD", false, "m"}, {"Us2D", "UempD", false, "m/s"},
-    {"Ut2D", "UtD", false, "m/s"},  {"Ut1D", "UtD", true, "m/s"},
+    {"CsrD", "CsD", true, "1"},    {"LsmD", "LsD", false, "m"},  {"Us2D", "UempD", false, "m/s"},
+    {"Ut2D", "UtD", false, "m/s"}, {"Ut1D", "UtD", true, "m/s"},
 };
 
 std::string WithUnit(const Form& form, const Control& c) {
@@ -197,7 +214,7 @@ std::vector<CheckRow> DesignCheck(const Form& form) {
 
 std::string PassText(const std::optional<bool>& pass, bool limitDisabled) {
   if (!pass && !limitDisabled) return "—";
-  const char* text = !pass    ? THX_TR_NOOP("Export", "不校核（限值停用）")
+  const char* text = !pass   ? THX_TR_NOOP("Export", "不校核（限值停用）")
                      : *pass ? THX_TR_NOOP("Export", "合格")
                              : THX_TR_NOOP("Export", "不合格");
   return i18n::Tr(i18n::kExport, text);

@@ -14,16 +14,16 @@ namespace tharvex::exportdata {
 
 // What a value control is at the moment, as the window shows it.
 enum class FieldState { Input, Solved, Result, Disabled, Stale };
-std::string_view StateName(FieldState s);     // "input", "solved", ...
-std::string StateCaption(FieldState s);  // "输入", "求解", ... as shown
+std::string_view StateName(FieldState s);  // "input", "solved", ...
+std::string StateCaption(FieldState s);    // "输入", "求解", ... as shown
 
 struct DataRow {
-  std::string name;     // value control name ("WsD", "dod", "CBTubArr")
-  std::string group;    // caption of the group box holding it
-  std::string caption;  // caption of its label
+  std::string name;          // value control name ("WsD", "dod", "CBTubArr")
+  std::string group;         // caption of the group box holding it
+  std::string caption;       // caption of its label
   std::optional<double> si;  // the value in SI units (percent as a fraction); none when not a number
-  std::string text;     // the text as the window shows it
-  std::string unit;     // the unit as the window shows it ("" when none)
+  std::string text;          // the text as the window shows it
+  std::string unit;          // the unit as the window shows it ("" when none)
   FieldState state = FieldState::Input;
 };
 
@@ -47,8 +47,8 @@ struct CheckRow {
   std::string actualName;  // the control holding the value reached ("CsD")
   std::string actualText;  // as shown, with its unit
   std::optional<double> limitSi, actualSi;
-  std::string unit;        // SI unit of both numbers
-  std::optional<bool> pass;  // none when either value is missing or the limit is switched off
+  std::string unit;            // SI unit of both numbers
+  std::optional<bool> pass;    // none when either value is missing or the limit is switched off
   bool limitDisabled = false;  // the limit does not apply in this mode
 };
 // Surplus, length per pass, face velocity, tube velocity and, when the

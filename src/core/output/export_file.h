@@ -15,7 +15,8 @@ bool WriteBytesSafely(const std::string& path, std::string_view bytes, std::stri
 // For a library that writes to a file name itself: `produce` writes to the
 // temporary path it is given and returns false with `error` set when it
 // fails; the finished file then replaces `path`.
-bool WriteThroughTempFile(const std::string& path, const std::function<bool(const std::string& temp, std::string* error)>& produce,
+bool WriteThroughTempFile(const std::string& path,
+                          const std::function<bool(const std::string& temp, std::string* error)>& produce,
                           std::string* error);
 
 }  // namespace tharvex::exportdata

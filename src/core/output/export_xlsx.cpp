@@ -52,8 +52,8 @@ bool Produce(const std::vector<DataRow>& rows, const std::vector<CheckRow>& chec
 
   const std::string checkName = i18n::Tr(i18n::kExport, kCheckSheet);
   lxw_worksheet* cs = workbook_add_worksheet(wb, checkName.c_str());
-  const char* checkHeaders[] = {"name", "caption", "limit", "limitText", "actualName", "actual", "actualText",
-                                "unit", "pass", "verdict"};
+  const char* checkHeaders[] = {"name",   "caption",    "limit", "limitText", "actualName",
+                                "actual", "actualText", "unit",  "pass",      "verdict"};
   for (lxw_col_t c = 0; c < 10; ++c) Text(cs, 0, c, checkHeaders[c], bold);
   r = 1;
   for (const CheckRow& c : check) {

@@ -17,15 +17,15 @@ enum class RowKind { Fields, Text, Separator, SubHeading };
 struct Row {
   RowKind kind = RowKind::Fields;
   std::vector<std::string_view> bases = {};  // Fields: quantity base names
-  std::string_view labelOf = {};  // Text: control whose caption is the label; SubHeading: the text
-  std::string_view valueOf = {};  // Text: control whose text is the value ("" gives "-")
-  bool material = false;          // Text: the value is the material name of a combo box
-  std::string_view unitOf = {};   // Text: control whose caption is the unit ...
-  std::string_view unitText = "-";  // ... else this literal unit
-  std::string_view ifEnabled = {};  // written only while this control is enabled
-  std::string_view ifChecked = {};  // written only while this check box is checked
-  std::string_view ifItem = {};     // written only while this list shows another item than its first
-  std::string_view ifText = {};     // written only while this field holds text
+  std::string_view labelOf = {};             // Text: control whose caption is the label; SubHeading: the text
+  std::string_view valueOf = {};             // Text: control whose text is the value ("" gives "-")
+  bool material = false;                     // Text: the value is the material name of a combo box
+  std::string_view unitOf = {};              // Text: control whose caption is the unit ...
+  std::string_view unitText = "-";           // ... else this literal unit
+  std::string_view ifEnabled = {};           // written only while this control is enabled
+  std::string_view ifChecked = {};           // written only while this check box is checked
+  std::string_view ifItem = {};              // written only while this list shows another item than its first
+  std::string_view ifText = {};              // written only while this field holds text
 };
 
 struct Section {
@@ -142,8 +142,7 @@ void AppendRow(const Form& form, const Row& row, std::vector<StyledLine>& out) {
                           : row.material      ? MaterialName(TextOf(form, row.valueOf))
                                               : TextOf(form, row.valueOf);
       value = i18n::Tr(i18n::kItems, value);
-      std::string unit =
-          row.unitOf.empty() ? i18n::Tr(i18n::kReport, row.unitText) : CaptionOf(form, row.unitOf);
+      std::string unit = row.unitOf.empty() ? i18n::Tr(i18n::kReport, row.unitText) : CaptionOf(form, row.unitOf);
       std::string line = ReportRow(CaptionOf(form, row.labelOf), value, unit);
       // The window shows a surplus short of the required one in red.
       const Control* shown = form.FindNoCase(row.valueOf);
@@ -154,7 +153,9 @@ void AppendRow(const Form& form, const Row& row, std::vector<StyledLine>& out) {
       out.push_back(std::move(body));
       break;
     }
-    case RowKind::Separator: out.push_back(Body(std::string(kSeparator))); break;
+    case RowKind::Separator:
+      out.push_back(Body(std::string(kSeparator)));
+      break;
     case RowKind::SubHeading:
       out.push_back(StyledLine{Heading(i18n::Tr(i18n::kControls, row.labelOf)), kHeadingSize, true});
       break;
@@ -187,12 +188,18 @@ namespace {
 std::string_view RoleCaption(engine::method::Role r) {
   using engine::method::Role;
   switch (r) {
-    case Role::ShellFilm: return THX_TR_NOOP("Report", "膜系数关联式");
-    case Role::FinEfficiency: return THX_TR_NOOP("Report", "翅片效率");
-    case Role::ShellDp: return THX_TR_NOOP("Report", "压力降关联式");
-    case Role::TubeFilm: return THX_TR_NOOP("Report", "膜系数关联式");
-    case Role::Correction: return THX_TR_NOOP("Report", "温差校正");
-    case Role::Count: break;
+    case Role::ShellFilm:
+      return THX_TR_NOOP("Report", "膜系数关联式");
+    case Role::FinEfficiency:
+      return THX_TR_NOOP("Report", "翅片效率");
+    case Role::ShellDp:
+      return THX_TR_NOOP("Report", "压力降关联式");
+    case Role::TubeFilm:
+      return THX_TR_NOOP("Report", "膜系数关联式");
+    case Role::Correction:
+      return THX_TR_NOOP("Report", "温差校正");
+    case Role::Count:
+      break;
   }
   return "";
 }
@@ -243,8 +250,10 @@ std::vector<StyledLine> ReportContent(const Control& reReport, const std::vector
   const auto& lines = reReport.lines();
   out.reserve(lines.size());
   for (size_t i = 0; i < lines.size(); ++i) {
-    if (i < built.size() && built[i].text == lines[i]) out.push_back(built[i]);
-    else out.push_back(Body(lines[i]));
+    if (i < built.size() && built[i].text == lines[i])
+      out.push_back(built[i]);
+    else
+      out.push_back(Body(lines[i]));
   }
   return out;
 }

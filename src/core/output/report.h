@@ -30,7 +30,8 @@ inline constexpr int kBodySize = 9;  // the report control's default format
 inline constexpr int kValueDecimals = 4;
 
 // Under the title while some result fields show an earlier calculation.
-inline constexpr std::string_view kStaleWarning = THX_TR_NOOP("Report", "      注意：部分结果来自先前的计算（最近一次计算未能完成），请核对输入后重新计算！");
+inline constexpr std::string_view kStaleWarning =
+    THX_TR_NOOP("Report", "      注意：部分结果来自先前的计算（最近一次计算未能完成），请核对输入后重新计算！");
 // At the end of the surplus row while the surplus is below the required one.
 inline constexpr std::string_view kShortfall = THX_TR_NOOP("Report", "(不足)");
 

@@ -189,7 +189,8 @@ std::string WriteRtf(const std::vector<StyledLine>& lines) {
     if (l.bold) out += "\\keepn";
     // The same font for Latin and East Asian runs (\\dbch\\af0), so that a
     // Chinese character stays two ASCII widths.
-    out += "{\\loch\\f0\\hich\\af0\\dbch\\af0\\cf" + std::string(l.red ? "2" : "1") + "\\langfe2052\\fs" + std::to_string(l.size * 2);
+    out += "{\\loch\\f0\\hich\\af0\\dbch\\af0\\cf" + std::string(l.red ? "2" : "1") + "\\langfe2052\\fs" +
+           std::to_string(l.size * 2);
     out += l.bold ? "\\b " : "\\b0 ";
     AppendText(out, l.text, gb, l.size, l.bold);
     out += '}';

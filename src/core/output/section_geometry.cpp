@@ -43,10 +43,18 @@ class LabelPlacer {
       for (const Label& o : labels_) {
         if (!Overlap(grown(l), o)) continue;
         switch (away) {
-          case Away::Up: shift(l, 0, o.y1 + gap_ - l.y0); break;
-          case Away::Down: shift(l, 0, o.y0 - gap_ - l.y1); break;
-          case Away::Left: shift(l, o.x0 - gap_ - l.x1, 0); break;
-          case Away::Right: shift(l, o.x1 + gap_ - l.x0, 0); break;
+          case Away::Up:
+            shift(l, 0, o.y1 + gap_ - l.y0);
+            break;
+          case Away::Down:
+            shift(l, 0, o.y0 - gap_ - l.y1);
+            break;
+          case Away::Left:
+            shift(l, o.x0 - gap_ - l.x1, 0);
+            break;
+          case Away::Right:
+            shift(l, o.x1 + gap_ - l.x0, 0);
+            break;
         }
         moved = true;
       }
@@ -94,9 +102,7 @@ double TextWidth(const std::string& utf8, double textHeight) {
   return (wide + 0.6 * narrow) * textHeight;
 }
 
-bool Overlap(const Label& a, const Label& b) {
-  return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1;
-}
+bool Overlap(const Label& a, const Label& b) { return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1; }
 
 SectionScene BuildSection(const SectionInput& input) {
   SectionScene sc;
@@ -184,7 +190,9 @@ SectionScene BuildSection(const SectionInput& input) {
       text += "(进口)";
     const double cx = (passLeft[static_cast<size_t>(k)] + passRight[static_cast<size_t>(k)]) / 2;
     const double cy = sc.casingY1 + 0.6 * t + t / 2;
-    Label l = MakeLabel(k == 1 ? Label::Role::Outlet : k == sc.passes ? Label::Role::Inlet : Label::Role::Pass,
+    Label l = MakeLabel(k == 1           ? Label::Role::Outlet
+                        : k == sc.passes ? Label::Role::Inlet
+                                         : Label::Role::Pass,
                         layout::DisplayText(text), cx, cy, t);
     const int idx = placer.place(std::move(l), Away::Up);
     const Label& placed = sc.labels[static_cast<size_t>(idx)];

@@ -38,26 +38,26 @@ struct Label {
 // A dimension: the measured points, the dimension line itself (offset from
 // them), extension lines from the points to the line, and its text.
 struct Dimension {
-  Point from, to;            // measured points
-  Point lineFrom, lineTo;    // the dimension line with arrow heads at both ends
+  Point from, to;          // measured points
+  Point lineFrom, lineTo;  // the dimension line with arrow heads at both ends
   std::vector<Segment> extensions;
-  int label = -1;            // index into SectionScene::labels
+  int label = -1;  // index into SectionScene::labels
 };
 
 struct SectionScene {
   double casingX0 = 0, casingY0 = 0, casingX1 = 0, casingY1 = 0;  // outline, mm
   double tubeDiameter = 0, finDiameter = 0;                       // mm; fin 0 for bare tubes
-  std::vector<Point> tubes;      // centres, in the order the layout places them
-  std::vector<int> tubePass;     // pass number (1 = outlet pass) of each tube
-  int passes = 1;                // passes drawn
+  std::vector<Point> tubes;                                       // centres, in the order the layout places them
+  std::vector<int> tubePass;                                      // pass number (1 = outlet pass) of each tube
+  int passes = 1;                                                 // passes drawn
   std::vector<Segment> passBoundaries;
   std::vector<Segment> leaders;  // from a pass label moved off its pass back to it
   Segment flowArrow;             // the air flow, tail to head
   std::vector<Dimension> dimensions;
   std::vector<Label> labels;
-  double textHeight = 0;         // mm
+  double textHeight = 0;                  // mm
   double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // extent of everything drawn, mm
-  bool valid = false;            // false: the layout gave no tubes or failed
+  bool valid = false;                     // false: the layout gave no tubes or failed
 };
 
 // Builds the scene; the layout is run again (without drawing) for the counts

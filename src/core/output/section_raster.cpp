@@ -83,7 +83,8 @@ void Draw(cairo_t* cr, const SectionScene& sc, double scale) {
   for (const Dimension& d : sc.dimensions) {
     for (const Segment& s : d.extensions) line(s.a, s.b);
     line(d.lineFrom, d.lineTo);
-    const double head = std::min(0.35 * m, std::hypot(d.lineTo.x - d.lineFrom.x, d.lineTo.y - d.lineFrom.y) / 3) * scale;
+    const double head =
+        std::min(0.35 * m, std::hypot(d.lineTo.x - d.lineFrom.x, d.lineTo.y - d.lineFrom.y) / 3) * scale;
     Arrow(cr, X(d.lineTo.x), Y(d.lineTo.y), X(d.lineFrom.x), Y(d.lineFrom.y), head);
     Arrow(cr, X(d.lineFrom.x), Y(d.lineFrom.y), X(d.lineTo.x), Y(d.lineTo.y), head);
   }
@@ -123,7 +124,8 @@ WriteResult WriteSectionPng(const SectionScene& sc, const std::string& file, int
   const double m = sc.textHeight;
   const double w = sc.x1 - sc.x0 + 2 * m, h = sc.y1 - sc.y0 + 2 * m;
   const double scale = std::max(1, longSide) / std::max(w, h);
-  const int pw = std::max(1, static_cast<int>(std::ceil(w * scale))), ph = std::max(1, static_cast<int>(std::ceil(h * scale)));
+  const int pw = std::max(1, static_cast<int>(std::ceil(w * scale))),
+            ph = std::max(1, static_cast<int>(std::ceil(h * scale)));
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pw, ph);
   cairo_t* cr = cairo_create(surface);
   cairo_set_source_rgb(cr, 1, 1, 1);

@@ -24,11 +24,20 @@ std::string EscapeXml(const std::string& s) {
   std::string o;
   for (char ch : s) {
     switch (ch) {
-      case '&': o += "&amp;"; break;
-      case '<': o += "&lt;"; break;
-      case '>': o += "&gt;"; break;
-      case '"': o += "&quot;"; break;
-      default: o.push_back(ch);
+      case '&':
+        o += "&amp;";
+        break;
+      case '<':
+        o += "&lt;";
+        break;
+      case '>':
+        o += "&gt;";
+        break;
+      case '"':
+        o += "&quot;";
+        break;
+      default:
+        o.push_back(ch);
     }
   }
   return o;
@@ -75,9 +84,10 @@ std::string SectionToSvg(const SectionScene& sc) {
   Num(out, w);
   out += ' ';
   Num(out, h);
-  out += "\">\n<title>截面图</title>\n<defs>\n<marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"10\" refY=\"5\" "
-         "markerWidth=\"8\" markerHeight=\"8\" orient=\"auto-start-reverse\"><path d=\"M0,1 L10,5 L0,9 z\"/>"
-         "</marker>\n</defs>\n<style>\n";
+  out +=
+      "\">\n<title>截面图</title>\n<defs>\n<marker id=\"arrow\" viewBox=\"0 0 10 10\" refX=\"10\" refY=\"5\" "
+      "markerWidth=\"8\" markerHeight=\"8\" orient=\"auto-start-reverse\"><path d=\"M0,1 L10,5 L0,9 z\"/>"
+      "</marker>\n</defs>\n<style>\n";
   out += ".casing{fill:none;stroke:#000;stroke-width:";
   Num(out, stroke * 3);
   out += "}\n.fin{fill:none;stroke:#7a8aa0;stroke-width:";
@@ -98,8 +108,9 @@ std::string SectionToSvg(const SectionScene& sc) {
   Num(out, stroke * 0.6);
   out += "}\n.flow{stroke:#1060c0;stroke-width:";
   Num(out, stroke * 3);
-  out += ";marker-end:url(#arrow)}\ntext{font-family:'Noto Sans CJK SC','SimSun',sans-serif;fill:#000}\n"
-         "</style>\n<rect x=\"0\" y=\"0\" width=\"";
+  out +=
+      ";marker-end:url(#arrow)}\ntext{font-family:'Noto Sans CJK SC','SimSun',sans-serif;fill:#000}\n"
+      "</style>\n<rect x=\"0\" y=\"0\" width=\"";
   Num(out, w);
   out += "\" height=\"";
   Num(out, h);

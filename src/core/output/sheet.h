@@ -28,7 +28,7 @@ struct Table {
   std::vector<std::string> header;
   std::vector<double> widths;  // relative column widths
   std::vector<std::vector<std::string>> rows;
-  std::vector<bool> flagged;   // per row: drawn as a failed or out-of-range line
+  std::vector<bool> flagged;  // per row: drawn as a failed or out-of-range line
 };
 
 struct Block {

@@ -83,8 +83,8 @@ void ShellSide(const Form& form, std::vector<Correlation>& out) {
       kf.formula = "kf = 0.1378·(λ/do)·Re^0.718·Pr^(1/3)·(Pf/hf)^0.296";
       kf.note = i18n::Tr("Sheet", "翅片外径与管外径之比 D/do ≥ 1.7 时选用");
     }
-    kf.inputs = {Field(form, "LdsD", "λ"), Field(form, "dod", "do"), Traced(form, "Res=", "Re"),
-                 Traced(form, "Prs=", "Pr"),  Field(form, "PfD", "Pf"), Field(form, "hfD", "hf"),
+    kf.inputs = {Field(form, "LdsD", "λ"),   Field(form, "dod", "do"),          Traced(form, "Res=", "Re"),
+                 Traced(form, "Prs=", "Pr"), Field(form, "PfD", "Pf"),          Field(form, "hfD", "hf"),
                  Field(form, "TfD", "Tf"),   InputValue{"D/do", Num(ratio), ""}};
   } else {
     kf.name = i18n::Tr("Sheet", "光管管束换热关联式");
@@ -228,8 +228,12 @@ void Overall(const Form& form, std::vector<Correlation>& out) {
     k.name = i18n::Tr("Sheet", "以基管外表面为基准的串联热阻");
     k.formula = "1/K = 1/as + Rs + (1/at + Rt)·do/di + (do/kw)·(do − di)/(do + di)";
     auto kw = MaterialConductivity(form, "TmD");
-    k.inputs = {Field(form, "asD", "as"), Field(form, "RsD", "Rs"), Field(form, "atD", "at"),
-                Field(form, "RtD", "Rt"), Field(form, "dod", "do"), Field(form, "diD", "di"),
+    k.inputs = {Field(form, "asD", "as"),
+                Field(form, "RsD", "Rs"),
+                Field(form, "atD", "at"),
+                Field(form, "RtD", "Rt"),
+                Field(form, "dod", "do"),
+                Field(form, "diD", "di"),
                 InputValue{"kw", kw ? Num(*kw) : "—", DisplayUnit("W/(m.K)")}};
     if (auto r = Result(form, "KaD", "K"); !r.empty()) k.formula += "  →  " + r;
     out.push_back(std::move(k));
@@ -269,7 +273,8 @@ std::string Correlation::rangeText() const {
   for (const Bound& b : range) {
     if (!s.empty()) s += "，";
     s += b.text();
-    if (b.value) s += i18n::Tr("Sheet", "（本例 ") + Num(*b.value) + (b.outside() ? i18n::Tr("Sheet", "，超出") : "") + "）";
+    if (b.value)
+      s += i18n::Tr("Sheet", "（本例 ") + Num(*b.value) + (b.outside() ? i18n::Tr("Sheet", "，超出") : "") + "）";
   }
   if (!note.empty()) s += (s.empty() ? "" : "；") + note;
   return s.empty() ? std::string("—") : s;

@@ -7,9 +7,9 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -25,7 +25,7 @@ namespace {
 constexpr double kPageW = 595.276, kPageH = 841.89;  // A4, points
 constexpr double kMargin = 42;
 constexpr double kContentW = kPageW - 2 * kMargin;
-constexpr double kTitleH = 56;       // title block
+constexpr double kTitleH = 56;  // title block
 constexpr double kBodyTop = kMargin + kTitleH + 12;
 constexpr double kBodyBottom = kPageH - kMargin;
 constexpr double kCellPad = 3;
@@ -152,8 +152,8 @@ class Renderer {
                    8, false, w - 12);
     pango_layout_set_ellipsize(l1.get(), PANGO_ELLIPSIZE_MIDDLE);
     Show(l1.get(), x + 6, y + 25);
-    auto l2 = Text(i18n::Tr("Sheet", "日期：") + t.dateTime + "    " + i18n::Tr("Sheet", "程序：") + t.program + "    " +
-                       i18n::Tr("Sheet", "计算方法：") + t.method,
+    auto l2 = Text(i18n::Tr("Sheet", "日期：") + t.dateTime + "    " + i18n::Tr("Sheet", "程序：") + t.program +
+                       "    " + i18n::Tr("Sheet", "计算方法：") + t.method,
                    8, false, w - 12);
     pango_layout_set_ellipsize(l2.get(), PANGO_ELLIPSIZE_END);
     Show(l2.get(), x + 6, y + 42);
@@ -168,15 +168,18 @@ class Renderer {
   // Height of the first piece of a block that must not be parted from its heading.
   double MinHeight(const Block& b) {
     switch (b.kind) {
-      case Block::Kind::Drawing: return DrawingHeight();
+      case Block::Kind::Drawing:
+        return DrawingHeight();
       case Block::Kind::Table: {
         const auto cols = Columns(b.table);
         double h = b.table.header.empty() ? 0 : Row(b.table.header, cols, true, false, true);
         return h + (b.table.rows.empty() ? 0 : Row(b.table.rows[0], cols, false, false, true));
       }
       case Block::Kind::Heading:
-      case Block::Kind::SubHeading: return 44;
-      default: return 24;
+      case Block::Kind::SubHeading:
+        return 44;
+      default:
+        return 24;
     }
   }
 
@@ -214,8 +217,12 @@ class Renderer {
         y_ += 2;
         break;
       }
-      case Block::Kind::Table: EmitTable(b.table); break;
-      case Block::Kind::Drawing: EmitDrawing(); break;
+      case Block::Kind::Table:
+        EmitTable(b.table);
+        break;
+      case Block::Kind::Drawing:
+        EmitDrawing();
+        break;
     }
   }
 
@@ -237,8 +244,10 @@ class Renderer {
     }
     h += 2 * kCellPad;
     if (measureOnly) return h;
-    if (header) Fill(kMargin, y_, kContentW, h, Rgb{0.9, 0.9, 0.9});
-    else if (flagged) Fill(kMargin, y_, kContentW, h, Rgb{1, 0.92, 0.92});
+    if (header)
+      Fill(kMargin, y_, kContentW, h, Rgb{0.9, 0.9, 0.9});
+    else if (flagged)
+      Fill(kMargin, y_, kContentW, h, Rgb{1, 0.92, 0.92});
     double x = kMargin;
     for (size_t i = 0; i < cols.size(); ++i) {
       Show(ls[i].get(), x + kCellPad, y_ + kCellPad, flagged ? kRed : kBlack);

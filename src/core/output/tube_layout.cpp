@@ -75,8 +75,8 @@ std::string PassLabel(long long k, int passes) {
 // Leading texts of the drawings' labels, longest first among those that
 // share a start.
 constexpr const char* kLabelStarts[] = {
-    THX_TR_NOOP("Drawing", "L-长度="),   THX_TR_NOOP("Drawing", "H-高度="), THX_TR_NOOP("Drawing", "W-宽度="),
-    THX_TR_NOOP("Drawing", "←流向"),     THX_TR_NOOP("Drawing", "空气流向"), THX_TR_NOOP("Drawing", "上下间隙"),
+    THX_TR_NOOP("Drawing", "L-长度="),  THX_TR_NOOP("Drawing", "H-高度="),  THX_TR_NOOP("Drawing", "W-宽度="),
+    THX_TR_NOOP("Drawing", "←流向"),    THX_TR_NOOP("Drawing", "空气流向"), THX_TR_NOOP("Drawing", "上下间隙"),
     THX_TR_NOOP("Drawing", "左右间隙"),
 };
 
@@ -137,8 +137,7 @@ LayoutResult DrawTubeLayout(const LayoutInput& in, DisplayList* drawing) {
   const long long ic = static_cast<long long>(c);
 
   // 3. Casing height, mm: design mode to an even number of millimetres.
-  double h = in.design ? 2.0 * ck.round(((nh - 1.0) * s1 + in.df + 2.0 * in.sh1) / 2.0)
-                       : ck.finite(in.ratingHeightMm);
+  double h = in.design ? 2.0 * ck.round(((nh - 1.0) * s1 + in.df + 2.0 * in.sh1) / 2.0) : ck.finite(in.ratingHeightMm);
   // 4. Casing width, mm; passes are set apart by 0.375 tube pitches.
   double w;
   if (np > 1 && in.drawnWidth) {
@@ -254,9 +253,12 @@ std::string DisplayText(std::string_view text) {
   if (digits > 0 && text.substr(digits).starts_with(kPass)) {
     std::string_view rest = text.substr(digits + kPass.size());
     std::string s = i18n::Tr("Drawing", "程") + " " + std::string(text.substr(0, digits));
-    if (rest == "(出口)") s += " (" + i18n::Tr("Drawing", "出口") + ")";
-    else if (rest == "(进口)") s += " (" + i18n::Tr("Drawing", "进口") + ")";
-    else s += rest;
+    if (rest == "(出口)")
+      s += " (" + i18n::Tr("Drawing", "出口") + ")";
+    else if (rest == "(进口)")
+      s += " (" + i18n::Tr("Drawing", "进口") + ")";
+    else
+      s += rest;
     return s;
   }
   for (std::string_view start : kLabelStarts)

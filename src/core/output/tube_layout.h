@@ -14,19 +14,19 @@ extern const double PitchFactors[2][4];
 inline constexpr long long kMaxTubes = 100000;
 
 struct LayoutInput {
-  int passes = 1;            // Np, at least 1
-  long long tubes = 0;       // N requested (design mode)
-  bool rotated = false;      // CBRoate
-  int arrangement = 0;       // 0 triangular, 1 square
-  double khw = 1.6;          // height-to-width ratio wanted
-  double sw = 0, sh1 = 0;    // side and top/bottom gaps, mm
-  double pt = 0;             // tube pitch, mm
-  double df = 0;             // fin tip diameter, mm
-  bool design = true;        // false: rating mode reads the three below
+  int passes = 1;                     // Np, at least 1
+  long long tubes = 0;                // N requested (design mode)
+  bool rotated = false;               // CBRoate
+  int arrangement = 0;                // 0 triangular, 1 square
+  double khw = 1.6;                   // height-to-width ratio wanted
+  double sw = 0, sh1 = 0;             // side and top/bottom gaps, mm
+  double pt = 0;                      // tube pitch, mm
+  double df = 0;                      // fin tip diameter, mm
+  bool design = true;                 // false: rating mode reads the three below
   double ratingNh = 0, ratingNw = 0;  // SI values of NhD, NwD
   double ratingHeightMm = 0;          // HbxD * 1000
-  double lengthM = 0;        // Ls, for the length text
-  bool interactive = true;   // draw and write the message lines
+  double lengthM = 0;                 // Ls, for the length text
+  bool interactive = true;            // draw and write the message lines
   // Casing width of several passes as the drawing sets the passes apart
   // (whole-millimetre shifts after each complete pass) instead of the
   // traditional (columns per pass - 1) shifts.
@@ -54,14 +54,14 @@ struct LayoutResult {
   int nh = 0, nw = 0;
   double heightMm = 0, widthMm = 0;
   long long tubesPlaced = 0;
-  bool tooManyTubes = false;             // counts above kMaxTubes: nothing placed
-  bool countsWithinBound = false;        // the counts were settled and passed that bound
+  bool tooManyTubes = false;       // counts above kMaxTubes: nothing placed
+  bool countsWithinBound = false;  // the counts were settled and passed that bound
   // The inputs lead to a division by zero, a root of a negative number or a
   // number beyond any count (for example Pt = 0, Np = 0 in rating mode, a
   // casing of zero height or width). The calculation attempt ends there, as on
   // any arithmetic error; nothing is placed and the results are not to be used.
   bool arithmeticError = false;
-  std::vector<std::string> memoLines;    // "Hbx  =...", "Wbx  =..." when interactive
+  std::vector<std::string> memoLines;  // "Hbx  =...", "Wbx  =..." when interactive
 };
 
 // Lays the tubes out; fills `drawing` when input.interactive and drawing is

@@ -250,19 +250,24 @@ Real mIf(Self&, P& p, const A& a) {
 }
 
 const std::vector<TBuildinFuncs::Entry> kEntries{
-    {"ARCTAN", 1, mArctan},   {"COS", 1, mCos},         {"DEG", 1, mDeg},         {"PI", 0, Mpi},
-    {"RAD", 1, mRad},         {"SIN", 1, mSin},         {"TAN", 1, mTan},         {"AND", 3, mAnd},
-    {"FALSE", 0, mFalse},     {"OR", 3, mIor},          {"TRUE", 0, mTrue},       {"XOR", 2, mXor},
-    {"NOT", 1, mNot},         {"EXP", 1, mExp},         {"E", 0, mE},             {"LN", 1, mLn},
-    {"LOG", 1, mLog},         {"SQR", 1, mSqr},         {"SQRT", 1, mSqrt},       {"ABS", 1, mAbs},
-    {"FRAC", 1, mFrac},       {"INT", 1, mInt},         {"MAX", 3, mMax},         {"MIN", 3, mMin},
-    {"ROUND", 1, mRound},     {"SGN", 1, mSgn},         {"CSC", 1, mCsc},         {"SEC", 1, mSec},
-    {"COT", 1, mCot},         {"SINH", 1, mSinh},       {"COSH", 1, mCosh},       {"TANH", 1, mTanh},
-    {"CSCH", 1, mCsch},       {"SECH", 1, mSech},       {"COTH", 1, mCoth},       {"ARCSINH", 1, mArcsinh},
-    {"ARCCOSH", 1, mArccosh}, {"ARCTANH", 1, mArctanh}, {"ARCCSCH", 1, mArccsch}, {"ARCSECH", 1, mArcsech},
-    {"ARCCOTH", 1, mArccoth}, {"AVG", 3, mAvg},         {"AVGERAGE", 3, mAvg},    {"STD", 3, mStd},
-    {"STDEV", 3, mStd},       {"MEAN", 3, mMean},       {"SUM", 3, mSum},         {"RAND", 0, mRand},
-    {"RND", 1, mRnd},         {"LENGTH", 8, mLength},   {"STRCOMP", 9, mStrComp}, {"IF", 3, mIf},
+    {"ARCTAN", 1, mArctan},   {"COS", 1, mCos},         {"DEG", 1, mDeg},
+    {"PI", 0, Mpi},           {"RAD", 1, mRad},         {"SIN", 1, mSin},
+    {"TAN", 1, mTan},         {"AND", 3, mAnd},         {"FALSE", 0, mFalse},
+    {"OR", 3, mIor},          {"TRUE", 0, mTrue},       {"XOR", 2, mXor},
+    {"NOT", 1, mNot},         {"EXP", 1, mExp},         {"E", 0, mE},
+    {"LN", 1, mLn},           {"LOG", 1, mLog},         {"SQR", 1, mSqr},
+    {"SQRT", 1, mSqrt},       {"ABS", 1, mAbs},         {"FRAC", 1, mFrac},
+    {"INT", 1, mInt},         {"MAX", 3, mMax},         {"MIN", 3, mMin},
+    {"ROUND", 1, mRound},     {"SGN", 1, mSgn},         {"CSC", 1, mCsc},
+    {"SEC", 1, mSec},         {"COT", 1, mCot},         {"SINH", 1, mSinh},
+    {"COSH", 1, mCosh},       {"TANH", 1, mTanh},       {"CSCH", 1, mCsch},
+    {"SECH", 1, mSech},       {"COTH", 1, mCoth},       {"ARCSINH", 1, mArcsinh},
+    {"ARCCOSH", 1, mArccosh}, {"ARCTANH", 1, mArctanh}, {"ARCCSCH", 1, mArccsch},
+    {"ARCSECH", 1, mArcsech}, {"ARCCOTH", 1, mArccoth}, {"AVG", 3, mAvg},
+    {"AVGERAGE", 3, mAvg},    {"STD", 3, mStd},         {"STDEV", 3, mStd},
+    {"MEAN", 3, mMean},       {"SUM", 3, mSum},         {"RAND", 0, mRand},
+    {"RND", 1, mRnd},         {"LENGTH", 8, mLength},   {"STRCOMP", 9, mStrComp},
+    {"IF", 3, mIf},
 };
 
 }  // namespace

@@ -15,11 +15,11 @@ class TFormulaParser;
 
 // Arguments as the function's kind delivers them.
 struct FuncArgs {
-  Real x = 0;                // kinds 1 and 2
-  Real y = 0;                // kind 2
-  std::vector<Real> items;   // kind 3
-  int last = -1;             // kind 3: index of the last item
-  std::string s1, s2;        // kinds 8 and 9
+  Real x = 0;               // kinds 1 and 2
+  Real y = 0;               // kind 2
+  std::vector<Real> items;  // kind 3
+  int last = -1;            // kind 3: index of the last item
+  std::string s1, s2;       // kinds 8 and 9
 };
 
 class TBuildinFuncs {

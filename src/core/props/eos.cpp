@@ -69,9 +69,7 @@ RootSearch PrVolume(const State& s, bool liquid) {
   double a = c.ac * alpha * alpha;
   double b = c.b;
   double v0 = liquid ? 2.85e-7 * Pow(s.Vc * 1e6, 1.048) : Div(R * s.T, s.p);
-  auto f = [&](double V) {
-    return b + R * s.T / s.p - a * (V - b) / (s.p * (V * (V + b) + b * (V - b))) - V;
-  };
+  auto f = [&](double V) { return b + R * s.T / s.p - a * (V - b) / (s.p * (V * (V + b) + b * (V - b))) - V; };
   return FindRoot(f, v0, 1e-7, [](double step, double) { return std::fabs(step) < 1e-7; });
 }
 
@@ -81,9 +79,7 @@ double CubicProperty(double rc, double psi, double r, const State& s, double x0,
   double b = 0.0778 * rc * s.Pc / s.Tc;
   double c = b * r;
   double a = 0.45724 * (rc * s.Pc) * (rc * s.Pc) / s.Tc;
-  auto f = [&](double x) {
-    return rPrime * s.p / s.T - a * (x - c) / (s.T * (x * (x + b) + b * (x - b))) + c - x;
-  };
+  auto f = [&](double x) { return rPrime * s.p / s.T - a * (x - c) / (s.T * (x * (x + b) + b * (x - b))) + c - x; };
   RootSearch rs = FindRoot(f, x0, h, [](double step, double x) { return std::fabs(step / x) < 1e-3; });
   return rs.ok ? Finite(rs.x) : 0;
 }
@@ -215,8 +211,8 @@ double PrResidualEnthalpy(const ParamVector& v) {
   double a = c.ac * alpha * alpha;
   double dadT = -c.kappa * c.ac * alpha / Sqrt(s.T * s.Tc);
   double Z = s.p * V / (R * s.T);
-  double H = R * s.T * (Z - 1) + (s.T * dadT - a) / (2 * kSqrt2 * c.b) *
-                                     Ln((V + (1 + kSqrt2) * c.b) / (V - (kSqrt2 - 1) * c.b));
+  double H = R * s.T * (Z - 1) +
+             (s.T * dadT - a) / (2 * kSqrt2 * c.b) * Ln((V + (1 + kSqrt2) * c.b) / (V - (kSqrt2 - 1) * c.b));
   return H * 1000 / s.M;
 }
 

@@ -43,10 +43,12 @@ Real TFormulaParser::EvaluateWithGrid(std::string_view text, TMyValues& grid) {
     return 0;
   }
   if (text.size() > kMaxGridText)
-    throw FormulaRangeError(i18n::Format(i18n::Tr("Messages", "公式长度超过 %1 个字符"), {std::to_string(kMaxGridText)}));
+    throw FormulaRangeError(
+        i18n::Format(i18n::Tr("Messages", "公式长度超过 %1 个字符"), {std::to_string(kMaxGridText)}));
   std::vector<Letter> letters = VariableLetters(text, kMaxGridLetters);
   if (letters.size() > kMaxGridLetters)
-    throw FormulaRangeError(i18n::Format(i18n::Tr("Messages", "公式中的变量超过 %1 个"), {std::to_string(kMaxGridLetters)}));
+    throw FormulaRangeError(
+        i18n::Format(i18n::Tr("Messages", "公式中的变量超过 %1 个"), {std::to_string(kMaxGridLetters)}));
 
   for (const Letter& l : letters) {
     std::string name(1, l.name);

@@ -192,8 +192,10 @@ Real TFormulaParser::Evaluate() {
   // Parentheses are counted over the whole text, string literals included.
   long balance = 0;
   for (char c : expression_) {
-    if (c == '(') ++balance;
-    else if (c == ')') --balance;
+    if (c == '(')
+      ++balance;
+    else if (c == ')')
+      --balance;
   }
   if (balance != 0) {
     SetError(3);
@@ -309,7 +311,14 @@ Real TFormulaParser::Sum() {
   // Only these may follow a sum; anything else (such as "2 3" or "2PI") is
   // an operand where an operator belongs.
   switch (ch_) {
-    case '\0': case '&': case ')': case ',': case '<': case '=': case '>': case '|':
+    case '\0':
+    case '&':
+    case ')':
+    case ',':
+    case '<':
+    case '=':
+    case '>':
+    case '|':
       return a;
     default:
       SetError(2);
@@ -421,8 +430,10 @@ Real TFormulaParser::Factor() {
 // Number: digits, points and E (with one sign after it) as they come.
 Real TFormulaParser::Number() {
   std::string s;
-  if (ch_ == '.') s = "0.";
-  else s.push_back(ch_);
+  if (ch_ == '.')
+    s = "0.";
+  else
+    s.push_back(ch_);
   Advance();
   while (ch_ == '.' || IsDigit(ch_) || ch_ == 'E') {
     if (ch_ == 'E') {

@@ -115,9 +115,7 @@ void TMyValues::SetColumn(int col, const std::vector<std::string>& v) {
   for (size_t i = 0; i < v.size(); ++i) SetCell(col, static_cast<int>(i), v[i]);
 }
 
-std::vector<std::string> TMyValues::Titles() const {
-  return {rows_[0].begin(), rows_[0].end()};
-}
+std::vector<std::string> TMyValues::Titles() const { return {rows_[0].begin(), rows_[0].end()}; }
 
 void TMyValues::SetTitles(const std::vector<std::string>& v) {
   for (size_t i = 0; i < v.size() && i < static_cast<size_t>(kColumns); ++i) rows_[0][i] = v[i];

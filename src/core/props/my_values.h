@@ -25,7 +25,7 @@ class TMyValues {
   void SetUnique(bool v) { unique_ = v; }
 
   int RowCount() const { return static_cast<int>(rows_.size()); }
-  const std::string& Cell(int col, int row) const;  // empty text outside the grid
+  const std::string& Cell(int col, int row) const;   // empty text outside the grid
   void SetCell(int col, int row, std::string text);  // grows the grid when needed
 
   // Typing by the user: the unit and note columns and the title row refuse
@@ -40,7 +40,7 @@ class TMyValues {
   void AddVariable(std::string_view name, std::string_view value, std::string_view unit, std::string_view note);
   std::string GetValue(std::string_view name) const;  // row 0 included; "" when absent
   void SetValue(std::string_view name, std::string_view value);
-  bool HasName(std::string_view name) const;          // rows 0 and below
+  bool HasName(std::string_view name) const;  // rows 0 and below
   std::string ValueAt(int row) const { return Cell(1, row); }
 
   // Live views of the columns (from row 0 down) and of the title row.

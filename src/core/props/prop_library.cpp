@@ -158,15 +158,16 @@ std::string SavePropLib(const std::string& path, const std::vector<PropRecord>& 
     if (!exec("BEGIN") || !exec(CreateTableSql())) return fail(DbError(db.get()));
     std::string sql = "INSERT INTO PropLib (" + ColumnList() + ") VALUES (?,?,?,?,?,?,?,?,?,?)";
     sqlite3_stmt* rawStmt = nullptr;
-    if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &rawStmt, nullptr) != SQLITE_OK)
-      return fail(DbError(db.get()));
+    if (sqlite3_prepare_v2(db.get(), sql.c_str(), -1, &rawStmt, nullptr) != SQLITE_OK) return fail(DbError(db.get()));
     Stmt stmt(rawStmt);
     for (const auto& r : sorted) {
       sqlite3_reset(stmt.get());
       for (int i = 0; i < kPropFieldCount; ++i) {
         const auto& v = r.values[static_cast<size_t>(i)];
-        if (v) sqlite3_bind_text(stmt.get(), i + 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
-        else sqlite3_bind_null(stmt.get(), i + 1);
+        if (v)
+          sqlite3_bind_text(stmt.get(), i + 1, v->data(), static_cast<int>(v->size()), SQLITE_TRANSIENT);
+        else
+          sqlite3_bind_null(stmt.get(), i + 1);
       }
       if (sqlite3_step(stmt.get()) != SQLITE_DONE) return fail(DbError(db.get()));
     }

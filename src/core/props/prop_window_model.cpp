@@ -19,8 +19,9 @@ struct ResultUnits {
   UnitList units;
 };
 const ResultUnits kUnits[] = {
-    {"CPD", UnitList::SpecificHeat}, {"MDD", UnitList::Density},         {"VID", UnitList::Viscosity},
-    {"TCD", UnitList::Conductivity}, {"STD", UnitList::SurfaceTensionProp}, {"HVD", UnitList::LatentHeat},
+    {"CPD", UnitList::SpecificHeat},       {"MDD", UnitList::Density},
+    {"VID", UnitList::Viscosity},          {"TCD", UnitList::Conductivity},
+    {"STD", UnitList::SurfaceTensionProp}, {"HVD", UnitList::LatentHeat},
 };
 
 std::string Lower(std::string_view s) {
@@ -89,8 +90,7 @@ void PropWindowModel::LoadLibrary(const std::string& path, const std::string& fa
   libraryPath_ = path;
   std::error_code ec;
   std::string from = path;
-  if (!std::filesystem::exists(path, ec) && !fallback.empty() && std::filesystem::exists(fallback, ec))
-    from = fallback;
+  if (!std::filesystem::exists(path, ec) && !fallback.empty() && std::filesystem::exists(fallback, ec)) from = fallback;
   PropLibLoad load = LoadPropLib(from);
   records_ = std::move(load.records);
   current_ = records_.empty() ? -1 : 0;
@@ -103,7 +103,8 @@ bool PropWindowModel::SaveLibrary() {
   std::error_code ec;
   auto dir = std::filesystem::path(libraryPath_).parent_path();
   if (!dir.empty()) std::filesystem::create_directories(dir, ec);
-  std::string error = libraryPath_.empty() ? THX_TR_NOOP("Props", "没有指定物性库文件") : SavePropLib(libraryPath_, records_);
+  std::string error =
+      libraryPath_.empty() ? THX_TR_NOOP("Props", "没有指定物性库文件") : SavePropLib(libraryPath_, records_);
   if (!error.empty()) {
     ShowError(messages(), error);
     return false;
@@ -151,8 +152,7 @@ void PropWindowModel::Calculate() {
   static const PropRecord kEmptyRecord;
   const PropRecord& rec = CurrentRecord() ? *CurrentRecord() : kEmptyRecord;
   try {
-    for (const auto& def : ResultFields())
-      EvaluateProperty(def.property, form_.At(def.field), rec, grid_, messages());
+    for (const auto& def : ResultFields()) EvaluateProperty(def.property, form_.At(def.field), rec, grid_, messages());
   } catch (const std::exception& e) {
     ShowError(messages(), e.what());
   }
@@ -219,8 +219,10 @@ bool PropWindowModel::Post() {
                               "请改用小写（如 sqrt、exp、pi）：\n") +
                          warning,
                      "", MessageIcon::Warning, MessageButtons::Ok});
-  if (inserting_) records_.push_back(buffer_);
-  else records_[static_cast<size_t>(current_)] = buffer_;
+  if (inserting_)
+    records_.push_back(buffer_);
+  else
+    records_[static_cast<size_t>(current_)] = buffer_;
   // The library stays ordered by NO; the posted record stays current.
   PropRecord posted = buffer_;
   SortByNo(records_);
@@ -236,8 +238,10 @@ void PropWindowModel::Delete() {
   if (editing_) Cancel();
   if (!CurrentRecord()) return;
   records_.erase(records_.begin() + current_);
-  if (records_.empty()) current_ = -1;
-  else if (current_ >= static_cast<int>(records_.size())) current_ = static_cast<int>(records_.size()) - 1;
+  if (records_.empty())
+    current_ = -1;
+  else if (current_ >= static_cast<int>(records_.size()))
+    current_ = static_cast<int>(records_.size()) - 1;
 }
 
 }  // namespace tharvex::props

@@ -102,10 +102,14 @@ PropOutcome EvaluatePropertyText(std::string_view property, const std::optional<
     double r = 0;
     bool routine = true;
     if (vec[0] == 0) {
-      if (field == PropField::MD) r = PrDensity(vec, 20, mark);
-      else if (field == PropField::VI) r = PrViscosity(vec, 20, mark);
-      else if (field == PropField::TC) r = PrConductivity(vec, 20, mark);
-      else routine = false;
+      if (field == PropField::MD)
+        r = PrDensity(vec, 20, mark);
+      else if (field == PropField::VI)
+        r = PrViscosity(vec, 20, mark);
+      else if (field == PropField::TC)
+        r = PrConductivity(vec, 20, mark);
+      else
+        routine = false;
     } else if (field == PropField::MD) {
       r = VirialDensity(vec, 20, mark);
     } else {
@@ -171,7 +175,9 @@ std::string FormulaFailure(std::string_view caption, const PropOutcome& o) {
   return i18n::Format(i18n::Tr("Messages", "“%1”的公式无法计算（错误 %2：%3）：%4"),
                       {i18n::Tr("Props", caption), std::to_string(o.formulaError),
                        i18n::Tr("Messages", parser.ErrorMessage(o.formulaError)), o.expression}) +
-         "\n" + i18n::Tr("Messages", "物性文本中的函数名请用小写（如 sqrt、exp、ln），大写字母 T、P、R、M、B 和小写 w 会被替换。");
+         "\n" +
+         i18n::Tr("Messages",
+                  "物性文本中的函数名请用小写（如 sqrt、exp、ln），大写字母 T、P、R、M、B 和小写 w 会被替换。");
 }
 
 std::vector<std::string> NamesBrokenByKeys(const std::optional<std::string>& text) {

@@ -26,7 +26,7 @@ inline constexpr const char* kNoTemperature = THX_TR_NOOP("Messages", "请指定
 struct PropOutcome {
   enum Kind { NoTemperature, Clear, Value } kind = Clear;
   double value = 0;
-  int formulaError = 0;    // the parser's error code when a formula failed (value 0)
+  int formulaError = 0;         // the parser's error code when a formula failed (value 0)
   std::string expression = {};  // the formula as evaluated, after the keys were replaced
   // Why an equation-of-state text gave no value (the property has no routine,
   // or the routine found no state); empty otherwise. The value is then 0 and

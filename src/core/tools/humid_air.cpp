@@ -83,7 +83,8 @@ void SolveTool(Form& form, std::vector<Control*> massFraction, std::vector<Contr
                                  TrialDomain::StepBack);
         },
         [&] {
-          return SolveOneUnknown(pressureList, colors::BtnFace, kStartValue, pressureResidual, true, TrialDomain::StepBack);
+          return SolveOneUnknown(pressureList, colors::BtnFace, kStartValue, pressureResidual, true,
+                                 TrialDomain::StepBack);
         });
   } catch (const std::exception&) {
   }
@@ -97,8 +98,7 @@ void PDExit(Form& form) {
 }
 
 void HrDExit(Form& form) {
-  Control &p = form.At("PaD"), &yw = form.At("ywrD"), &t = form.At("trD"), &h = form.At("HaD"),
-          &phi = form.At("HrD");
+  Control &p = form.At("PaD"), &yw = form.At("ywrD"), &t = form.At("trD"), &h = form.At("HaD"), &phi = form.At("HrD");
   SolveTool(form, {&yw, &h}, {&p, &phi, &h, &t}, RelativeHumidityResidual);
 }
 

@@ -7,8 +7,7 @@ namespace tharvex::tools {
 
 void InstallHandlers(Form& form) {
   auto wire = [&form](std::initializer_list<const char*> names, void (*handler)(Form&)) {
-    for (const char* name : names)
-      form.At(name).onExit = [&form, handler](Control*) { handler(form); };
+    for (const char* name : names) form.At(name).onExit = [&form, handler](Control*) { handler(form); };
   };
   wire({"PD", "ywD", "tD", "HD"}, PDExit);
   wire({"ywrD", "trD", "HaD", "HrD", "PaD"}, HrDExit);

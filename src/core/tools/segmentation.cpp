@@ -118,8 +118,10 @@ SegmentationResult SegmentShellTemperatures(const SegmentationInput& in) {
     if (!std::isfinite(d)) return Refuse(kNotSettled);
     if (std::fabs(d) <= 0.1) return settled();
     (d > 0 ? lo : hi) = r;
-    if (std::fabs(d) >= lastMiss) damping *= 0.5;
-    else if ((d > 0) == (lastD > 0) && std::fabs(d) > 0.5 * lastMiss) damping *= 2;
+    if (std::fabs(d) >= lastMiss)
+      damping *= 0.5;
+    else if ((d > 0) == (lastD > 0) && std::fabs(d) > 0.5 * lastMiss)
+      damping *= 2;
     lastMiss = std::fabs(d);
     lastD = d;
     double next = r + damping * 0.1 * d / n * r;

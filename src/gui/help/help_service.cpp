@@ -32,11 +32,10 @@ void HelpService::helpDocument(const QString& keyword) {
       text = help::ReadManual(dir);
     }
     if (!text) {
-      window_.model().form().messages().Show(
-          Message{Ss(QCoreApplication::translate("WindowServices", "找不到用户手册 %1。")
-                         .arg(Qs(help::ManualFile(i18n::Language())))),
-                  Ss(QCoreApplication::translate("WindowServices", "Tharvex 帮助")), MessageIcon::Error,
-                  MessageButtons::Ok});
+      window_.model().form().messages().Show(Message{
+          Ss(QCoreApplication::translate("WindowServices", "找不到用户手册 %1。")
+                 .arg(Qs(help::ManualFile(i18n::Language())))),
+          Ss(QCoreApplication::translate("WindowServices", "Tharvex 帮助")), MessageIcon::Error, MessageButtons::Ok});
       return;
     }
     if (!help_) {

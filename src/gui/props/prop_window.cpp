@@ -108,9 +108,7 @@ TFormSimpPL::TFormSimpPL(QWidget* parent)
   binder_->refreshAll();
 }
 
-TFormSimpPL::~TFormSimpPL() {
-  DeleteChildrenBeforeBinder(this);
-}
+TFormSimpPL::~TFormSimpPL() { DeleteChildrenBeforeBinder(this); }
 
 QWidget* TFormSimpPL::buildList() {
   auto* box = new QWidget(this);
@@ -167,7 +165,8 @@ QWidget* TFormSimpPL::buildDataPage() {
   rg->setVerticalSpacing(3);
   int row = 0;
   for (PropField f : {PropField::NO, PropField::CN, PropField::EN, PropField::NT}) {
-    rg->addWidget(CaptionLabel(Caption(f), captionWidth, record), row, 0, f == PropField::NT ? Qt::AlignTop : Qt::Alignment());
+    rg->addWidget(CaptionLabel(Caption(f), captionWidth, record), row, 0,
+                  f == PropField::NT ? Qt::AlignTop : Qt::Alignment());
     QWidget* w = nullptr;
     if (f == PropField::NT) {
       // The note tells where the data come from and over which range: worth

@@ -67,8 +67,8 @@ class TFormSimpPL : public QDialog {
   // Model -> widgets.
   std::vector<int> matching() const;  // records passing the search box
   void applyFilter();
-  void fillList();  // the records passing the search box, anew
-  void fillRows();  // the list's rows from listed_
+  void fillList();         // the records passing the search box, anew
+  void fillRows();         // the list's rows from listed_
   int currentRow() const;  // the current record's row in the list, -1 when not listed
   void showRecord();
   void syncNavigator();

@@ -62,10 +62,18 @@ void TFormSimpPL::navigate(RecordNavigator::Button b) {
     showRecord();
   };
   switch (b) {
-    case B::First: go(0); break;
-    case B::Prior: go(pos < 0 ? 0 : std::max(0, pos - 1)); break;
-    case B::Next: go(pos < 0 ? 0 : std::min(last, pos + 1)); break;
-    case B::Last: go(last); break;
+    case B::First:
+      go(0);
+      break;
+    case B::Prior:
+      go(pos < 0 ? 0 : std::max(0, pos - 1));
+      break;
+    case B::Next:
+      go(pos < 0 ? 0 : std::min(last, pos + 1));
+      break;
+    case B::Last:
+      go(last);
+      break;
     case B::Insert:
       if (!postPending()) return;
       model_.Insert();
@@ -92,7 +100,9 @@ void TFormSimpPL::navigate(RecordNavigator::Button b) {
       model_.Edit();
       showRecord();
       break;
-    case B::Post: postPending(); break;
+    case B::Post:
+      postPending();
+      break;
     case B::Cancel:
       model_.Cancel();
       showRecord();

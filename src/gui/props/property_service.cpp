@@ -16,7 +16,7 @@ void PropertyService::propertyWindow(const std::string& button) {
     props_ = new TFormSimpPL(&window_);
     const std::string& data = files_.dataDir();
     props_->loadLibrary(files_.paths().supportFile(props::kPropLibFileName),
-                           data.empty() ? std::string() : data + "/" + props::kPropLibFileName);
+                        data.empty() ? std::string() : data + "/" + props::kPropLibFileName);
   }
   // The transfer sets the values only; the case is recalculated when the
   // user next leaves a field.

@@ -39,8 +39,12 @@ QIcon Glyph(RecordNavigator::Button b, const QColor& ink) {
       p.drawRect(QRectF(7, 8, 3, 16));
       triangle(23, 11);
       break;
-    case B::Prior: triangle(21, 10); break;
-    case B::Next: triangle(11, 22); break;
+    case B::Prior:
+      triangle(21, 10);
+      break;
+    case B::Next:
+      triangle(11, 22);
+      break;
     case B::Last:
       triangle(9, 21);
       p.drawRect(QRectF(22, 8, 3, 16));
@@ -49,8 +53,12 @@ QIcon Glyph(RecordNavigator::Button b, const QColor& ink) {
       p.drawRect(QRectF(14.5, 7, 3, 18));
       p.drawRect(QRectF(7, 14.5, 18, 3));
       break;
-    case B::Delete: p.drawRect(QRectF(7, 14.5, 18, 3)); break;
-    case B::Edit: p.drawPolygon(QPolygonF({QPointF(8, 22), QPointF(24, 22), QPointF(16, 10)})); break;
+    case B::Delete:
+      p.drawRect(QRectF(7, 14.5, 18, 3));
+      break;
+    case B::Edit:
+      p.drawPolygon(QPolygonF({QPointF(8, 22), QPointF(24, 22), QPointF(16, 10)}));
+      break;
     case B::Post: {
       p.setPen(QPen(QColor(40, 130, 60), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       p.setBrush(Qt::NoBrush);

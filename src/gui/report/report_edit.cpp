@@ -89,8 +89,7 @@ std::vector<std::string> ReportEdit::shownLines() const {
 
 void ReportEdit::pull() {
   const Control& c = control();
-  if (c.lines() != shownLines() && !(hasFocus() && document()->isModified()))
-    render(report::ReportContent(c, built_));
+  if (c.lines() != shownLines() && !(hasFocus() && document()->isModified())) render(report::ReportContent(c, built_));
   setEnabled(c.enabled());
   // No setVisible: the edit is a page of the tab widget, which shows and
   // hides it. Shown here while another tab is current, it would sit over

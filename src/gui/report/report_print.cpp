@@ -50,8 +50,7 @@ void PreviewReport(QWidget* owner, const QTextDocument& shown) {
   SetupReportPrinter(printer);
   QPrintPreviewDialog dialog(&printer, owner);
   dialog.setWindowTitle(QCoreApplication::translate("ReportPrint", "打印预览 - 计算报表"));
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                   [&shown](QPrinter* p) { shown.print(p); });
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&shown](QPrinter* p) { shown.print(p); });
   dialog.exec();
 }
 

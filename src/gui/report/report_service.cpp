@@ -98,9 +98,7 @@ void ReportService::printReport() {
                           MessageButtons::Ok});
 }
 
-void ReportService::previewReport() {
-  PreviewReport(&window_, reportDocument());
-}
+void ReportService::previewReport() { PreviewReport(&window_, reportDocument()); }
 
 bool ReportService::exportReportPdf() {
   MainModel& model = window_.model();

@@ -24,7 +24,9 @@ struct TempTree {
     fs::create_directories(p.parent_path());
     std::ofstream(p) << text;
   }
-  PathEnvironment Env() const { return {(root / "bin" / "tharvex").string(), (root / "xdg").string(), (root / "home").string()}; }
+  PathEnvironment Env() const {
+    return {(root / "bin" / "tharvex").string(), (root / "xdg").string(), (root / "home").string()};
+  }
 };
 
 TEST(SetupPathsTest, NoMarkerUsesThePerUserDataFolder) {

@@ -109,8 +109,8 @@ TEST(RecentFilesMenuTest, EntriesGoBetweenSeparatorsAtTheMenuPosition) {
   m.list.AddFile("/p/b.zrf");
   m.list.AddFile("/p/a.zrf");
   auto menu = m.list.RebuildMenu(FileMenu());
-  EXPECT_EQ(CaptionsOf(menu), (std::vector<std::string>{"&N 新建", "&O 打开", "-", "&S 保存", "&A 另存为", "&T 存为模版",
-                                                        "-", "&1  a.zrf", "&2  b.zrf", "-", "&E 退出"}));
+  EXPECT_EQ(CaptionsOf(menu), (std::vector<std::string>{"&N 新建", "&O 打开", "-", "&S 保存", "&A 另存为",
+                                                        "&T 存为模版", "-", "&1  a.zrf", "&2  b.zrf", "-", "&E 退出"}));
   EXPECT_TRUE(menu[6].tagged);   // the inserted separator
   EXPECT_FALSE(menu[9].tagged);  // the menu's own one
   EXPECT_EQ(MostRecentFiles::EntryOfMenuItem(menu, 7), 0);
@@ -169,7 +169,7 @@ TEST(RecentFilesTest, SettingsFileKeepsTheListAndOtherSections) {
     Mru m;
     m.list.setIniFile(ini);
     EXPECT_EQ(m.list.files(), (std::vector<std::string>{"/old/a.zrf", "/old/b.zrf"}));  // an empty value ends it
-    m.list.AddFile("/new/c.zrf");  // saved at once
+    m.list.AddFile("/new/c.zrf");                                                       // saved at once
   }
   IniFile f = IniFile::Load(ini);
   EXPECT_EQ(f.Read("Window", "Left"), "10");

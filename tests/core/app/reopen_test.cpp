@@ -6,10 +6,10 @@
 #include <random>
 #include <sstream>
 
-#include "core/mainwin/main_window_table.h"
 #include "core/app/project_session.h"
 #include "core/fields/number_format.h"
 #include "core/files/form_record.h"
+#include "core/mainwin/main_window_table.h"
 #include "test_paths.h"
 #include "tests/strict_message_sink.h"
 
@@ -96,8 +96,8 @@ void RandomAction(Form& form, std::mt19937& rng) {
   for (const auto& c : form.controls()) {
     if (!c->enabled() || !c->visible()) continue;
     const bool edit = c->isEdit() && !c->readOnly();
-    const bool list = (c->kind() == ControlKind::TComboBox || c->kind() == ControlKind::TComboBoxU) &&
-                      !c->items().empty();
+    const bool list =
+        (c->kind() == ControlKind::TComboBox || c->kind() == ControlKind::TComboBoxU) && !c->items().empty();
     if (edit || list || c->kind() == ControlKind::TCheckBox) candidates.push_back(c.get());
   }
   Control& c = *candidates[std::uniform_int_distribution<size_t>(0, candidates.size() - 1)(rng)];

@@ -23,8 +23,7 @@ TEST_P(SplitNumbersTest, ReadsPiecesStrictly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitNumbersTest,
-    ::testing::Values(SplitCase{"", {}}, SplitCase{"12;1;2;3.5", {12, 1, 2, 3.5}},
-                      SplitCase{"12;a;2;3", {12, 0, 2, 3}},
+    ::testing::Values(SplitCase{"", {}}, SplitCase{"12;1;2;3.5", {12, 1, 2, 3.5}}, SplitCase{"12;a;2;3", {12, 0, 2, 3}},
                       // Strict syntax: a trailing blank spoils the piece, a leading one does not.
                       SplitCase{"1; 2;3 ;4", {1, 2, 0, 4}}, SplitCase{";;5", {0, 0, 5}},
                       SplitCase{"1e3;-2.5E-1;+7", {1000, -0.25, 7}},

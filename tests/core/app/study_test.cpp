@@ -68,9 +68,10 @@ TEST(Study, ElevenStepsOfTheShellFlowEqualSingleCalculations) {
   // The surplus falls as the air flow to cool grows in a fixed design.
   EXPECT_GT(r.rows.front().values.back(), r.rows.back().values.back());
   EXPECT_TRUE(sink.shown.empty());
-  EXPECT_EQ(StudyCsv(r).substr(0, StudyCsv(r).find('\n')),
-            "WsD [kg/s],WtD [kg/s],NtD [根],HbxD [m],UempD [m/s],UtD [m/s],DpsD [N/m2],DptD [N/m2],KaD [W/(m2.K)],CsD,ok,"
-            "warning");
+  EXPECT_EQ(
+      StudyCsv(r).substr(0, StudyCsv(r).find('\n')),
+      "WsD [kg/s],WtD [kg/s],NtD [根],HbxD [m],UempD [m/s],UtD [m/s],DpsD [N/m2],DptD [N/m2],KaD [W/(m2.K)],CsD,ok,"
+      "warning");
 }
 
 TEST(Study, FailedStepsAreMarkedAndNoMessageBoxOpens) {
@@ -121,9 +122,8 @@ TEST(Study, SpecificationsThatCannotRun) {
     const char* text;
     bool ok;
   };
-  for (const Arg& a : {Arg{"WsD=4:6:11", true}, Arg{"WsD=6:4:3", true}, Arg{"WsD=4:6", false},
-                       Arg{"=4:6:11", false}, Arg{"WsD=a:6:11", false}, Arg{"WsD=4:6:11:2", false},
-                       Arg{"WsD=4:6:1.5", false}})
+  for (const Arg& a : {Arg{"WsD=4:6:11", true}, Arg{"WsD=6:4:3", true}, Arg{"WsD=4:6", false}, Arg{"=4:6:11", false},
+                       Arg{"WsD=a:6:11", false}, Arg{"WsD=4:6:11:2", false}, Arg{"WsD=4:6:1.5", false}})
     EXPECT_EQ(ParseStudyArg(a.text).has_value(), a.ok) << a.text;
   EXPECT_EQ(ParseNameList(" CsD, KaD,,DpsD "), (std::vector<std::string>{"CsD", "KaD", "DpsD"}));
 }

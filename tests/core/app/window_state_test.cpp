@@ -62,13 +62,12 @@ TEST_P(EveryAction, UndoGivesBackTheStateBeforeAndRedoTheStateAfter) {
 
 INSTANTIATE_TEST_SUITE_P(
     MainWindow, EveryAction,
-    ::testing::Values(
-        Step{"修改 入口温度", [](MainModel& m) { m.form().EnterText(m.form().At("Ts1D"), "130"); }},
-        Step{"单位 质量流量", [](MainModel& m) { m.form().PickUnit(m.form().At("WsU"), 1); }},
-        Step{"选择 计算类型", [](MainModel& m) { m.form().SelectItem(m.form().At("CalTypeD"), 1); }},
-        Step{"湿工况", [](MainModel& m) { m.form().SetChecked(m.form().At("CBWater"), true); }},
-        Step{"清除", [](MainModel& m) { m.form().ClearEdit(m.form().At("KaD")); }},
-        Step{"优化设计", [](MainModel& m) { m.engine().BtOpt1Click(&m.form().At("tbOpt1")); }}),
+    ::testing::Values(Step{"修改 入口温度", [](MainModel& m) { m.form().EnterText(m.form().At("Ts1D"), "130"); }},
+                      Step{"单位 质量流量", [](MainModel& m) { m.form().PickUnit(m.form().At("WsU"), 1); }},
+                      Step{"选择 计算类型", [](MainModel& m) { m.form().SelectItem(m.form().At("CalTypeD"), 1); }},
+                      Step{"湿工况", [](MainModel& m) { m.form().SetChecked(m.form().At("CBWater"), true); }},
+                      Step{"清除", [](MainModel& m) { m.form().ClearEdit(m.form().At("KaD")); }},
+                      Step{"优化设计", [](MainModel& m) { m.engine().BtOpt1Click(&m.form().At("tbOpt1")); }}),
     [](const ::testing::TestParamInfo<Step>& i) { return "Step" + std::to_string(i.index); });
 
 TEST(EditHistory, ANewActionDropsTheUndoneStepsAndNoChangeRecordsNothing) {

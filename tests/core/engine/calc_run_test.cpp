@@ -27,13 +27,13 @@ TEST_F(Calculation, ExitHandlersAreWiredToTheListedControlsOnly) {
     form().Leave(C(name));
     return Text("QtD") != "x";
   };
-  for (const char* name : {"WsD", "CpsD", "Ts1D", "MsD", "TaD", "hfD", "dod", "PtD", "HbxD", "LsD", "NtD",
-                           "khwD", "BayD", "LatD", "PnD", "FmD", "TmD", "SmD", "UtmD", "RtD", "LsmD", "DppSD",
-                           "UpTD", "DpsD", "QsD", "afaD"})
+  for (const char* name :
+       {"WsD",  "CpsD", "Ts1D", "MsD", "TaD", "hfD",  "dod", "PtD",  "HbxD",  "LsD",  "NtD",  "khwD", "BayD",
+        "LatD", "PnD",  "FmD",  "TmD", "SmD", "UtmD", "RtD", "LsmD", "DppSD", "UpTD", "DpsD", "QsD",  "afaD"})
     EXPECT_TRUE(recalculates(name)) << name;
-  for (const char* name : {"asD", "afD", "UempD", "UmaxD", "atD", "UtD", "QaD", "AdtD", "AcD", "ArD", "KaD",
-                           "AwrD", "Us2D", "Ut2D", "dipSD", "DipTD", "rh1D", "Xt1D", "Xt2D", "CsrD", "PhsD",
-                           "PhtD", "PmD", "CalTypeD", "CBTubArr", "PD", "tD", "MnD"})
+  for (const char* name : {"asD",  "afD",  "UempD", "UmaxD",    "atD",      "UtD",   "QaD",  "AdtD", "AcD",  "ArD",
+                           "KaD",  "AwrD", "Us2D",  "Ut2D",     "dipSD",    "DipTD", "rh1D", "Xt1D", "Xt2D", "CsrD",
+                           "PhsD", "PhtD", "PmD",   "CalTypeD", "CBTubArr", "PD",    "tD",   "MnD"})
     EXPECT_FALSE(recalculates(name)) << name;
   // Change and click handlers.
   C("QtD").setText("x");

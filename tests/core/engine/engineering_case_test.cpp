@@ -2,8 +2,8 @@
 // "工程方法": the correction factor of multi-pass air coolers, an in-line
 // bare bank against Žukauskas, the trace, the report, and the method kept in
 // project files.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <cmath>
 #include <cstdio>

@@ -18,8 +18,8 @@ namespace {
 // air cooler with the hot fluid in the tubes, 93 -> 52 °C, air 35 -> 54.59 °C,
 // four tube rows in two passes: F = 0.957.
 TEST(CrossCounterflowCorrection, RoetzelNicoleAirCoolerFourRowsTwoPasses) {
-  const double p = (93.0 - 52.0) / (93.0 - 35.0);     // tube-side effectiveness
-  const double r = (54.59 - 35.0) / (93.0 - 52.0);    // C_tube / C_air
+  const double p = (93.0 - 52.0) / (93.0 - 35.0);   // tube-side effectiveness
+  const double r = (54.59 - 35.0) / (93.0 - 52.0);  // C_tube / C_air
   double f = 0;
   ASSERT_TRUE(CrossCounterflowF(p, r, 4, 2, f));
   EXPECT_NEAR(f, 0.957, 0.0005);
@@ -51,9 +51,8 @@ TEST_P(SingleRowCrossFlow, MatchesTheMixedUnmixedFormula) {
 }
 
 INSTANTIATE_TEST_SUITE_P(IncroperaTable11_3, SingleRowCrossFlow,
-                         ::testing::Values(SingleRowCase{0.5, 0.25}, SingleRowCase{1.5, 0.5},
-                                           SingleRowCase{3.0, 1.0}, SingleRowCase{1.0, 2.0},
-                                           SingleRowCase{2.5, 4.0}));
+                         ::testing::Values(SingleRowCase{0.5, 0.25}, SingleRowCase{1.5, 0.5}, SingleRowCase{3.0, 1.0},
+                                           SingleRowCase{1.0, 2.0}, SingleRowCase{2.5, 4.0}));
 
 // Roetzel & Nicole's premise: with more passes the bundle approaches
 // counterflow, so F never falls as passes are added for the same duty.
@@ -97,7 +96,6 @@ INSTANTIATE_TEST_SUITE_P(KernKrausRadiusRatio1_5, AnnularFin,
                          ::testing::Values(FinCase{0.2, 0.9839}, FinCase{0.4, 0.9391}));
 
 TEST(AnnularFin, NoFilmCoefficientMeansFullEfficiency) { EXPECT_EQ(AnnularFinEfficiency(0.01, 0.02, 0), 1); }
-
 
 // --- Finned tubes: Briggs & Young, Robinson & Briggs ---
 //
@@ -225,8 +223,7 @@ struct IncroperaExample7_7 {
 TEST(ZukauskasHeat, IncroperaExample7_7StaggeredBank) {
   using E = IncroperaExample7_7;
   bool outside = true;
-  const double nu = ZukauskasNu(E::re, E::pr, E::st, E::sl, true, E::rows, outside) *
-                    std::pow(E::pr / E::prWall, 0.25);
+  const double nu = ZukauskasNu(E::re, E::pr, E::st, E::sl, true, E::rows, outside) * std::pow(E::pr / E::prWall, 0.25);
   EXPECT_FALSE(outside);
   const double unrounded = 0.35 * std::pow(E::st / E::sl, 0.2) / 0.34;
   EXPECT_NEAR(nu, 87.9 * unrounded, 0.05 * unrounded);

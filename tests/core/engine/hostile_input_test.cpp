@@ -11,9 +11,25 @@ namespace tharvex::engine::testing {
 namespace {
 
 std::vector<std::string> HostileTexts() {
-  std::vector<std::string> t = {"",      "   ",   "abc",    "1e400",  "-1e400", "-0",   "0",
-                                "1e308", "-1e308", "1e-308", "4.9e-324", "inf",  "nan",  "1.5.5",
-                                "+",     "e5",    "99999999999999999999", "-3",  " 12 "};
+  std::vector<std::string> t = {"",
+                                "   ",
+                                "abc",
+                                "1e400",
+                                "-1e400",
+                                "-0",
+                                "0",
+                                "1e308",
+                                "-1e308",
+                                "1e-308",
+                                "4.9e-324",
+                                "inf",
+                                "nan",
+                                "1.5.5",
+                                "+",
+                                "e5",
+                                "99999999999999999999",
+                                "-3",
+                                " 12 "};
   std::mt19937 rng(20261209);
   std::uniform_real_distribution<double> mant(-10, 10);
   std::uniform_int_distribution<int> exp(-40, 40);
@@ -46,11 +62,11 @@ constexpr double kAbsurd = 1e100;
 void ExpectFiniteTexts(const Form& form, const std::string& typed, const std::string& text) {
   for (const auto& c : form.controls()) {
     if (!c->isEdit() || c->name() == typed) continue;
-    EXPECT_FALSE(LooksNonFinite(c->text())) << c->name() << " = '" << c->text() << "' after " << typed << " = '"
-                                            << text << "'";
+    EXPECT_FALSE(LooksNonFinite(c->text()))
+        << c->name() << " = '" << c->text() << "' after " << typed << " = '" << text << "'";
     if (auto v = ParseLenient(c->text())) {
-      EXPECT_LE(std::fabs(*v), kAbsurd) << c->name() << " = '" << c->text() << "' after " << typed << " = '"
-                                        << text << "'";
+      EXPECT_LE(std::fabs(*v), kAbsurd) << c->name() << " = '" << c->text() << "' after " << typed << " = '" << text
+                                        << "'";
     }
   }
 }
@@ -70,38 +86,45 @@ class HostileInput : public EngineTest {
     s.apply(*this);
   }
   using EngineTest::Check;
+  using EngineTest::model;
   using EngineTest::Select;
   using EngineTest::Set;
-  using EngineTest::model;
   using EngineTest::sink;
 };
 
 TEST(HostileInputTest, EveryFieldEveryText) {
   const CaseSetup setups[] = {
       {"design", [](EngineTest&) {}, true},
-      {"wet air, rotated square, bare", [](EngineTest& t) {
+      {"wet air, rotated square, bare",
+       [](EngineTest& t) {
          auto& h = static_cast<HostileInput&>(t);
          h.Check("CBWater", true);
          h.Select("CBTubArr", 1);
          h.Check("CBRoate", true);
          h.Check("CBTType", true);
-       }, false},
-      {"condensing tube, six passes", [](EngineTest& t) {
+       },
+       false},
+      {"condensing tube, six passes",
+       [](EngineTest& t) {
          auto& h = static_cast<HostileInput&>(t);
          h.Select("PhtD", kCondensing);
          h.Set("DentvD", "0.6");
          h.Set("MtvD", "1.2e-5");
          h.Set("DHtD", "2.2e6");
          h.Select("PnD", 5);
-       }, false},
-      {"rating", [](EngineTest& t) {
+       },
+       false},
+      {"rating",
+       [](EngineTest& t) {
          auto& h = static_cast<HostileInput&>(t);
          h.Select("CalTypeD", 1);
          h.Set("NhD", "5");
          h.Set("NwD", "4");
          h.Set("HbxD", "0.6");
-       }, false},
-      {"engineering method, condensing, four passes", [](EngineTest& t) {
+       },
+       false},
+      {"engineering method, condensing, four passes",
+       [](EngineTest& t) {
          auto& h = static_cast<HostileInput&>(t);
          h.Select("MethodD", 1);
          h.Select("PhtD", kCondensing);
@@ -109,13 +132,16 @@ TEST(HostileInputTest, EveryFieldEveryText) {
          h.Set("MtvD", "1.2e-5");
          h.Set("DHtD", "2.2e6");
          h.Select("PnD", 3);
-       }, false},
-      {"engineering method, in-line bare bank", [](EngineTest& t) {
+       },
+       false},
+      {"engineering method, in-line bare bank",
+       [](EngineTest& t) {
          auto& h = static_cast<HostileInput&>(t);
          h.Select("MethodD", 1);
          h.Select("CBTubArr", 1);
          h.Check("CBTType", true);
-       }, false},
+       },
+       false},
   };
   const auto texts = HostileTexts();
   for (const CaseSetup& setup : setups) {

@@ -199,13 +199,12 @@ TEST_F(Misleading, ResultsAnEarlyEndLeftBehindAreMarkedUntilTheNextCompleteCalcu
     const char* text;
     std::set<std::string> stale;  // results the attempt did not reach
   };
-  const std::set<std::string> afterCheck = {"HTsD", "HTtD", "CdtD", "AdtD", "NtD",  "NhD",  "NwD", "HbxD",
-                                            "WbxD", "afaD", "UempD", "UmaxD", "asD", "afD", "btaD", "ytaD",
-                                            "DpsD", "UtD",  "atD",  "DptD", "KaD",  "AcD",  "ArD",  "AwrD",
-                                            "CsD"};
+  const std::set<std::string> afterCheck = {"HTsD", "HTtD",  "CdtD",  "AdtD", "NtD", "NhD",  "NwD",  "HbxD", "WbxD",
+                                            "afaD", "UempD", "UmaxD", "asD",  "afD", "btaD", "ytaD", "DpsD", "UtD",
+                                            "atD",  "DptD",  "KaD",   "AcD",  "ArD", "AwrD", "CsD"};
   const Case cases[] = {
-      {"Tt2D", "130", afterCheck},                         // crossed temperatures
-      {"diD", "0.04", afterCheck},                         // tube wall
+      {"Tt2D", "130", afterCheck},  // crossed temperatures
+      {"diD", "0.04", afterCheck},  // tube wall
   };
   for (const Case& c : cases) {
     const std::string was = Text(c.field);

@@ -26,9 +26,9 @@ json RunCli(const std::string& args) { return json::parse(tharvex::testing::RunC
 class WorkedCase : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dump = new json(RunCli(
-        "--set TaD= --select PnD=1 --set UtmD=0.1 --set WsD=3 --set Ts1D=150 --set Ts2D=70 --set Tt1D=20 "
-        "--set Tt2D=50"));
+    dump = new json(
+        RunCli("--set TaD= --select PnD=1 --set UtmD=0.1 --set WsD=3 --set Ts1D=150 --set Ts2D=70 --set Tt1D=20 "
+               "--set Tt2D=50"));
   }
   static void TearDownTestSuite() { delete dump; }
   static const json& C(const std::string& name) { return (*dump)["controls"][name]; }

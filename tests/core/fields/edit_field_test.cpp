@@ -116,10 +116,9 @@ TEST_P(DisplayForm, ShowsRoundedNumbersAndTrimmedText) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, DisplayForm,
                          ::testing::Values(DisplayCase{"12345678", "1.234568E0007"},
-                                           DisplayCase{"0.00001234", "1.234E-0005"},
-                                           DisplayCase{"0.0001", "0.0001"}, DisplayCase{"1.50", "1.5"},
-                                           DisplayCase{"abc ", "abc"}, DisplayCase{"12 ", "12"},
-                                           DisplayCase{" 12", "12"}, DisplayCase{"", ""},
+                                           DisplayCase{"0.00001234", "1.234E-0005"}, DisplayCase{"0.0001", "0.0001"},
+                                           DisplayCase{"1.50", "1.5"}, DisplayCase{"abc ", "abc"},
+                                           DisplayCase{"12 ", "12"}, DisplayCase{" 12", "12"}, DisplayCase{"", ""},
                                            DisplayCase{"3599.9712002304", "3599.971"}));
 
 TEST_F(EditField, RequiredEmptyEditableFieldShowsTheMarker) {

@@ -101,18 +101,16 @@ TEST_P(MemoValueTest, EncodesAndDecodes) {
   EXPECT_EQ(DecodeMemoValue(GetParam().value), GetParam().back);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MemoValueTest,
-    ::testing::Values(MemoCase{{"x  ", "  y"}, "△x▲△  y", {"x", "  y"}},
-                      MemoCase{{"a", "", "b"}, "△a▲△▲△b", {"a", "", "b"}},
-                      MemoCase{{}, "", {}},
-                      MemoCase{{"tab\t\x01"}, "△tab", {"tab"}},          // control characters go too
-                      MemoCase{{"two\r\nlines"}, "△two▲△lines", {"two", "lines"}},
-                      MemoCase{{"注释：热流体"}, "△注释：热流体", {"注释：热流体"}},
-                      // The marks inside a line are written as look-alikes, so
-                      // the line comes back whole.
-                      MemoCase{{"up ▲ down", "△Tt"}, "△up ▴ down▲△∆Tt", {"up ▴ down", "∆Tt"}},
-                      MemoCase{{"▲▲△"}, "△▴▴∆", {"▴▴∆"}}));
+INSTANTIATE_TEST_SUITE_P(Cases, MemoValueTest,
+                         ::testing::Values(MemoCase{{"x  ", "  y"}, "△x▲△  y", {"x", "  y"}},
+                                           MemoCase{{"a", "", "b"}, "△a▲△▲△b", {"a", "", "b"}}, MemoCase{{}, "", {}},
+                                           MemoCase{{"tab\t\x01"}, "△tab", {"tab"}},  // control characters go too
+                                           MemoCase{{"two\r\nlines"}, "△two▲△lines", {"two", "lines"}},
+                                           MemoCase{{"注释：热流体"}, "△注释：热流体", {"注释：热流体"}},
+                                           // The marks inside a line are written as look-alikes, so
+                                           // the line comes back whole.
+                                           MemoCase{{"up ▲ down", "△Tt"}, "△up ▴ down▲△∆Tt", {"up ▴ down", "∆Tt"}},
+                                           MemoCase{{"▲▲△"}, "△▴▴∆", {"▴▴∆"}}));
 
 // A comment holding the line marks is saved with their look-alikes, which
 // survive GB18030 and come back on the same lines; nothing else changes.
@@ -210,11 +208,11 @@ TEST(FormRecordReadTest, UnknownControlsPropertiesAndTagsAreSkipped) {
   OneField w;
   std::string text = std::string(kFormRecordHeader) +
                      "\r\nv\r\n\r\n"
-                     "GoneD\r\nString\r\nText\r\nx\r\n\r\n"        // no such control
-                     "WsD\r\nString\r\nHint\r\nx\r\n\r\n"          // no such property
-                     "WsD\r\nFloat\r\nText\r\nx\r\n\r\n"           // tag does not fit the property
-                     "WsD\r\nWide\r\nText\r\nx\r\n\r\n"            // unknown tag
-                     "wsd\r\nString\r\ntext\r\n7\r\n\r\n";         // names ignore case
+                     "GoneD\r\nString\r\nText\r\nx\r\n\r\n"  // no such control
+                     "WsD\r\nString\r\nHint\r\nx\r\n\r\n"    // no such property
+                     "WsD\r\nFloat\r\nText\r\nx\r\n\r\n"     // tag does not fit the property
+                     "WsD\r\nWide\r\nText\r\nx\r\n\r\n"      // unknown tag
+                     "wsd\r\nString\r\ntext\r\n7\r\n\r\n";   // names ignore case
   auto plan = PlanFormRecord(w.form, text);
   ASSERT_TRUE(plan);
   EXPECT_EQ(plan->records, 5u);
@@ -296,44 +294,69 @@ TEST_P(DamagedFileTest, ChangesNothingAndSaysWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedFileTest,
     ::testing::Values(
-        DamagedFile{"bad float", [](const std::string& p) {
-                      return CompressToBytes(Replace(p, "TsnD\r\nFloat\r\nExchange\r\n1\r\n", "TsnD\r\nFloat\r\nExchange\r\n1,5\r\n"));
-                    }, FileErrorCode::BadValue},
-        DamagedFile{"zero factor", [](const std::string& p) {
-                      return CompressToBytes(Replace(p, "TsnD\r\nFloat\r\nExchange\r\n1\r\n", "TsnD\r\nFloat\r\nExchange\r\n0\r\n"));
-                    }, FileErrorCode::BadValue},
-        DamagedFile{"bad colour", [](const std::string& p) {
+        DamagedFile{"bad float",
+                    [](const std::string& p) {
+                      return CompressToBytes(
+                          Replace(p, "TsnD\r\nFloat\r\nExchange\r\n1\r\n", "TsnD\r\nFloat\r\nExchange\r\n1,5\r\n"));
+                    },
+                    FileErrorCode::BadValue},
+        DamagedFile{"zero factor",
+                    [](const std::string& p) {
+                      return CompressToBytes(
+                          Replace(p, "TsnD\r\nFloat\r\nExchange\r\n1\r\n", "TsnD\r\nFloat\r\nExchange\r\n0\r\n"));
+                    },
+                    FileErrorCode::BadValue},
+        DamagedFile{"bad colour",
+                    [](const std::string& p) {
                       return CompressToBytes(Replace(p, "Color\r\n-16777211\r\n", "Color\r\nblue\r\n"));
-                    }, FileErrorCode::BadValue},
-        DamagedFile{"colour beyond 32 bits", [](const std::string& p) {
+                    },
+                    FileErrorCode::BadValue},
+        DamagedFile{"colour beyond 32 bits",
+                    [](const std::string& p) {
                       return CompressToBytes(Replace(p, "Color\r\n-16777211\r\n", "Color\r\n4294967296\r\n"));
-                    }, FileErrorCode::BadValue},
-        DamagedFile{"bad flag", [](const std::string& p) {
+                    },
+                    FileErrorCode::BadValue},
+        DamagedFile{"bad flag",
+                    [](const std::string& p) {
                       return CompressToBytes(Replace(p, "Enabled\r\nTrue\r\n", "Enabled\r\nYes\r\n"));
-                    }, FileErrorCode::BadValue},
-        DamagedFile{"index beyond the list", [](const std::string& p) {
-                      return CompressToBytes(Replace(p, "MnU\r\nOrd\r\nItemIndex\r\n0\r\n", "MnU\r\nOrd\r\nItemIndex\r\n7\r\n"));
-                    }, FileErrorCode::BadValue},
-        DamagedFile{"index below -1", [](const std::string& p) {
-                      return CompressToBytes(Replace(p, "MnU\r\nOrd\r\nItemIndex\r\n0\r\n", "MnU\r\nOrd\r\nItemIndex\r\n-2\r\n"));
-                    }, FileErrorCode::BadValue},
-        DamagedFile{"undecodable text", [](const std::string& p) {
-                      return CompressToBytes(Replace(p, "TsnD\r\nString\r\nText\r\n33\r\n", "TsnD\r\nString\r\nText\r\n3\x80\r\n"));
-                    }, FileErrorCode::BadEncoding},
-        DamagedFile{"plain text with a bad value", [](const std::string& p) {
-                      return Replace(p, "Enabled\r\nTrue\r\n", "Enabled\r\n1\r\n");
-                    }, FileErrorCode::BadValue},
+                    },
+                    FileErrorCode::BadValue},
+        DamagedFile{"index beyond the list",
+                    [](const std::string& p) {
+                      return CompressToBytes(
+                          Replace(p, "MnU\r\nOrd\r\nItemIndex\r\n0\r\n", "MnU\r\nOrd\r\nItemIndex\r\n7\r\n"));
+                    },
+                    FileErrorCode::BadValue},
+        DamagedFile{"index below -1",
+                    [](const std::string& p) {
+                      return CompressToBytes(
+                          Replace(p, "MnU\r\nOrd\r\nItemIndex\r\n0\r\n", "MnU\r\nOrd\r\nItemIndex\r\n-2\r\n"));
+                    },
+                    FileErrorCode::BadValue},
+        DamagedFile{"undecodable text",
+                    [](const std::string& p) {
+                      return CompressToBytes(
+                          Replace(p, "TsnD\r\nString\r\nText\r\n33\r\n", "TsnD\r\nString\r\nText\r\n3\x80\r\n"));
+                    },
+                    FileErrorCode::BadEncoding},
+        DamagedFile{"plain text with a bad value",
+                    [](const std::string& p) { return Replace(p, "Enabled\r\nTrue\r\n", "Enabled\r\n1\r\n"); },
+                    FileErrorCode::BadValue},
         DamagedFile{"shorter than the header", [](const std::string& p) { return p.substr(0, 61); },
                     FileErrorCode::TooShort},
-        DamagedFile{"compressed and cut short", [](const std::string& p) {
+        DamagedFile{"compressed and cut short",
+                    [](const std::string& p) {
                       std::string c = CompressToBytes(p);
                       return c.substr(0, c.size() - 100);
-                    }, FileErrorCode::DamagedStream},
-        DamagedFile{"length does not match", [](const std::string& p) {
+                    },
+                    FileErrorCode::DamagedStream},
+        DamagedFile{"length does not match",
+                    [](const std::string& p) {
                       std::string c = CompressToBytes(p);
                       c[0] = static_cast<char>(c[0] + 1);
                       return c;
-                    }, FileErrorCode::BadLength}));
+                    },
+                    FileErrorCode::BadLength}));
 
 TEST(FormRecordFileTest, WriteIsAtomicAndAFailedWriteKeepsTheOldFile) {
   fs::path dir = TempDir();

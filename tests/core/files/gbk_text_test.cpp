@@ -21,9 +21,9 @@ TEST_P(GbkPairTest, ConvertsBothWays) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, GbkPairTest,
                          ::testing::Values(Pair{"WsD\r\n", "WsD\r\n"},
-                                           Pair{"△▲", "\xA1\xF7\xA1\xF8"},     // memo line marks
+                                           Pair{"△▲", "\xA1\xF7\xA1\xF8"},  // memo line marks
                                            Pair{"热流体", "\xC8\xC8\xC1\xF7\xCC\xE5"},
-                                           Pair{"m²", "m\x81\x30\x85\x35"},   // not in GBK: a four-byte GB18030 form
+                                           Pair{"m²", "m\x81\x30\x85\x35"},  // not in GBK: a four-byte GB18030 form
                                            Pair{"€", "\xA2\xE3"}));
 
 TEST(GbkTextTest, KeepsCharactersOutsideGbk) {

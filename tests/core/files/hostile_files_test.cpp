@@ -14,12 +14,12 @@
 
 #include "core/app/ini_file.h"
 #include "core/app/main_model.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/files/file_error.h"
 #include "core/files/file_io.h"
 #include "core/files/form_record.h"
 #include "core/files/gbk_text.h"
 #include "core/files/stream_tools.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/props/prop_library.h"
 #include "test_paths.h"
 #include "tests/strict_message_sink.h"
@@ -144,9 +144,9 @@ TEST(HostileFiles, CraftedFilesBeyondWhatAProjectNeedsAreDamaged) {
   // Just within the bounds is a project.
   tharvex::testing::StrictMessageSink sink;
   MainModel model(sink);
-  EXPECT_EQ(ReadFormRecordBytes(model.form(),
-                                PlainProject({{"MemoTi", "Memo", "Lines", Repeat(mark, kMaxMemoLines - 1)}})),
-            ReadStatus::Applied);
+  EXPECT_EQ(
+      ReadFormRecordBytes(model.form(), PlainProject({{"MemoTi", "Memo", "Lines", Repeat(mark, kMaxMemoLines - 1)}})),
+      ReadStatus::Applied);
   EXPECT_EQ(model.form().At("MemoTi").lines().size(), kMaxMemoLines - 1);
 }
 

@@ -16,10 +16,10 @@
 
 #include "core/app/ini_file.h"
 #include "core/app/main_model.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/files/file_error.h"
 #include "core/files/form_record.h"
 #include "core/files/safe_write.h"
+#include "core/mainwin/main_window_table.h"
 #include "core/output/rtf_writer.h"
 #include "core/props/prop_library.h"
 #include "tests/strict_message_sink.h"
@@ -211,9 +211,9 @@ TEST_F(SafeWrite, TemporaryNames) {
     bool ours;
     long pid;
   } cases[] = {
-      {"p.zrf.~123-0.tmp", true, 123},   {"a b.doc.~7-15.tmp", true, 7}, {".~1-1.tmp", true, 1},
-      {"p.zrf.~-0.tmp", false, 0},       {"p.zrf.~1-.tmp", false, 0},    {"p.zrf.~1.tmp", false, 0},
-      {"p.zrf.~1-0.tmpx", false, 0},     {"p.zrf.tmp~", false, 0},       {"p.zrf.~1x-0.tmp", false, 0},
+      {"p.zrf.~123-0.tmp", true, 123},    {"a b.doc.~7-15.tmp", true, 7}, {".~1-1.tmp", true, 1},
+      {"p.zrf.~-0.tmp", false, 0},        {"p.zrf.~1-.tmp", false, 0},    {"p.zrf.~1.tmp", false, 0},
+      {"p.zrf.~1-0.tmpx", false, 0},      {"p.zrf.tmp~", false, 0},       {"p.zrf.~1x-0.tmp", false, 0},
       {"p.~12345678901-0.tmp", false, 0},
   };
   for (const Case& c : cases) {

@@ -1,7 +1,7 @@
 // The templates and example projects shipped in data/ are whole project
 // files of the current window.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <filesystem>
 #include <set>

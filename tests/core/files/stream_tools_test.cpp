@@ -25,16 +25,15 @@ TEST_P(ReadStreamLineTest, SplitsOnlyAtCrLfPairs) {
   EXPECT_EQ(got, c.lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReadStreamLineTest,
-    ::testing::Values(LineCase{"a\r\nb\r\n", {"a", "b"}},
-                      LineCase{"a\nb\r\n", {"a\nb"}},            // a lone LF stays in the text
-                      LineCase{"a\rb\r\n", {"a\rb"}},            // so does a lone CR
-                      LineCase{"a\r\r\nb", {"a\r", "b"}},        // the pair is the last CR and the LF
-                      LineCase{"a\n\r\nb", {"a\n", "b"}},
-                      LineCase{"\r\n\r\n", {"", ""}},            // empty lines
-                      LineCase{"tail", {"tail"}},                // the end of the data ends the line
-                      LineCase{"x\r", {"x\r"}}));
+INSTANTIATE_TEST_SUITE_P(Cases, ReadStreamLineTest,
+                         ::testing::Values(LineCase{"a\r\nb\r\n", {"a", "b"}},
+                                           LineCase{"a\nb\r\n", {"a\nb"}},      // a lone LF stays in the text
+                                           LineCase{"a\rb\r\n", {"a\rb"}},      // so does a lone CR
+                                           LineCase{"a\r\r\nb", {"a\r", "b"}},  // the pair is the last CR and the LF
+                                           LineCase{"a\n\r\nb", {"a\n", "b"}},
+                                           LineCase{"\r\n\r\n", {"", ""}},  // empty lines
+                                           LineCase{"tail", {"tail"}},      // the end of the data ends the line
+                                           LineCase{"x\r", {"x\r"}}));
 
 TEST(StreamToolsTest, WriteAndSkipLines) {
   std::string out;
@@ -99,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"three bytes", [](const std::string&) { return std::string("\x05\x00\x00", 3); },
                    FileErrorCode::BadLength},
         DamageCase{"negative length", [](const std::string& g) { return WithLength(g, -1); }, FileErrorCode::BadLength},
-        DamageCase{"length beyond 64 MiB",
-                   [](const std::string& g) { return WithLength(g, 64 * 1024 * 1024 + 1); }, FileErrorCode::BadLength},
+        DamageCase{"length beyond 64 MiB", [](const std::string& g) { return WithLength(g, 64 * 1024 * 1024 + 1); },
+                   FileErrorCode::BadLength},
         DamageCase{"length larger than the data", [](const std::string& g) { return WithLength(g, 5001); },
                    FileErrorCode::BadLength},
         DamageCase{"length smaller than the data", [](const std::string& g) { return WithLength(g, 4999); },

@@ -1,15 +1,15 @@
 // Tooltips from the manual's glossary, the field states they name, and the
 // version the about box shows.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
-#include "core/help/build_info.h"
 #include "core/app/field_state.h"
 #include "core/app/main_model.h"
-#include "core/mainwin/main_window_table.h"
 #include "core/help/about.h"
+#include "core/help/build_info.h"
 #include "core/help/glossary.h"
 #include "core/help/manual_index.h"
+#include "core/mainwin/main_window_table.h"
 #include "tests/strict_message_sink.h"
 
 namespace tharvex::help {
@@ -58,8 +58,11 @@ TEST(FieldRoles, FollowTheFieldsStateAfterACalculation) {
   struct Case {
     const char* field;
     FieldRole role;
-  } cases[] = {{"WsD", FieldRole::Input},     {"WtD", FieldRole::Balanced}, {"KaD", FieldRole::Result},
-               {"dipSD", FieldRole::NozzleSolved}, {"CpsvD", FieldRole::NotApplicable}};
+  } cases[] = {{"WsD", FieldRole::Input},
+               {"WtD", FieldRole::Balanced},
+               {"KaD", FieldRole::Result},
+               {"dipSD", FieldRole::NozzleSolved},
+               {"CpsvD", FieldRole::NotApplicable}};
   for (const Case& c : cases)
     EXPECT_EQ(RoleOf(f.At(c.field)), c.role) << c.field << " " << RoleText(RoleOf(f.At(c.field)));
   f.ClearEdit(f.At("KaD"));

@@ -1,7 +1,7 @@
 // The shipped manual: its chapters, a glossary section for every field
 // caption of the main window, and F1 on every field landing on its section.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <fstream>
 #include <set>
@@ -40,8 +40,8 @@ class ShippedManual : public ::testing::Test {
 };
 
 TEST_F(ShippedManual, HasItsChaptersInOrder) {
-  const char* chapters[] = {"第一章 系统安装 ", "第二章 主窗口与计算 ", "第三章 项目文件与报表 ",
-                            "第四章 物性数据库 ", "第五章 工具 ", "第六章 名词术语 "};
+  const char* chapters[] = {"第一章 系统安装 ",   "第二章 主窗口与计算 ", "第三章 项目文件与报表 ",
+                            "第四章 物性数据库 ", "第五章 工具 ",         "第六章 名词术语 "};
   int last = -1;
   for (const char* c : chapters) {
     const Bookmark* b = index.Find(c);
@@ -136,16 +136,16 @@ TEST_P(HelpKeyword, FollowsTheLabelOfTheField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, HelpKeyword,
-                         ::testing::Values(KeywordCase{"WsD", "质量流量"},    // the field's own label
-                                           KeywordCase{"WsU", "质量流量"},    // unit selector: WsU -> WsL
-                                           KeywordCase{"QeD", "热量"},        // labelled by the shell heat's label
-                                           KeywordCase{"dod", "管外径"},      // doL
+                         ::testing::Values(KeywordCase{"WsD", "质量流量"},      // the field's own label
+                                           KeywordCase{"WsU", "质量流量"},      // unit selector: WsU -> WsL
+                                           KeywordCase{"QeD", "热量"},          // labelled by the shell heat's label
+                                           KeywordCase{"dod", "管外径"},        // doL
                                            KeywordCase{"DppTD", "管口压力降"},  // DpptL
-                                           KeywordCase{"DhtU", "相变热"},     // DHtL, found ignoring case
-                                           KeywordCase{"Tau", "环境温度"},    // TaL
-                                           KeywordCase{"PnD", "管程数"},      // a drop-down list
+                                           KeywordCase{"DhtU", "相变热"},       // DHtL, found ignoring case
+                                           KeywordCase{"Tau", "环境温度"},      // TaL
+                                           KeywordCase{"PnD", "管程数"},        // a drop-down list
                                            KeywordCase{"khwD", "高宽比(H/W)"},  // a plain edit
-                                           KeywordCase{"CBTubArr", ""},       // no label of that name: hint
+                                           KeywordCase{"CBTubArr", ""},         // no label of that name: hint
                                            KeywordCase{"ComboBoxU3", ""}, KeywordCase{"Nothing", ""}));
 
 TEST(HelpKeywordEdge, EmptyLabelCaptionFallsBackToTheNamedLabel) {

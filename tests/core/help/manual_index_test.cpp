@@ -66,15 +66,15 @@ TEST_P(ManualLookup, FallsBackAsTheHelpCommandDoes) {
   EXPECT_EQ(r.title, c.title);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ManualLookup,
-    ::testing::Values(LookupCase{"第一章 系统安装 ", Match::Exact, "第一章 系统安装 "},
-                      LookupCase{"第一章 系统安装", Match::WithBlank, "第一章 系统安装 "},
-                      LookupCase{"质量流量", Match::Exact, "质量流量"},
-                      LookupCase{"质量流量 ", Match::Glossary, "第六章 名词术语 "},  // two blanks never match
-                      LookupCase{"管外径", Match::Glossary, "第六章 名词术语 "},
-                      LookupCase{"", Match::Glossary, "第六章 名词术语 "},
-                      LookupCase{"第六章 名词术语", Match::WithBlank, "第六章 名词术语 "}));
+INSTANTIATE_TEST_SUITE_P(Cases, ManualLookup,
+                         ::testing::Values(LookupCase{"第一章 系统安装 ", Match::Exact, "第一章 系统安装 "},
+                                           LookupCase{"第一章 系统安装", Match::WithBlank, "第一章 系统安装 "},
+                                           LookupCase{"质量流量", Match::Exact, "质量流量"},
+                                           LookupCase{"质量流量 ", Match::Glossary,
+                                                      "第六章 名词术语 "},  // two blanks never match
+                                           LookupCase{"管外径", Match::Glossary, "第六章 名词术语 "},
+                                           LookupCase{"", Match::Glossary, "第六章 名词术语 "},
+                                           LookupCase{"第六章 名词术语", Match::WithBlank, "第六章 名词术语 "}));
 
 TEST(ManualIndex, NoGlossaryNoBookmark) {
   auto index = ManualIndex::FromMarkdown("# 第一章 系统安装\n## 密度\n");

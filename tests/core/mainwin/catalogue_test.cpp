@@ -1,8 +1,8 @@
 // The shipped English catalogue: finished, and holding every text of the
 // control table, the lists, the units, the correlations and the fixed
 // messages the core shows.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <regex>
 #include <set>
@@ -95,10 +95,10 @@ TEST_F(Catalogue, HoldsTheCorrelationsAndFixedMessages) {
     }
   }
   namespace msg = engine::msg;
-  for (std::string_view m : {msg::kTempCross, msg::kTubeWall, msg::kCollision, msg::kTooManyTubes, msg::kEvaporation,
-                             msg::kBalanceDiverges, msg::kLaminar, msg::kCorrection, msg::kBelowLowestVelocity,
-                             msg::kOptStart, msg::kOptSuccess, msg::kOptFailure, msg::kOptError,
-                             kUnreadableInput, std::string_view(kSolverWarning), std::string_view(kSolverWarningTitle)})
+  for (std::string_view m :
+       {msg::kTempCross, msg::kTubeWall, msg::kCollision, msg::kTooManyTubes, msg::kEvaporation, msg::kBalanceDiverges,
+        msg::kLaminar, msg::kCorrection, msg::kBelowLowestVelocity, msg::kOptStart, msg::kOptSuccess, msg::kOptFailure,
+        msg::kOptError, kUnreadableInput, std::string_view(kSolverWarning), std::string_view(kSolverWarningTitle)})
     EXPECT_TRUE(Has("Messages", m)) << m;
   EXPECT_TRUE(Has("Items", msg::kHot));
   EXPECT_TRUE(Has("Items", msg::kCold));

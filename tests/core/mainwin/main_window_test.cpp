@@ -14,9 +14,16 @@ namespace {
 
 bool Recorded(ControlKind k) {
   switch (k) {
-    case ControlKind::TEdit: case ControlKind::TEditD: case ControlKind::TComboBox: case ControlKind::TComboBoxU:
-    case ControlKind::TCheckBox: case ControlKind::TMemo: case ControlKind::TRichEdit: return true;
-    default: return false;
+    case ControlKind::TEdit:
+    case ControlKind::TEditD:
+    case ControlKind::TComboBox:
+    case ControlKind::TComboBoxU:
+    case ControlKind::TCheckBox:
+    case ControlKind::TMemo:
+    case ControlKind::TRichEdit:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -51,9 +58,9 @@ TEST_F(MainWindow, NamesAreUniqueIgnoringCase) {
 }
 
 TEST_F(MainWindow, PairingExceptionsAreTiedByAssociated) {
-  const std::map<std::string, std::string> pairs{{"Tau", "TaD"},    {"DhtU", "DHtD"}, {"doU", "dod"},
-                                                 {"DdiU", "diD"},   {"ComboBoxU3", "PtD"}, {"SSh1U", "Sh1D"},
-                                                 {"DpptU", "DppTD"}, {"Pau", "PaD"},  {"WsU", "WsD"}};
+  const std::map<std::string, std::string> pairs{{"Tau", "TaD"},     {"DhtU", "DHtD"},      {"doU", "dod"},
+                                                 {"DdiU", "diD"},    {"ComboBoxU3", "PtD"}, {"SSh1U", "Sh1D"},
+                                                 {"DpptU", "DppTD"}, {"Pau", "PaD"},        {"WsU", "WsD"}};
   for (const auto& [sel, field] : pairs) EXPECT_EQ(form.At(sel).associated(), field) << sel;
   EXPECT_NE(form.Find("doL"), nullptr);
   EXPECT_NE(form.Find("DPsL"), nullptr);
@@ -63,17 +70,17 @@ TEST_F(MainWindow, PairingExceptionsAreTiedByAssociated) {
 
 TEST_F(MainWindow, InitialStateIsTheWindowDesign) {
   // Results: read-only, blue on button face.
-  for (const char* n : {"QsD", "QeD", "NtD", "asD", "afD", "DpsD", "UempD", "UmaxD", "WbxD", "afaD", "QtD", "atD",
-                        "DptD", "UtD", "QaD", "AdtD", "AcD", "ArD", "KaD", "AwrD", "HTsD", "HTtD", "btaD", "ytaD",
-                        "CdtD", "CsD", "HbxD", "LsD", "NhD", "NwD"}) {
+  for (const char* n : {"QsD",  "QeD",  "NtD",  "asD",  "afD",  "DpsD", "UempD", "UmaxD", "WbxD", "afaD",
+                        "QtD",  "atD",  "DptD", "UtD",  "QaD",  "AdtD", "AcD",   "ArD",   "KaD",  "AwrD",
+                        "HTsD", "HTtD", "btaD", "ytaD", "CdtD", "CsD",  "HbxD",  "LsD",   "NhD",  "NwD"}) {
     const Control& c = form.At(n);
     EXPECT_TRUE(c.readOnly()) << n;
     EXPECT_EQ(c.color(), colors::BtnFace) << n;
     EXPECT_EQ(c.fontColor(), colors::Blue) << n;
   }
   // Fixed fields.
-  for (const char* n : {"CpsD", "MsD", "LdsD", "DensD", "hfD", "PfD", "TfD", "dod", "diD", "PtD", "RsD", "Sh1D",
-                        "SwD", "SbD", "PbD", "CptD", "MtD", "LdtD", "DentD", "UtmD", "RtD", "PD", "PaD"})
+  for (const char* n : {"CpsD", "MsD", "LdsD", "DensD", "hfD", "PfD",  "TfD",   "dod",  "diD", "PtD", "RsD", "Sh1D",
+                        "SwD",  "SbD", "PbD",  "CptD",  "MtD", "LdtD", "DentD", "UtmD", "RtD", "PD",  "PaD"})
     EXPECT_FALSE(form.At(n).myResolved()) << n;
   for (const char* n : {"WsD", "Ts1D", "Tt2D", "DHtD", "UpSD", "dipSD", "ywD", "HrD"})
     EXPECT_TRUE(form.At(n).myResolved()) << n;
@@ -102,15 +109,15 @@ TEST_F(MainWindow, InitialStateIsTheWindowDesign) {
 
 TEST_F(MainWindow, DefaultTextsAsDesigned) {
   const std::map<std::string, std::string> texts{
-      {"CpsD", "1005"}, {"MsD", "2.01E-5"}, {"LdsD", "0.029"}, {"DensD", "1.06"}, {"LasD", "0.00"},
-      {"rh1D", "50"},   {"PwD", "100000"},  {"TaD", "20"},     {"hfD", "0.016"},  {"PfD", "0.006"},
-      {"TfD", "0.001"}, {"dod", "0.038"},   {"diD", "0.035"},  {"PtD", "0.092"},  {"RsD", "0.00017"},
-      {"Sh1D", "0.035"}, {"SwD", "0.035"},  {"LsD", "2"},      {"khwD", "1.6"},   {"BayD", "1"},
-      {"SbD", "0.01"},  {"PbD", "0.01"},    {"CptD", "4200"},  {"MtD", "0.0008"}, {"LdtD", "0.55"},
-      {"DentD", "1000"}, {"LatD", "0.00"},  {"Xt1D", "1.0"},   {"Xt2D", "0.0"},   {"UtmD", "0.5"},
-      {"RtD", "0.00017"}, {"CsrD", "10"},   {"LsmD", "15"},    {"Us2D", "3.5"},   {"Ut2D", "1.5"},
-      {"DppSD", "500"}, {"DppTD", "500"},   {"PD", "100000"},  {"PaD", "100000"}, {"Tt0D", "10"},
-      {"TtnD", "15"},   {"Ts0D", "60"},     {"TsnD", "20"},    {"MnD", "4"}};
+      {"CpsD", "1005"},   {"MsD", "2.01E-5"}, {"LdsD", "0.029"}, {"DensD", "1.06"}, {"LasD", "0.00"},
+      {"rh1D", "50"},     {"PwD", "100000"},  {"TaD", "20"},     {"hfD", "0.016"},  {"PfD", "0.006"},
+      {"TfD", "0.001"},   {"dod", "0.038"},   {"diD", "0.035"},  {"PtD", "0.092"},  {"RsD", "0.00017"},
+      {"Sh1D", "0.035"},  {"SwD", "0.035"},   {"LsD", "2"},      {"khwD", "1.6"},   {"BayD", "1"},
+      {"SbD", "0.01"},    {"PbD", "0.01"},    {"CptD", "4200"},  {"MtD", "0.0008"}, {"LdtD", "0.55"},
+      {"DentD", "1000"},  {"LatD", "0.00"},   {"Xt1D", "1.0"},   {"Xt2D", "0.0"},   {"UtmD", "0.5"},
+      {"RtD", "0.00017"}, {"CsrD", "10"},     {"LsmD", "15"},    {"Us2D", "3.5"},   {"Ut2D", "1.5"},
+      {"DppSD", "500"},   {"DppTD", "500"},   {"PD", "100000"},  {"PaD", "100000"}, {"Tt0D", "10"},
+      {"TtnD", "15"},     {"Ts0D", "60"},     {"TsnD", "20"},    {"MnD", "4"}};
   for (const auto& [name, text] : texts) EXPECT_EQ(form.At(name).text(), text) << name;
 }
 

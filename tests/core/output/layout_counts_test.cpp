@@ -83,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"TriangularOnePass", Design(1, 19, 0, 2, 6), 6, 3, 17, 542, 242, {}},
         Case{"SquareOnePass", Design(1, 19, 1, 2, 6), 6, 3, 18, 542, 266, {}},
-        Case{"TriangularThreePasses", Design(3, 60, 0, 1.6, 35), 9, 6, 51, 876, 573,
-             {"1程(出口)", "2程", "3程(进口)"}},
+        Case{"TriangularThreePasses", Design(3, 60, 0, 1.6, 35), 9, 6, 51, 876, 573, {"1程(出口)", "2程", "3程(进口)"}},
         Case{"RatingSquare", Rating(4, 3, 0.5, 1, 1), 4, 3, 12, 500, 324, {"1程(出口)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -128,9 +128,9 @@ TEST(LayoutBounds, TooManyTubesPlacesAndDrawsNothing) {
       {true, 1000000000000LL, 0, 0, true},  // the optimiser's low velocities
       {true, 4000000000000000000LL, 0, 0, true},
       {false, 0, 1000, 101, true},
-      {false, 0, 1000, 100, false},          // exactly the bound
-      {false, 0, -5, 1e6, false},            // negative counts are 0
-      {false, 0, 3e9, 0, true},              // beyond any int count
+      {false, 0, 1000, 100, false},  // exactly the bound
+      {false, 0, -5, 1e6, false},    // negative counts are 0
+      {false, 0, 3e9, 0, true},      // beyond any int count
   };
   for (auto c : cases) {
     LayoutInput in = FirstCase();
@@ -164,10 +164,28 @@ TEST(LayoutBounds, DivisionsByZeroAndRootsOfNegativesAreReported) {
       {"negative ratio", [](LayoutInput& in) { in.khw = -1; }},
       {"negative tube count", [](LayoutInput& in) { in.tubes = -4; }},
       {"NaN ratio", [](LayoutInput& in) { in.khw = NAN; }},
-      {"rating, no passes", [](LayoutInput& in) { in.design = false; in.passes = 0; in.ratingNw = 3; }},
-      {"rating, zero height", [](LayoutInput& in) { in.design = false; in.ratingNh = 4; in.ratingNw = 3; }},
-      {"rating, count beyond 64 bits", [](LayoutInput& in) { in.design = false; in.ratingNh = 1e30; }},
-      {"zero width", [](LayoutInput& in) { in.df = -2 * 79.67433714816836; in.sw = 0; }},
+      {"rating, no passes",
+       [](LayoutInput& in) {
+         in.design = false;
+         in.passes = 0;
+         in.ratingNw = 3;
+       }},
+      {"rating, zero height",
+       [](LayoutInput& in) {
+         in.design = false;
+         in.ratingNh = 4;
+         in.ratingNw = 3;
+       }},
+      {"rating, count beyond 64 bits",
+       [](LayoutInput& in) {
+         in.design = false;
+         in.ratingNh = 1e30;
+       }},
+      {"zero width",
+       [](LayoutInput& in) {
+         in.df = -2 * 79.67433714816836;
+         in.sw = 0;
+       }},
       {"infinite length", [](LayoutInput& in) { in.lengthM = INFINITY; }},
   };
   for (auto c : cases) {
@@ -209,7 +227,7 @@ TEST(LayoutBounds, PixelsBeyondTheDrawableRangeEndTheAttempt) {
     double khw;
     bool error;
   } cases[] = {
-      {"khw -1e9", -1e9, true}, {"khw 1e9", 1e9, true}, {"khw -1e300", -1e300, true},
+      {"khw -1e9", -1e9, true},  {"khw 1e9", 1e9, true},      {"khw -1e300", -1e300, true},
       {"khw 1000", 1000, false}, {"khw -1000", -1000, false},
   };
   for (const auto& c : cases) {

@@ -32,17 +32,15 @@ TEST_P(ValueColumnTest, FormatsAndPadsTo16) {
   EXPECT_GE(DisplayWidth(v), 16);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ValueColumnTest,
-                         ::testing::Values(ValueCase{"", ""}, ValueCase{"    ", ""}, ValueCase{"abc", "abc"},
-                                           ValueCase{" abc ", " abc "},  // not a number: untrimmed, untouched
-                                           ValueCase{"0", "0.0000"}, ValueCase{"0.0123", "0.0123"},
-                                           ValueCase{"1005", "1005.0000"}, ValueCase{" 1.25 ", "1.2500"},
-                                           ValueCase{"-3", "-3.0000"}, ValueCase{"+.5", "0.5000"},
-                                           ValueCase{"1.5e3", "1500.0000"}, ValueCase{"1.2.3", "1.2.3"},
-                                           ValueCase{"12 kg", "12 kg"}, ValueCase{"1e400", "1e400"},
-                                           ValueCase{"INF", "INF"}, ValueCase{"1,5", "1,5"},
-                                           ValueCase{"热流体", "热流体"},
-                                           ValueCase{"123456789012.5", "123456789012.5000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValueColumnTest,
+    ::testing::Values(ValueCase{"", ""}, ValueCase{"    ", ""}, ValueCase{"abc", "abc"},
+                      ValueCase{" abc ", " abc "},  // not a number: untrimmed, untouched
+                      ValueCase{"0", "0.0000"}, ValueCase{"0.0123", "0.0123"}, ValueCase{"1005", "1005.0000"},
+                      ValueCase{" 1.25 ", "1.2500"}, ValueCase{"-3", "-3.0000"}, ValueCase{"+.5", "0.5000"},
+                      ValueCase{"1.5e3", "1500.0000"}, ValueCase{"1.2.3", "1.2.3"}, ValueCase{"12 kg", "12 kg"},
+                      ValueCase{"1e400", "1e400"}, ValueCase{"INF", "INF"}, ValueCase{"1,5", "1,5"},
+                      ValueCase{"热流体", "热流体"}, ValueCase{"123456789012.5", "123456789012.5000"}));
 
 // Values that four decimals round so that fewer than three significant digits
 // survive keep four significant digits with an exponent; the rest stay as

@@ -1,8 +1,8 @@
 // A whole report for one complete case, compared line by line with the
 // stored report. Set THARVEX_UPDATE_GOLDEN=1 to rewrite the stored file after
 // a deliberate change (and read the diff before committing it).
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -25,14 +25,14 @@ void FillCompleteCase(Form& form) {
     const char* name;
     const char* text;
   } fields[] = {
-      {"WsD", "2.5"},      {"Ts1D", "120"},     {"Ts2D", "60"},       {"HTsD", "热流体"}, {"QsD", "-150750"},
-      {"WtD", "3.5893"},   {"Tt1D", "20"},      {"Tt2D", "30"},       {"HTtD", "冷流体"}, {"QtD", "150750"},
-      {"HbxD", "1.104"},   {"WbxD", "0.69"},    {"LsD", "2.4"},       {"NhD", "7"},       {"NwD", "6"},
-      {"afaD", "2.65"},    {"NtD", "42"},       {"btaD", "8.536842"}, {"ytaD", "0.8124"}, {"asD", "312.44"},
-      {"afD", "45.118"},   {"DpsD", "186.2"},   {"UempD", "0.89"},    {"UmaxD", "2.0134"}, {"atD", "2876.5"},
-      {"DptD", "1523.75"}, {"UtD", "0.0903"},   {"AdtD", "62.4"},   {"CdtD", "0.9712"},
-      {"AcD", "10.0261"},  {"ArD", "12.0337"},  {"CsD", "20.02"},     {"KaD", "240.93"},  {"AwrD", "102.73"},
-      {"UpSD", "12.4"},    {"dipSD", "0.4"},    {"UpTD", "1"},        {"DipTD", "0.068"}, {"BayD", "1"},
+      {"WsD", "2.5"},      {"Ts1D", "120"},   {"Ts2D", "60"},       {"HTsD", "热流体"},  {"QsD", "-150750"},
+      {"WtD", "3.5893"},   {"Tt1D", "20"},    {"Tt2D", "30"},       {"HTtD", "冷流体"},  {"QtD", "150750"},
+      {"HbxD", "1.104"},   {"WbxD", "0.69"},  {"LsD", "2.4"},       {"NhD", "7"},        {"NwD", "6"},
+      {"afaD", "2.65"},    {"NtD", "42"},     {"btaD", "8.536842"}, {"ytaD", "0.8124"},  {"asD", "312.44"},
+      {"afD", "45.118"},   {"DpsD", "186.2"}, {"UempD", "0.89"},    {"UmaxD", "2.0134"}, {"atD", "2876.5"},
+      {"DptD", "1523.75"}, {"UtD", "0.0903"}, {"AdtD", "62.4"},     {"CdtD", "0.9712"},  {"AcD", "10.0261"},
+      {"ArD", "12.0337"},  {"CsD", "20.02"},  {"KaD", "240.93"},    {"AwrD", "102.73"},  {"UpSD", "12.4"},
+      {"dipSD", "0.4"},    {"UpTD", "1"},     {"DipTD", "0.068"},   {"BayD", "1"},
   };
   for (const auto& f : fields) form.At(f.name).setText(f.text);
   // Set directly, not through the user actions, so that no handler
@@ -99,8 +99,8 @@ TEST(ReportGolden, CalculatedRatingCase) {
   struct {
     const char* name;
     const char* text;
-  } typed[] = {{"WsD", "2.5"},  {"Ts1D", "120"}, {"Ts2D", "60"}, {"Tt1D", "20"},  {"Tt2D", "30"},
-               {"HbxD", "1.2"}, {"LsD", "3"},    {"NhD", "12"},  {"NwD", "6"},    {"UtmD", "0.3"}};
+  } typed[] = {{"WsD", "2.5"},  {"Ts1D", "120"}, {"Ts2D", "60"}, {"Tt1D", "20"}, {"Tt2D", "30"},
+               {"HbxD", "1.2"}, {"LsD", "3"},    {"NhD", "12"},  {"NwD", "6"},   {"UtmD", "0.3"}};
   for (const auto& t : typed) form.EnterText(form.At(t.name), t.text);
   model.project().fileName = "/home/engineer/projects/AC-102.zrf";
   auto lines = Texts(MOReportClick(model));

@@ -70,14 +70,16 @@ TEST(ReportRtf, CharactersAreEscaped) {
     const char* text;
     const char* rtf;
   } cases[] = {
-      {"计", "\\uc2\\u-29791\\'bc\\'c6"},      // U+8BA1 as signed 16 bits, GBK fallback after it
-      {"质", "\\uc2\\u-29400\\'d6\\'ca"},      // above 32767: negative
+      {"计", "\\uc2\\u-29791\\'bc\\'c6"},  // U+8BA1 as signed 16 bits, GBK fallback after it
+      {"质", "\\uc2\\u-29400\\'d6\\'ca"},  // above 32767: negative
       {"≥", "\\uc2\\u8805\\'a1\\'dd"},
       {"a{b}c\\d", "a\\{b\\}c\\\\d"},
-      {"x y", "x y"},                        // a single blank stays a blank
-      {"x  y", "x\\~\\~y"},                  // runs of blanks keep their width
+      {"x y", "x y"},                                                            // a single blank stays a blank
+      {"x  y", "x\\~\\~y"},                                                      // runs of blanks keep their width
       {"\xF0\x9F\x98\x80", "\\uc1\\u-10179?\\uc4\\u-8704\\'94\\'39\\'fc\\'36"},  // beyond the BMP
-      {"a\xFF" "b", "a\\uc1\\u-3?b"},         // malformed byte: replacement character
+      {"a\xFF"
+       "b",
+       "a\\uc1\\u-3?b"},  // malformed byte: replacement character
       // A word joiner between an ideograph and a Latin letter or digit, so
       // that office suites add no space there; none next to punctuation.
       {"度H", "\\uc2\\u24230\\'b6\\'c8\\uc0\\u8288 H"},

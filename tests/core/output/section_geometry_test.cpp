@@ -109,8 +109,7 @@ TEST(Section, NoTwoTextBoxesOverlapAtAnyPassCount) {
           const Label& l = sc.labels[i];
           EXPECT_GT(l.x1 - l.x0, 0);
           // No text inside the casing.
-          EXPECT_FALSE(l.x0 < sc.casingX1 && sc.casingX0 < l.x1 && l.y0 < sc.casingY1 && sc.casingY0 < l.y1)
-              << l.text;
+          EXPECT_FALSE(l.x0 < sc.casingX1 && sc.casingX0 < l.x1 && l.y0 < sc.casingY1 && sc.casingY0 < l.y1) << l.text;
           for (size_t j = i + 1; j < sc.labels.size(); ++j)
             EXPECT_FALSE(Overlap(l, sc.labels[j])) << l.text << " / " << sc.labels[j].text;
         }

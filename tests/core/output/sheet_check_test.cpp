@@ -39,17 +39,17 @@ TEST_P(DesignCheck, Verdict) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, DesignCheck,
-    ::testing::Values(CheckCase{"CsrD", "10", "CsD", "12.5", 1},   // surplus reached
-                      CheckCase{"CsrD", "10", "CsD", "10", 1},     // exactly the limit
-                      CheckCase{"CsrD", "10", "CsD", "-3.2", 0},   // short of area
-                      CheckCase{"CsrD", "10", "CsD", "", -1},      // not calculated
-                      CheckCase{"LsmD", "15", "LsD", "16", 0},     // tubes too long
-                      CheckCase{"LsmD", "15", "LsD", "6", 1},      //
-                      CheckCase{"Us2D", "3.5", "UempD", "3.6", 0}, // face velocity above the limit
-                      CheckCase{"Ut2D", "1.5", "UtD", "1.5", 1},   // tube velocity at the limit
-                      CheckCase{"Ut2D", "abc", "UtD", "1.2", -1}));
+INSTANTIATE_TEST_SUITE_P(Limits, DesignCheck,
+                         ::testing::Values(CheckCase{"CsrD", "10", "CsD", "12.5", 1},  // surplus reached
+                                           CheckCase{"CsrD", "10", "CsD", "10", 1},    // exactly the limit
+                                           CheckCase{"CsrD", "10", "CsD", "-3.2", 0},  // short of area
+                                           CheckCase{"CsrD", "10", "CsD", "", -1},     // not calculated
+                                           CheckCase{"LsmD", "15", "LsD", "16", 0},    // tubes too long
+                                           CheckCase{"LsmD", "15", "LsD", "6", 1},     //
+                                           CheckCase{"Us2D", "3.5", "UempD", "3.6",
+                                                     0},                               // face velocity above the limit
+                                           CheckCase{"Ut2D", "1.5", "UtD", "1.5", 1},  // tube velocity at the limit
+                                           CheckCase{"Ut2D", "abc", "UtD", "1.2", -1}));
 
 TEST(DesignCheckModes, RatingModeChecksNoOptimiserLimit) {
   tharvex::testing::StrictMessageSink sink;
@@ -79,14 +79,13 @@ TEST_P(Bounds, OutsideAndText) {
   EXPECT_EQ(b.text(), c.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, Bounds,
-    ::testing::Values(BoundCase{0.6, 160.0, 5.4, false, "0.6 ≤ Pr ≤ 160"},
-                      BoundCase{0.6, 160.0, 0.5, true, "0.6 ≤ Pr ≤ 160"},
-                      BoundCase{0.6, 160.0, 161.0, true, "0.6 ≤ Pr ≤ 160"},
-                      BoundCase{10000.0, std::nullopt, 9999.0, true, "Pr ≥ 10000"},
-                      BoundCase{std::nullopt, 2300.0, 2300.0, false, "Pr ≤ 2300"},
-                      BoundCase{0.6, 160.0, std::nullopt, false, "0.6 ≤ Pr ≤ 160"}));
+INSTANTIATE_TEST_SUITE_P(Ranges, Bounds,
+                         ::testing::Values(BoundCase{0.6, 160.0, 5.4, false, "0.6 ≤ Pr ≤ 160"},
+                                           BoundCase{0.6, 160.0, 0.5, true, "0.6 ≤ Pr ≤ 160"},
+                                           BoundCase{0.6, 160.0, 161.0, true, "0.6 ≤ Pr ≤ 160"},
+                                           BoundCase{10000.0, std::nullopt, 9999.0, true, "Pr ≥ 10000"},
+                                           BoundCase{std::nullopt, 2300.0, 2300.0, false, "Pr ≤ 2300"},
+                                           BoundCase{0.6, 160.0, std::nullopt, false, "0.6 ≤ Pr ≤ 160"}));
 
 // A warning that a later step of the same run replaces in the status bar
 // still reaches the sheet; the next run starts a new list.
@@ -96,8 +95,8 @@ TEST(SheetWarnings, EveryStatusTextOfTheLastRun) {
   Form& form = model.form();
   form.setStatus(1, std::string(engine::msg::kLaminar));
   form.setStatus(1, std::string(engine::msg::kCorrection));
-  EXPECT_EQ(form.statusLog(), (std::vector<std::string>{std::string(engine::msg::kLaminar),
-                                                        std::string(engine::msg::kCorrection)}));
+  EXPECT_EQ(form.statusLog(),
+            (std::vector<std::string>{std::string(engine::msg::kLaminar), std::string(engine::msg::kCorrection)}));
   sheet::Document doc = sheet::BuildSheet(model, std::tm{});
   int warnings = 0;
   for (const auto& b : doc.blocks)

@@ -62,7 +62,7 @@ TEST(Eos, ResidualCpIgnoresTheLiquidMark) {
 // Cp_res = (dH_res/dT) at constant p, from the same equation of state.
 TEST(Eos, ResidualCpIsTheSlopeOfTheResidualEnthalpy) {
   for (const ParamVector& v : {Nitrogen(1000, 20), Nitrogen(5000, 0), Nitrogen(200, -100),
-                               Vec(0, 4599, 190.56, 98.6, 0.286, 0.011, 16.043, 3000, 25),  // methane
+                               Vec(0, 4599, 190.56, 98.6, 0.286, 0.011, 16.043, 3000, 25),    // methane
                                Vec(0, 7377, 304.13, 94.1, 0.274, 0.225, 44.01, 2000, 50)}) {  // CO2
     const double dT = 0.05;
     ParamVector lo = v, hi = v;

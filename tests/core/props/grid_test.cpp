@@ -112,14 +112,14 @@ TEST_P(GridFormula, ReplacesLettersByGridValues) {
   EXPECT_NEAR(v, GetParam().value, 1e-12 * std::max(1.0, std::fabs(GetParam().value)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Letters, GridFormula, testing::Values(
-    GridCase{"((t+273.15)/300)*(p/5000)", (20 + 273.15) / 300 * (100.0 / 5000), 0},
-    GridCase{"T*2", 40, 0},                  // letters are looked up ignoring case
-    GridCase{"n^2", 25, 0},                  // "-5^2" is 25
-    GridCase{"1.5e3+t", 1520, 0},            // the exponent mark is no variable
-    GridCase{"2E1*t", 400, 0},
-    GridCase{"sqrt(t+5)", 5, 0},             // names are not variables
-    GridCase{"t_1", 0, 2}));                 // "20_1": t stands free beside "_"
+INSTANTIATE_TEST_SUITE_P(Letters, GridFormula,
+                         testing::Values(GridCase{"((t+273.15)/300)*(p/5000)", (20 + 273.15) / 300 * (100.0 / 5000), 0},
+                                         GridCase{"T*2", 40, 0},        // letters are looked up ignoring case
+                                         GridCase{"n^2", 25, 0},        // "-5^2" is 25
+                                         GridCase{"1.5e3+t", 1520, 0},  // the exponent mark is no variable
+                                         GridCase{"2E1*t", 400, 0},
+                                         GridCase{"sqrt(t+5)", 5, 0},  // names are not variables
+                                         GridCase{"t_1", 0, 2}));      // "20_1": t stands free beside "_"
 
 TEST(EvaluateWithGrid, MissingVariableGetsAnEmptyRow) {
   TMyValues g = TMyValues::PropertyWindowGrid();

@@ -2,9 +2,9 @@
 // missing or damaged file does.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/props/prop_library.h"
 
@@ -34,7 +34,8 @@ class LibraryFile : public testing::Test {
 };
 
 TEST_F(LibraryFile, SaveAndReloadKeepsTextsNullsAndOrder) {
-  std::vector<PropRecord> recs{Rec("0003", "乙", "1,2;3,4"), Rec("0001", "水(液)", "4187"), Rec("0002", "空气", nullptr)};
+  std::vector<PropRecord> recs{Rec("0003", "乙", "1,2;3,4"), Rec("0001", "水(液)", "4187"),
+                               Rec("0002", "空气", nullptr)};
   recs[1].Set(PropField::NT, "注释 with \"quotes\" and 'apostrophes'");
   recs[1].Set(PropField::ST, "");
   ASSERT_EQ(SavePropLib(path, recs), "");

@@ -1,9 +1,9 @@
 // Every property text the manuals print as an example ("- 例：`TEXT` = VALUE",
 // "- Example: `TEXT` = VALUE") evaluates to the value printed beside it, at
 // t = 20 and p = 100.
-#include "test_paths.h"
-#include <cmath>
 #include <gtest/gtest.h>
+#include <cmath>
+#include "test_paths.h"
 
 #include <fstream>
 #include <regex>

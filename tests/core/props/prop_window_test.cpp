@@ -1,10 +1,10 @@
 // The property window below its widgets: calculate, transfer by opener,
 // password, reopening, navigator edits, search and saving.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 #include "core/mainwin/main_window_table.h"
 #include "core/props/prop_library.h"
@@ -124,11 +124,10 @@ TEST_P(Transfer, ByOpener) {
   EXPECT_TRUE(main.At("SigsD").text().empty());  // surface tension never goes over
 }
 
-INSTANTIATE_TEST_SUITE_P(Openers, Transfer, ::testing::Values(
-    TransferCase{"SBP1", {"CpsD", "DensD", "MsD", "LdsD"}},
-    TransferCase{"SBP3", {"CptD", "DentD", "MtD", "LdtD"}},
-    TransferCase{"SBP4", {"DentvD", "MtvD", "DHtD"}},
-    TransferCase{"SBP2", {}}));
+INSTANTIATE_TEST_SUITE_P(Openers, Transfer,
+                         ::testing::Values(TransferCase{"SBP1", {"CpsD", "DensD", "MsD", "LdsD"}},
+                                           TransferCase{"SBP3", {"CptD", "DentD", "MtD", "LdtD"}},
+                                           TransferCase{"SBP4", {"DentvD", "MtvD", "DHtD"}}, TransferCase{"SBP2", {}}));
 
 TEST_F(PropWindow, TransferSkipsEmptyResultsAndDisabledFields) {
   model.Open("SBP3");

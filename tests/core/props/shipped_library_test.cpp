@@ -1,7 +1,7 @@
 // The library that ships with the program: every text evaluates, and water,
 // steam and air agree with their reference formulations within 1 %.
-#include "test_paths.h"
 #include <gtest/gtest.h>
+#include "test_paths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,8 +60,7 @@ TEST(ShippedLibrary, HoldsTheSubstancesEngineersNeed) {
   for (const auto& r : recs) en.push_back(r.Text(PropField::EN));
   for (const char* name : {"Air", "Water", "Saturated steam", "Nitrogen", "Oxygen", "Carbon dioxide", "Flue gas",
                            "Methane", "Ammonia liquid", "Ammonia vapour", "R134a liquid", "R22 liquid", "Ethanol",
-                           "Methanol", "Ethylene glycol 30%", "Ethylene glycol 50%", "Engine oil",
-                           "Heat transfer oil"})
+                           "Methanol", "Ethylene glycol 30%", "Ethylene glycol 50%", "Engine oil", "Heat transfer oil"})
     EXPECT_NE(std::find(en.begin(), en.end(), name), en.end()) << name;
 }
 

@@ -5,7 +5,9 @@
 #include <array>
 
 namespace tharvex::props::reference {
-struct Point { double t, rho, cp, mu, k; };
+struct Point {
+  double t, rho, cp, mu, k;
+};
 inline constexpr const char* kWaterNo = "0001";
 inline constexpr std::array<Point, 15> kWater{{
     {5, 999.967, 4204.95, 0.00151817, 0.567794},

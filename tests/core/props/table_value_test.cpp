@@ -60,11 +60,11 @@ TEST(TableValue, UnwindowedUsesEveryPoint) {
 }
 
 TEST(TableValue, BadTextsRaiseErrors) {
-  EXPECT_THROW(TableValue("0,1;;10,2", 5), ConversionError);   // empty point
-  EXPECT_THROW(TableValue("0,1;10;20,3", 5), ConversionError); // point without a comma
+  EXPECT_THROW(TableValue("0,1;;10,2", 5), ConversionError);    // empty point
+  EXPECT_THROW(TableValue("0,1;10;20,3", 5), ConversionError);  // point without a comma
   EXPECT_THROW(TableValue("abc", 5), ConversionError);
   EXPECT_THROW(TableValue("0,1;10,x", 5), ConversionError);
-  EXPECT_THROW(TableValue("0,1;0,2", 5), ArithmeticError);     // equal x values
+  EXPECT_THROW(TableValue("0,1;0,2", 5), ArithmeticError);  // equal x values
   std::string many;
   for (int i = 0; i <= 100; ++i) many += std::to_string(i) + ",1;";
   EXPECT_THROW(TableValue(many, 5), std::length_error);

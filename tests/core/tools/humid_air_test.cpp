@@ -8,8 +8,8 @@
 
 #include "core/fields/colors.h"
 #include "core/tools/humid_air.h"
-#include "tools_fixture.h"
 #include "tests/strict_message_sink.h"
+#include "tools_fixture.h"
 
 namespace tharvex::tools {
 namespace {
@@ -89,9 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"PD", "100000"}, {"HD", "0.0001"}},
                    {{"tD", -40.1133, 5e-4, kFace}, {"ywD", 0.0001 / 1.0001, 1e-12, kYellow}}},
         // Pressure in kPa: the solver works in SI.
-        WorkedCase{"PressureInOtherUnit",
-                   {{"PU", "3"}, {"PD", "100"}, {"tD", "20"}},
-                   {{"HD", 0.014727, 5e-7, kFace}}}),
+        WorkedCase{"PressureInOtherUnit", {{"PU", "3"}, {"PD", "100"}, {"tD", "20"}}, {{"HD", 0.014727, 5e-7, kFace}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HumidAirCorrelation, SaturationPressureAtHundredDegrees) {
@@ -154,15 +152,20 @@ TEST_F(ToolsTest, PassBoundEndsWithTheSolverWarning) {
   sink.Expect("发现错误，可能是输入数据错误！");
   int calls = 0;
   Control& any = field("HD");
-  bool settled = RepeatSolves(model.form(), [&] { return &any; }, [&] { ++calls; return &any; }, 7);
+  bool settled = RepeatSolves(
+      model.form(), [&] { return &any; },
+      [&] {
+        ++calls;
+        return &any;
+      },
+      7);
   EXPECT_FALSE(settled);
   EXPECT_EQ(calls, 7);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].text, kSolverWarning);
   calls = 0;
-  EXPECT_TRUE(RepeatSolves(model.form(), [] { return nullptr; }, [&]() -> Control* {
-    return ++calls < 3 ? &any : nullptr;
-  }));
+  EXPECT_TRUE(RepeatSolves(
+      model.form(), [] { return nullptr; }, [&]() -> Control* { return ++calls < 3 ? &any : nullptr; }));
   EXPECT_EQ(calls, 3);
 }
 
@@ -197,8 +200,8 @@ TEST_F(ToolsTest, InputsWithoutPhysicalSolutionGiveTheWarning) {
 // infinity in any field, and the handler returns.
 TEST(HumidAirHostile, NoCrashNoNaN) {
   const char* fields[] = {"PD", "ywD", "tD", "HD", "PaD", "trD", "HaD", "HrD", "ywrD"};
-  const char* texts[] = {"", " ", "abc", "1e400", "-0", "1e308", "-1e308", "1e-300", "-100000", "0", "150",
-                         "-273.15", "1,5", "NaN", "inf"};
+  const char* texts[] = {"",        " ", "abc", "1e400",   "-0",  "1e308", "-1e308", "1e-300",
+                         "-100000", "0", "150", "-273.15", "1,5", "NaN",   "inf"};
   for (const char* target : fields)
     for (const char* text : texts) {
       tharvex::testing::StrictMessageSink sink;
@@ -215,8 +218,8 @@ TEST(HumidAirHostile, NoCrashNoNaN) {
         const std::string& t = f.At(name).text();
         if (t == text && std::string(name) == target) continue;  // what was typed stays
         auto v = ParseLenient(t);
-        EXPECT_TRUE(TrimBlanks(t).empty() || (v && std::isfinite(*v))) << target << "=" << text << ": " << name
-                                                                     << " = '" << t << "'";
+        EXPECT_TRUE(TrimBlanks(t).empty() || (v && std::isfinite(*v)))
+            << target << "=" << text << ": " << name << " = '" << t << "'";
       }
       for (const Message& msg : sink.shown) EXPECT_EQ(msg.text, kSolverWarning) << target << "=" << text;
     }

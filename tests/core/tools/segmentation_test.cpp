@@ -24,8 +24,8 @@ TEST(Segmentation, FourSegmentsFromTheStartValues) {
 TEST(Segmentation, TenSegments) {
   SegmentationResult r = SegmentShellTemperatures(Start(10));
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.lines, (Lines{"Ts0=60.00", "Ts1=52.04", "Ts2=45.42", "Ts3=39.91", "Ts4=35.32", "Ts5=31.50",
-                            "Ts6=28.31", "Ts7=25.67", "Ts8=23.46", "Ts9=21.62", "Ts10=20.00"}));
+  EXPECT_EQ(r.lines, (Lines{"Ts0=60.00", "Ts1=52.04", "Ts2=45.42", "Ts3=39.91", "Ts4=35.32", "Ts5=31.50", "Ts6=28.31",
+                            "Ts7=25.67", "Ts8=23.46", "Ts9=21.62", "Ts10=20.00"}));
 }
 
 TEST(Segmentation, OneSegmentSettlesAtOnce) {
@@ -51,10 +51,10 @@ TEST(SegmentationFormat, TwoDecimalsOrFiveDigits) {
   struct {
     double t;
     const char* text;
-  } cases[] = {{60, "60.00"},          {42.527, "42.53"},       {21.6246, "21.62"},     {0, "0.00"},
-               {-5.004, "-5.00"},      {-0.001, "0.00"},        {0.005, "0.01"},        {123.456, "123.46"},
-               {1234.567, "1234.60"},  {12345.67, "12346.00"},  {99999.4, "99999.00"},  {99999.6, "1E5"},
-               {123456, "1.2346E5"},   {-123456, "-1.2346E5"},  {1e300, "1E300"},       {NAN, "0.00"}};
+  } cases[] = {{60, "60.00"},         {42.527, "42.53"},      {21.6246, "21.62"},    {0, "0.00"},
+               {-5.004, "-5.00"},     {-0.001, "0.00"},       {0.005, "0.01"},       {123.456, "123.46"},
+               {1234.567, "1234.60"}, {12345.67, "12346.00"}, {99999.4, "99999.00"}, {99999.6, "1E5"},
+               {123456, "1.2346E5"},  {-123456, "-1.2346E5"}, {1e300, "1E300"},      {NAN, "0.00"}};
   for (auto c : cases) EXPECT_EQ(FormatSegmentTemperature(c.t), c.text) << c.t;
 }
 

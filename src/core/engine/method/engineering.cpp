@@ -24,8 +24,7 @@ bool Within(double x, double lo, double hi) { return x >= lo && x <= hi; }
 // --- Finned tubes ---
 
 double BriggsYoungNu(double re, double pr, double gap, double height, double thickness) {
-  return Fin(0.134 * Pow(re, 0.681) * Pow(pr, 1.0 / 3) * Pow(Div(gap, height), 0.2) *
-             Pow(Div(gap, thickness), 0.1134));
+  return Fin(0.134 * Pow(re, 0.681) * Pow(pr, 1.0 / 3) * Pow(Div(gap, height), 0.2) * Pow(Div(gap, thickness), 0.1134));
 }
 
 double BriggsYoungLowFinNu(double re, double pr, double gap, double height, double thickness) {
@@ -41,10 +40,10 @@ double RobinsonBriggsDp(double re, double st, double sd, double d, double rows, 
 double AnnularFinEfficiency(double r1, double r2c, double m) {
   if (m == 0) return 1;
   const double a = Fin(m * r1), b = Fin(m * r2c);
-  const double num = std::cyl_bessel_k(1.0, a) * std::cyl_bessel_i(1.0, b) -
-                     std::cyl_bessel_i(1.0, a) * std::cyl_bessel_k(1.0, b);
-  const double den = std::cyl_bessel_i(0.0, a) * std::cyl_bessel_k(1.0, b) +
-                     std::cyl_bessel_k(0.0, a) * std::cyl_bessel_i(1.0, b);
+  const double num =
+      std::cyl_bessel_k(1.0, a) * std::cyl_bessel_i(1.0, b) - std::cyl_bessel_i(1.0, a) * std::cyl_bessel_k(1.0, b);
+  const double den =
+      std::cyl_bessel_i(0.0, a) * std::cyl_bessel_k(1.0, b) + std::cyl_bessel_k(0.0, a) * std::cyl_bessel_i(1.0, b);
   return Fin(Div(2 * r1, Fin(m * (r2c * r2c - r1 * r1))) * Div(Fin(num), Fin(den)));
 }
 
@@ -95,28 +94,34 @@ double EuSeries(double re, int which, bool staggered) {
   const double x = 1 / re;
   if (!staggered) {
     switch (which) {
-      case 0: return re < 2000 ? 0.272 + 0.207e3 * x + 0.102e3 * x * x - 0.286e3 * x * x * x
-                               : 0.267 + 0.249e4 * x - 0.927e7 * x * x + 0.1e11 * x * x * x;
-      case 1: return re < 2000 ? 0.263 + 0.867e2 * x - 0.202e1 * x * x
-                               : 0.235 + 0.197e4 * x - 0.124e8 * x * x + 0.312e11 * x * x * x -
-                                     0.274e14 * x * x * x * x;
-      case 2: return re < 800 ? 0.188 + 0.566e2 * x - 0.646e3 * x * x + 0.601e4 * x * x * x - 0.183e5 * x * x * x * x
-                              : 0.247 - 0.595e-6 * re + 0.15e-11 * re * re - 0.137e-17 * re * re * re +
-                                    0.396e-24 * re * re * re * re;
-      default: return 0.177 - 0.311e-6 * re + 0.117e-11 * re * re;
+      case 0:
+        return re < 2000 ? 0.272 + 0.207e3 * x + 0.102e3 * x * x - 0.286e3 * x * x * x
+                         : 0.267 + 0.249e4 * x - 0.927e7 * x * x + 0.1e11 * x * x * x;
+      case 1:
+        return re < 2000 ? 0.263 + 0.867e2 * x - 0.202e1 * x * x
+                         : 0.235 + 0.197e4 * x - 0.124e8 * x * x + 0.312e11 * x * x * x - 0.274e14 * x * x * x * x;
+      case 2:
+        return re < 800 ? 0.188 + 0.566e2 * x - 0.646e3 * x * x + 0.601e4 * x * x * x - 0.183e5 * x * x * x * x
+                        : 0.247 - 0.595e-6 * re + 0.15e-11 * re * re - 0.137e-17 * re * re * re +
+                              0.396e-24 * re * re * re * re;
+      default:
+        return 0.177 - 0.311e-6 * re + 0.117e-11 * re * re;
     }
   }
   switch (which) {
-    case 0: return re < 1000 ? 0.795 + 0.247e3 * x + 0.335e3 * x * x - 0.155e4 * x * x * x + 0.241e4 * x * x * x * x
-                             : 0.245 + 0.339e4 * x - 0.984e7 * x * x + 0.132e11 * x * x * x - 0.599e13 * x * x * x * x;
-    case 1: return re < 1000 ? 0.683 + 0.111e3 * x - 0.973e2 * x * x + 0.426e3 * x * x * x - 0.574e3 * x * x * x * x
-                             : 0.203 + 0.248e4 * x - 0.758e7 * x * x + 0.104e11 * x * x * x - 0.482e13 * x * x * x * x;
-    case 2: return re < 100     ? 0.713 + 0.448e2 * x - 0.126e3 * x * x - 0.582e3 * x * x * x
-                   : re < 10000 ? 0.343 + 0.303e3 * x - 0.717e5 * x * x + 0.88e7 * x * x * x - 0.38e9 * x * x * x * x
-                                : 0.162 + 0.181e4 * x + 0.792e8 * x * x - 0.165e13 * x * x * x +
-                                      0.872e16 * x * x * x * x;
-    default: return re < 5000 ? 0.33 + 0.989e2 * x - 0.148e5 * x * x + 0.192e7 * x * x * x - 0.862e8 * x * x * x * x
-                              : 0.119 + 0.498e4 * x - 0.507e8 * x * x + 0.251e12 * x * x * x - 0.463e15 * x * x * x * x;
+    case 0:
+      return re < 1000 ? 0.795 + 0.247e3 * x + 0.335e3 * x * x - 0.155e4 * x * x * x + 0.241e4 * x * x * x * x
+                       : 0.245 + 0.339e4 * x - 0.984e7 * x * x + 0.132e11 * x * x * x - 0.599e13 * x * x * x * x;
+    case 1:
+      return re < 1000 ? 0.683 + 0.111e3 * x - 0.973e2 * x * x + 0.426e3 * x * x * x - 0.574e3 * x * x * x * x
+                       : 0.203 + 0.248e4 * x - 0.758e7 * x * x + 0.104e11 * x * x * x - 0.482e13 * x * x * x * x;
+    case 2:
+      return re < 100     ? 0.713 + 0.448e2 * x - 0.126e3 * x * x - 0.582e3 * x * x * x
+             : re < 10000 ? 0.343 + 0.303e3 * x - 0.717e5 * x * x + 0.88e7 * x * x * x - 0.38e9 * x * x * x * x
+                          : 0.162 + 0.181e4 * x + 0.792e8 * x * x - 0.165e13 * x * x * x + 0.872e16 * x * x * x * x;
+    default:
+      return re < 5000 ? 0.33 + 0.989e2 * x - 0.148e5 * x * x + 0.192e7 * x * x * x - 0.862e8 * x * x * x * x
+                       : 0.119 + 0.498e4 * x - 0.507e8 * x * x + 0.251e12 * x * x * x - 0.463e15 * x * x * x * x;
   }
 }
 
@@ -172,8 +177,8 @@ double ShahMeanFactor(double x1, double x2, double reducedPressure) {
   // Five-point Gauss-Legendre on 16 equal parts of the quality range.
   static constexpr double kNode[5] = {-0.9061798459386640, -0.5384693101056831, 0.0, 0.5384693101056831,
                                       0.9061798459386640};
-  static constexpr double kWeight[5] = {0.2369268850561891, 0.4786286704993665, 0.5688888888888889,
-                                        0.4786286704993665, 0.2369268850561891};
+  static constexpr double kWeight[5] = {0.2369268850561891, 0.4786286704993665, 0.5688888888888889, 0.4786286704993665,
+                                        0.2369268850561891};
   constexpr int kParts = 16;
   const double h = (hi - lo) / kParts;
   double sum = 0;
@@ -320,12 +325,11 @@ Result Engineering::ShellFilm(const Bank& b, const Gas& g, double res, double pr
   const double nu = high ? BriggsYoungNu(res, prs, b.pf, b.hf, b.tf) : BriggsYoungLowFinNu(res, prs, b.pf, b.hf, b.tf);
   // The range of the Briggs & Young data, in mm where a length.
   const double mm = 1000;
-  const bool outside = !Within(res, 1100, 18000) || !Within(b.hf * mm, 1.4, 16.6) ||
-                       !Within(b.tf * mm, 0.33, 2.0) || !Within(FinPitch(b) * mm, 1.3, 4.1) ||
-                       !Within(b.d_o * mm, 11, 41) || !Within(b.st * mm, 24.5, 111) || !Staggered(b);
+  const bool outside = !Within(res, 1100, 18000) || !Within(b.hf * mm, 1.4, 16.6) || !Within(b.tf * mm, 0.33, 2.0) ||
+                       !Within(FinPitch(b) * mm, 1.3, 4.1) || !Within(b.d_o * mm, 11, 41) ||
+                       !Within(b.st * mm, 24.5, 111) || !Staggered(b);
   return {Fin(nu * Div(g.lambda, b.d_o)),
-          {high ? Corr::BriggsYoungHigh : Corr::BriggsYoungLow, outside,
-           {res, prs, Div(b.pf, b.hf), Div(b.pf, b.tf)}}};
+          {high ? Corr::BriggsYoungHigh : Corr::BriggsYoungLow, outside, {res, prs, Div(b.pf, b.hf), Div(b.pf, b.tf)}}};
 }
 
 FinAreas Engineering::Fins(const Bank& b) const {
@@ -350,8 +354,8 @@ Result Engineering::ShellPressureDrop(const Bank& b, const Gas& g, double umax, 
     bool outside = false;
     const double eu = ZukauskasEu(res, Div(b.st, b.d_o), Staggered(b), outside);
     // Eu is given for square in-line and equilateral staggered banks.
-    const bool shape = Staggered(b) ? std::fabs(Div(b.st, DiagonalPitch(b)) - 1) > 0.01
-                                    : std::fabs(Div(b.st, b.sl) - 1) > 0.01;
+    const bool shape =
+        Staggered(b) ? std::fabs(Div(b.st, DiagonalPitch(b)) - 1) > 0.01 : std::fabs(Div(b.st, b.sl) - 1) > 0.01;
     return {Fin(b.rows * eu * g.rho * umax * umax / 2),
             {Corr::ZukauskasDp, outside || shape || liquid, {res, Div(b.st, b.d_o), b.rows, umax}}};
   }
@@ -359,7 +363,8 @@ Result Engineering::ShellPressureDrop(const Bank& b, const Gas& g, double umax, 
   const double dp = RobinsonBriggsDp(res, b.st, sd, b.d_o, b.rows, gmax, g.rho);
   const bool high = HighFins(b.d_o + 2 * b.hf, b.d_o);
   return {dp,
-          {Corr::RobinsonBriggs, !Within(res, 2000, 50000) || !Staggered(b) || !high || liquid,
+          {Corr::RobinsonBriggs,
+           !Within(res, 2000, 50000) || !Staggered(b) || !high || liquid,
            {res, Div(b.st, b.d_o), Div(b.st, sd), b.rows, gmax}}};
 }
 

@@ -15,11 +15,28 @@ enum class Kind : int { Standard = 0, Engineering = 1 };
 enum class Corr : std::uint8_t {
   None,
   // Standard method.
-  StdLowFin, StdHighFin, StdBareInLine, StdBareStaggered, StdFinEfficiency, StdFinnedDp, StdBareDp,
-  StdTubeSinglePhase, StdCondensation, StdCorrection,
+  StdLowFin,
+  StdHighFin,
+  StdBareInLine,
+  StdBareStaggered,
+  StdFinEfficiency,
+  StdFinnedDp,
+  StdBareDp,
+  StdTubeSinglePhase,
+  StdCondensation,
+  StdCorrection,
   // Engineering method.
-  BriggsYoungHigh, BriggsYoungLow, AnnularFinBessel, RobinsonBriggs, ZukauskasHeat, ZukauskasDp,
-  Gnielinski, GnielinskiTransition, Hausen, Shah, RowByRow,
+  BriggsYoungHigh,
+  BriggsYoungLow,
+  AnnularFinBessel,
+  RobinsonBriggs,
+  ZukauskasHeat,
+  ZukauskasDp,
+  Gnielinski,
+  GnielinskiTransition,
+  Hausen,
+  Shah,
+  RowByRow,
   Count
 };
 
@@ -73,15 +90,15 @@ struct Result {
 
 // The tube bank as the gas crossing it sees it; lengths in m.
 struct Bank {
-  double d_o = 0;       // tube (fin root) outer diameter
+  double d_o = 0;         // tube (fin root) outer diameter
   double hf = 0, tf = 0;  // fin height and thickness (0 for bare tubes)
-  double pf = 0;        // the number in the fin-gap field 翅片间隙
-  double pt = 0;        // tube pitch
+  double pf = 0;          // the number in the fin-gap field 翅片间隙
+  double pt = 0;          // tube pitch
   double st = 0, sl = 0;  // transverse pitch (across the face) and longitudinal pitch (flow direction)
-  int arrangement = 0;  // 0 triangular, 1 square
+  int arrangement = 0;    // 0 triangular, 1 square
   bool rotated = false;
   bool bare = false;
-  double rows = 0;      // tube columns crossed by the gas
+  double rows = 0;  // tube columns crossed by the gas
 };
 
 // Gas properties, SI.
@@ -103,9 +120,9 @@ struct TubeFlow {
 
 // Condensing vapour in the tubes.
 struct Condensing {
-  double ut = 0;         // m/s, velocity of the vapour
-  double re = 0;         // vapour Reynolds number
-  double pr = 0;         // liquid Prandtl number
+  double ut = 0;                      // m/s, velocity of the vapour
+  double re = 0;                      // vapour Reynolds number
+  double pr = 0;                      // liquid Prandtl number
   double lambda = 0, mu = 0, di = 0;  // liquid conductivity and viscosity, tube inner diameter
   double rhoL = 0, rhoV = 0;
   double x1 = 1, x2 = 0;  // vapour quality at inlet and outlet
