@@ -14,7 +14,7 @@ PACKAGES=(
   libcairo2-dev libpango1.0-dev libxlsxwriter-dev libexpat1-dev
   pybind11-dev python3-dev python3-pytest
   poppler-utils desktop-file-utils shared-mime-info xdg-utils
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
 )
 
 missing=()
