@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +18,27 @@
 #include "gui/tedit_d.h"
 
 namespace tharvex::gui::testing {
+
+// Runs `action`, which opens a modal window or a popup, and hands that window
+// to `step` (which closes it). False when none appeared.
+template <class W>
+bool WithModal(const std::function<void()>& action, const std::function<void(W&)>& step) {
+  bool seen = false;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* w = QApplication::activePopupWidget();
+    if (!w) w = QApplication::activeModalWidget();
+    if (auto* target = qobject_cast<W*>(w); target && !seen) {
+      seen = true;
+      step(*target);
+    }
+  });
+  poll.start();
+  action();
+  poll.stop();
+  return seen;
+}
 
 class RecordingQtSink : public QtMessageSink {
  public:

@@ -117,27 +117,6 @@ class TextWalk {
   int seen_ = 0;
 };
 
-// Runs `action`, then `step` on the first modal (or popup) widget of type W
-// it brings up.
-template <class W>
-bool WithModal(const std::function<void()>& action, const std::function<void(W&)>& step) {
-  bool seen = false;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    QWidget* w = QApplication::activePopupWidget();
-    if (!w) w = QApplication::activeModalWidget();
-    if (auto* target = qobject_cast<W*>(w); target && !seen) {
-      seen = true;
-      step(*target);
-    }
-  });
-  poll.start();
-  action();
-  poll.stop();
-  return seen;
-}
-
 class LanguageGui : public MainWindowTest {
  protected:
   void start(const char* code) {

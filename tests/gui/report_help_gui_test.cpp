@@ -72,27 +72,6 @@ std::string ReadAll(const QString& file) {
   return s.str();
 }
 
-// Runs `action`, which opens a modal window or a popup, and hands that window
-// to `step` (which closes it). False when none appeared.
-template <class W>
-bool WithModal(const std::function<void()>& action, const std::function<void(W&)>& step) {
-  bool seen = false;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    QWidget* w = QApplication::activePopupWidget();
-    if (!w) w = QApplication::activeModalWidget();
-    if (auto* target = qobject_cast<W*>(w); target && !seen) {
-      seen = true;
-      step(*target);
-    }
-  });
-  poll.start();
-  action();
-  poll.stop();
-  return seen;
-}
-
 // Display columns of a report line: ASCII one, anything else two.
 int Columns(const QString& s) {
   int n = 0;
