@@ -134,9 +134,17 @@ std::optional<double> ParseCore(std::string_view s) {
   if (i != s.size()) return std::nullopt;
   if (!seenNonZero) return neg ? -0.0 : 0.0;
 
+  // The common field text ("12.5", "0.0254") goes to from_chars as it
+  // stands: digits with an inner point at most, no exponent.
+  const std::string_view mantissa = s.substr(start, mantEnd - start);
+  if (mantEnd == s.size() && mantissa.front() != '.' && mantissa.back() != '.') {
+    double v = 0;
+    auto r = std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), v, std::chars_format::fixed);
+    if (r.ec == std::errc() && r.ptr == mantissa.data() + mantissa.size() && !std::isinf(v)) return neg ? -v : v;
+  }
   // from_chars takes neither a leading '+' nor a bare trailing '.'; hand it
   // the mantissa and the exponent it accepts.
-  std::string text(s.substr(start, mantEnd - start));
+  std::string text(mantissa);
   if (!text.empty() && text.back() == '.') text.pop_back();
   if (!text.empty() && text.front() == '.') text.insert(text.begin(), '0');
   text += 'e';
