@@ -18,12 +18,13 @@ SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
 mkdir -m 700 "$SCRATCH/run"
 
-# shoot PAGE NAME: start the program on the example showing PAGE, photograph
+# shoot PAGE NAME LANG: start the program on the example showing PAGE in the
+# language of the locale LANG (a first start follows the locale), photograph
 # the screen into $OUT/NAME.png, end the program.
 cat > "$SCRATCH/shoot.sh" <<'EOF'
 set -eu
 shoot() {
-  "$PROGRAM" --page "$1" "$EXAMPLE" &
+  LANG="$3" LC_ALL="$3" "$PROGRAM" --page "$1" "$EXAMPLE" &
   pid=$!
   sleep 4
   # The program's own window (the screen around it is empty).
@@ -32,9 +33,11 @@ shoot() {
   kill "$pid"
   wait "$pid" || true
 }
-shoot main main-window
-shoot drawing tube-layout
-shoot report report
+shoot main main-window zh_CN.UTF-8
+shoot drawing tube-layout zh_CN.UTF-8
+shoot report report zh_CN.UTF-8
+shoot main main-window-en en_US.UTF-8
+shoot report report-en en_US.UTF-8
 EOF
 
 HOME="$SCRATCH" XDG_DATA_HOME="$SCRATCH/data" XDG_CONFIG_HOME="$SCRATCH/config" XDG_RUNTIME_DIR="$SCRATCH/run" \
