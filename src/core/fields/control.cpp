@@ -110,7 +110,10 @@ void Control::setText(std::string v) {
 void Control::markCurrent() {
   if (owner_) writeStamp_ = owner_->writeEpoch();
 }
-void Control::checkReadable() { unreadable_ = numeric_ && !isEmpty() && !ParseLenient(text_); }
+void Control::checkReadable() {
+  parsed_ = ParseLenient(text_);
+  unreadable_ = numeric_ && !isEmpty() && !parsed_;
+}
 void Control::setNumeric(bool v) {
   if (v == numeric_) return;
   numeric_ = v;
@@ -168,6 +171,7 @@ void Control::setItemIndex(int v) {
   itemIndex_ = v;
   if (kind_ == ControlKind::TComboBox || kind_ == ControlKind::TComboBoxU)
     text_ = v >= 0 ? items_[static_cast<size_t>(v)] : std::string();
+  checkReadable();
   touch();
 }
 std::string Control::selectedItem() const {
@@ -231,7 +235,7 @@ const Control* Control::myLabel() const {
 }
 
 double Control::GetSIValue() const {
-  auto v = ParseLenient(text_);
+  const std::optional<double>& v = parsed_;
   // A number shown in a large unit can still leave the range of a double in
   // SI; that reading fails like a text that is not a number.
   double si = v ? *v * exchange_ : 0.0;

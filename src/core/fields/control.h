@@ -4,6 +4,7 @@
 // observers what changed.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -192,6 +193,9 @@ class Control {
   std::string associated_;
   bool numeric_ = false;
   bool unreadable_ = false;
+  // The text read as a number, kept with the text: the calculation reads
+  // every field many times per run.
+  std::optional<double> parsed_;
   bool stale_ = false;
   uint64_t writeStamp_ = 0;
 };
