@@ -45,9 +45,8 @@ class ExportGui : public MainWindowTest {
     MainWindowTest::SetUp();
     ASSERT_TRUE(dir.isValid());
     window->services().report().setReportUi(&ui);
-    const std::string data = FindDataDir(window->services().files().paths().programDir);
-    ASSERT_FALSE(data.empty());
-    ASSERT_TRUE(window->services().files().openFile(data + "/examples/AirCooler-Example.zrf"));
+    openExample("AirCooler-Example.zrf");
+    if (HasFatalFailure()) return;
     sink.shown.clear();
   }
   void TearDown() override {

@@ -13,9 +13,12 @@
 #include <vector>
 
 #include "core/app/main_model.h"
+#include "core/app/paths.h"
 #include "gui/dialogs.h"
 #include "gui/main_window.h"
+#include "gui/project_files.h"
 #include "gui/tedit_d.h"
+#include "gui/window_services.h"
 
 namespace tharvex::gui::testing {
 
@@ -70,6 +73,12 @@ class MainWindowTest : public ::testing::Test {
   TEditD* edit(const std::string& name) { return dynamic_cast<TEditD*>(window->fieldWidget(name)); }
   QComboBox* list(const std::string& name) { return qobject_cast<QComboBox*>(window->fieldWidget(name)); }
 
+  // Opens a shipped example project (data/examples) as the window's open command does.
+  void openExample(const std::string& file) {
+    const std::string data = FindDataDir(window->services().files().paths().programDir);
+    ASSERT_FALSE(data.empty());
+    ASSERT_TRUE(window->services().files().openFile(data + "/examples/" + file));
+  }
   // Types into a field as the user does and leaves it with Tab.
   void typeAndTab(const std::string& name, const QString& text) {
     TEditD* e = edit(name);

@@ -85,9 +85,8 @@ class ReportHelpGui : public MainWindowTest {
     MainWindowTest::SetUp();
     ASSERT_TRUE(dir.isValid());
     window->services().report().setReportUi(&ui);
-    const std::string data = FindDataDir(window->services().files().paths().programDir);
-    ASSERT_FALSE(data.empty());
-    ASSERT_TRUE(window->services().files().openFile(data + "/examples/AirCooler-Example.zrf"));
+    openExample("AirCooler-Example.zrf");
+    if (HasFatalFailure()) return;
     sink.shown.clear();
     report = window->findChild<ReportEdit*>();
     ASSERT_NE(report, nullptr);
