@@ -88,10 +88,8 @@ nlohmann::json DumpForm(const Form& form, const std::vector<Message>& messages) 
     controls[c.name()] = std::move(j);
   }
   json out;
-  bool stale = false;
-  for (const auto& up : form.controls()) stale = stale || up->stale();
   out["controls"] = std::move(controls);
-  out["resultsStale"] = stale;
+  out["resultsStale"] = form.AnyStale();
   out["status"] = json::array({form.status(0), form.status(1)});
   AddShownLines(out, "statusShown", {form.status(0), form.status(1)});
   json msgs = json::array();

@@ -212,12 +212,6 @@ void Check(const std::vector<exportdata::CheckRow>& rows, std::vector<Block>& ou
   out.push_back(TableBlock(std::move(t)));
 }
 
-// Whether some results are left from an earlier calculation because the
-// latest one stopped before it reached them (the window shows them grey).
-bool ResultsStale(const Form& form) {
-  return std::any_of(form.controls().begin(), form.controls().end(), [](const auto& c) { return c->stale(); });
-}
-
 void Warnings(const Form& form, const method::MethodDescription& m, const std::vector<exportdata::CheckRow>& check,
               std::vector<Block>& out) {
   out.push_back(Heading(i18n::Tr("Sheet", "5  警告与提示")));
@@ -225,7 +219,7 @@ void Warnings(const Form& form, const method::MethodDescription& m, const std::v
   auto add = [&](std::string s) {
     if (!s.empty() && std::find(lines.begin(), lines.end(), s) == lines.end()) lines.push_back(std::move(s));
   };
-  if (ResultsStale(form))
+  if (form.AnyStale())
     add(i18n::Tr("Sheet", "部分结果来自先前的计算（最近一次计算未能完成），标为“过期”，请核对输入后重新计算。"));
   for (const std::string& s : form.statusLog()) add(i18n::TrMessage(s));
   add(i18n::TrMessage(form.status(1)));

@@ -1,5 +1,6 @@
 #include "core/fields/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/fields/number_format.h"
@@ -142,6 +143,10 @@ void Form::ClearEdit(Control& c) {
   c.setColor(colors::Window);
   c.setReadOnly(false);
   c.setCursor(CursorKind::Default);
+}
+
+bool Form::AnyStale() const {
+  return std::any_of(controls_.begin(), controls_.end(), [](const auto& c) { return c->stale(); });
 }
 
 }  // namespace tharvex

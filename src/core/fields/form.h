@@ -25,6 +25,9 @@ class Form {
   Control& Add(std::string name, ControlKind kind);
 
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  // Whether some control shows a value left from an earlier calculation,
+  // because the latest one stopped before it reached it.
+  bool AnyStale() const;
   Control* Find(std::string_view name) const;        // exact name
   Control* FindNoCase(std::string_view name) const;  // name compared ignoring ASCII case
   Control& At(std::string_view name) const;          // throws std::out_of_range

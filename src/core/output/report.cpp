@@ -223,9 +223,7 @@ std::vector<StyledLine> BuildReport(const Form& form, std::string_view projectFi
   std::vector<StyledLine> out;
   out.push_back(StyledLine{"", kTitleSize, true});
   out.push_back(StyledLine{Title(projectFile), kTitleSize, true});
-  bool stale = false;
-  for (const auto& c : form.controls()) stale = stale || c->stale();
-  if (stale) out.push_back(StyledLine{i18n::Tr(i18n::kReport, kStaleWarning), kHeadingSize, true, true});
+  if (form.AnyStale()) out.push_back(StyledLine{i18n::Tr(i18n::kReport, kStaleWarning), kHeadingSize, true, true});
   out.push_back(StyledLine{"", kHeadingSize, true});
   const auto& sections = Sections();
   for (size_t i = 0; i < sections.size(); ++i) {
